@@ -1,0 +1,1 @@
+// The game shell registers its main here once it exists.

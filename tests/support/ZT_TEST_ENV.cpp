@@ -1,0 +1,17 @@
+#include "support/ZT_TEST_ENV.h"
+
+#include <cstdlib>
+
+namespace ZT_TEST
+{
+std::string fDataDir()
+{
+    return ZOR_TEST_DATA_DIR;
+}
+
+std::string fOutputDir()
+{
+    const char* dir = std::getenv("ZOR_TEST_OUTPUT_DIR");
+    return dir && *dir ? dir : ".";
+}
+}

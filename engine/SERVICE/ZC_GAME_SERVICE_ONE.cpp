@@ -1,6 +1,319 @@
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/core/ZC_INPUT.h"
+#include "engine/core/ZC_RANDOM.h"
+#include "engine/core/ZC_SYSTEM_WINDOW.h"
+#include "engine/core/ZS_THREAD.h"
+#include "engine/files/ZC_FILE_SYSTEM.h"
+#include "engine/files/ZC_REPOSITORY.h"
+#include "engine/platform/ZC_PLATFORM_SYSTEM.h"
+#include "engine/platform/ZC_PLATFORM_WINDOW.h"
+#include "engine/render/ZC_RENDER.h"
+#include "engine/sound/ZC_SOUND_SYSTEM.h"
+
 namespace ZOR
 {
-int fProgramMain() { return -108; }
+ZC_GAME* zcGAME = nullptr;
+ZC_INPUT* zcGAME_INPUT = nullptr;
+ZC_SYSTEM_WINDOW* zcGAME_WINDOW = nullptr;
+ZC_RENDER* zcGAME_RENDER = nullptr;
+ZC_TIMER* zcGAME_TIMER = nullptr;
+ZC_RANDOM* zcGAME_RANDOM = nullptr;
+ZC_SOUND_SYSTEM* zcGAME_SOUND_SYSTEM = nullptr;
+ZC_FILE_SYSTEM* zcGAME_FILE_SYSTEM = nullptr;
+void (*zcSERVICE_TRACE)(const char* what, const char* service) = nullptr;
+
+namespace
+{
+void fTrace(const char* what, const char* service)
+{
+    if (zcSERVICE_TRACE)
+        zcSERVICE_TRACE(what, service);
+}
+
+template <class T>
+void fDeleteService(T*& service, const char* name)
+{
+    if (!service)
+        return;
+    fTrace("stop", name);
+    delete service;
+    service = nullptr;
+}
+
+// The game's main and the two texts it registered with (kept, never read).
+std::string gMainTexts[2];
+}
+
+ZC_GAME::ZC_GAME()
+{
+    zcGAME_FILE_SYSTEM = fGetFileSystem();
+}
+
+ZC_GAME* ZC_GAME::fGetGame()
+{
+    static ZC_GAME game;
+    return &game;
+}
+
+int ZC_GAME::fStart(const std::string& title)
+{
+    if (!zcGAME)
+    {
+        fShowMessageBox(nullptr, __FILE__, "ZC_GAME not exist. Need do some zcGAME = ZC_GAME::fGetGame();");
+        return -112;
+    }
+    game_name = title;
+
+    fTrace("start", "input");
+    zcGAME_INPUT = new ZC_INPUT;
+
+    fTrace("start", "window");
+    zcGAME_WINDOW = new ZC_SYSTEM_WINDOW;
+    zcGAME_WINDOW->width = resolution.x;
+    zcGAME_WINDOW->height = resolution.y;
+    if (zcGAME_WINDOW->fCreate(game_name) != 1)
+    {
+        // A loop without a window could never be closed by the player.
+        std::string text = std::string("The game window could not be created: ") + fPlatformError();
+        fShowMessageBox(nullptr, "Error", text.c_str());
+        fShutdown();
+        return -112;
+    }
+
+    fGetDesktopSizeInto(&desktopSize);
+
+    fTrace("start", "render");
+    zcGAME_RENDER = new ZC_RENDER;
+    if (zcGAME_RENDER->fInit(zcGAME_WINDOW->fGetHandle(), 0.1f, 0.0f) == 1)
+        zcGAME_RENDER->fSetMode(resolution.x, resolution.y, fullScreen, useDesktopSize);
+
+    fTrace("start", "timer");
+    zcGAME_TIMER = new ZC_TIMER;
+    zcGAME_TIMER->output = &zcFRAME_DELTA;
+
+    fTrace("start", "random");
+    zcGAME_RANDOM = new ZC_RANDOM(0);
+
+    fTrace("start", "sound");
+    zcGAME_SOUND_SYSTEM = new ZC_SOUND_SYSTEM;
+    if (zcGAME_SOUND_SYSTEM->fOpen() != 1)
+        zcGAME_WINDOW->fMessageBox("Warning", "No sound device has been detected. The game will continue without audio.");
+
+    fTrace("start", "repository");
+    zcREPOSITORY = new ZC_REPOSITORY;
+
+    releaseRecord = fCreateCallback(fReleaseResourceByPointer);
+    loopStepRecord = fCreateCallback([](void*) { return fStep(); });
+    zcON_RELEASE_RESOURCE = releaseRecord;
+    zcON_LOOP_STEP = loopStepRecord;
+
+    return fInvoke(zcON_INIT);
+}
+
+int ZC_GAME::fRun()
+{
+    if (!zcGAME_INPUT || !zcGAME_RENDER || !zcGAME_RANDOM)
+        return -1;
+    soundThread = fStartThread(fSoundThreadMain, nullptr);
+    running = true;
+    fInvoke(zcON_START);
+    if (fIsHostDrivenLoop() || fGetDeviceKind() == 1)
+        return 1;
+    while (fStep() == 1)
+    {
+    }
+    return fInvoke(zcON_END);
+}
+
+int fStep()
+{
+    if (!zcGAME || !zcGAME->running)
+        return -109;
+    zcGAME->fUpdate();
+    // The pump may have delivered a close request.
+    if (!zcGAME->running)
+        return -109;
+    zcGAME->fRender();
+    return 1;
+}
+
+void ZC_GAME::fUpdate()
+{
+    if (!fUpdateRateDue())
+        return;
+    ++updatesThisSecond;
+    if (updateAccumulator >= 1.0f)
+    {
+        updatesPerSecond = updatesThisSecond;
+        updateAccumulator = 0;
+        updatesThisSecond = 0;
+    }
+    if (zcGAME_TIMER)
+        zcGAME_TIMER->fTick();
+    fInvoke(zcON_UPDATE);
+    if (zcGAME_INPUT)
+        zcGAME_INPUT->fAdvanceFrame();
+    fPumpWindowMessages(zcGAME_INPUT, zcGAME_WINDOW);
+}
+
+bool ZC_GAME::fUpdateRateDue()
+{
+    updateAccumulator += pacingTimer.fTick();
+    if (updateRate == 0)
+        return true;
+    float threshold = float(updatesThisSecond + 1) / float(updateRate);
+    if (updateAccumulator < threshold)
+    {
+        // Sleeping here, and only here, is what keeps an idle game off the processor.
+        fSleepMs(uint32_t((threshold - updateAccumulator) * 1000.0f));
+        return false;
+    }
+    return true;
+}
+
+void ZC_GAME::fRender()
+{
+    if (!fRenderRateDue() || !zcGAME_RENDER || zcGAME_RENDER->fBeginFrame() != 1)
+        return;
+    ++framesThisSecond;
+    if (renderAccumulator >= 1.0f)
+    {
+        framesPerSecond = framesThisSecond;
+        renderAccumulator = 0;
+        framesThisSecond = 0;
+    }
+    fInvoke(zcON_DRAW);
+    zcGAME_RENDER->fEndFrame();
+}
+
+bool ZC_GAME::fRenderRateDue()
+{
+    // A step whose update was not due adds the previous delta again.
+    renderAccumulator += zcFRAME_DELTA;
+    if (renderRate == 0)
+        return true;
+    return renderAccumulator >= float(framesThisSecond + 1) / float(renderRate);
+}
+
+int ZC_GAME::fSetDisplayMode(int width, int height, bool afullScreen, bool auseDesktopSize)
+{
+    if (width == resolution.x && height == resolution.y && afullScreen == fullScreen && auseDesktopSize == useDesktopSize)
+        return 0;
+    resolution = ZS_POINT(width, height);
+    fullScreen = afullScreen;
+    useDesktopSize = auseDesktopSize;
+    if (zcGAME_WINDOW)
+        zcGAME_WINDOW->fSetMode(width, height, afullScreen, auseDesktopSize);
+    return zcGAME_RENDER ? zcGAME_RENDER->fSetMode(width, height, afullScreen, auseDesktopSize) : -1;
+}
+
+void ZC_GAME::fSetUpdateRate(int perSecond)
+{
+    updateRate = fIsHostDrivenLoop() ? 0 : perSecond;
+    updateAccumulator = 0;
+    updatesThisSecond = 0;
+}
+
+void ZC_GAME::fSetRenderRate(int perSecond)
+{
+    renderRate = fIsHostDrivenLoop() ? 0 : perSecond;
+    renderAccumulator = 0;
+    framesThisSecond = 0;
+}
+
+int ZC_GAME::fShutdown()
+{
+    // First, so that nothing it touches is deleted under it.
+    if (soundThread)
+    {
+        fTrace("stop", "sound thread");
+        fReleaseThread(soundThread);
+        soundThread = nullptr;
+    }
+    fDeleteService(zcGAME_INPUT, "input");
+    fDeleteService(zcGAME_RENDER, "render");
+    fDeleteService(zcGAME_WINDOW, "window");
+    fDeleteService(zcGAME_TIMER, "timer");
+    fDeleteService(zcGAME_RANDOM, "random");
+    fDeleteService(zcGAME_SOUND_SYSTEM, "sound");
+    fDeleteService(zcREPOSITORY, "repository");
+    if (zcON_RELEASE_RESOURCE == releaseRecord)
+        zcON_RELEASE_RESOURCE = nullptr;
+    if (zcON_LOOP_STEP == loopStepRecord)
+        zcON_LOOP_STEP = nullptr;
+    delete releaseRecord;
+    delete loopStepRecord;
+    releaseRecord = nullptr;
+    loopStepRecord = nullptr;
+    return 1;
+}
+
+int fProgramMain()
+{
+    return fInvoke(zcON_MAIN);
+}
+
+void fRegisterGameMain(ZF_CALLBACK gameMain, const char* text1, const char* text2)
+{
+    delete zcON_MAIN;
+    zcON_MAIN = fCreateCallback(gameMain);
+    delete zcON_CLOSE;
+    zcON_CLOSE = fCreateCallback(fExitProcess);
+    gMainTexts[0] = text1 ? text1 : "";
+    gMainTexts[1] = text2 ? text2 : "";
+}
+
+int fExitProcess(void*)
+{
+    // At once: no end event, no shut-down, no static destructors under a running sound thread.
+    std::fflush(nullptr);
+    std::_Exit(-100500);
+}
+
+int fReleaseResourceByPointer(void* data)
+{
+    if (!zcREPOSITORY)
+        return 0;
+    ZS_RESOURCE* entry = zcREPOSITORY->fFindByData(data);
+    if (!entry)
+        return 0;
+    switch (entry->kind)
+    {
+    case 2:
+        zcREPOSITORY->fReleaseTexture(data);
+        break;
+    case 4:
+        zcREPOSITORY->fReleaseXml(data);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+int fSoundThreadMain(void*)
+{
+    // Wakes every 10 ms, and at once when asked to stop, never inside the sound lock.
+    while (!fIsThreadStopRequested())
+    {
+        if (zcGAME_SOUND_SYSTEM)
+            zcGAME_SOUND_SYSTEM->fUpdateStreams();
+        if (fWaitThreadStop(10))
+            break;
+    }
+    return 0;
+}
+
+void fGetMousePosition(int* x, int* y)
+{
+    if (!zcINPUT)
+        return;
+    *x = zcINPUT->position.x;
+    *y = zcINPUT->position.y;
+}
 }

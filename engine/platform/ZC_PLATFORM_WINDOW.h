@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+
+// The one window of the program, its events, the cursor and the desktop, over SDL2.
+// Windows are passed around as opaque handles (an SDL_Window*); the renderer makes its
+// OpenGL context on that handle.
+namespace ZOR
+{
+// Starts and stops the video layer; calls nest.
+bool fPlatformVideoInit();
+void fPlatformVideoQuit();
+// The last failure of the video layer, for messages.
+const char* fPlatformError();
+
+// The desktop size of the first display; false when it cannot be read.
+bool fPlatformDesktopSize(int* width, int* height);
+
+// A hidden window whose client area is width x height, ready for an OpenGL compatibility-
+// profile context (double buffered, 24-bit depth, 8-bit stencil); null on failure.
+void* fPlatformCreateWindow(const char* utf8Title, int width, int height);
+void fPlatformDestroyWindow(void* window);
+void fPlatformShowWindow(void* window);
+void fPlatformHideWindow(void* window);
+void fPlatformSetTitle(void* window, const char* utf8Title);
+// Full screen is a borderless window over the whole desktop; leaving it restores the frame.
+void fPlatformSetFullScreen(void* window, bool fullScreen);
+void fPlatformSetFrame(void* window, bool bordered, bool resizable);
+void fPlatformSetClientSize(void* window, int width, int height);
+void fPlatformSetClientPosition(void* window, int x, int y);
+void fPlatformGetClientPosition(void* window, int* x, int* y);
+// Frame thicknesses around the client area (0 when the system does not tell).
+void fPlatformGetBorders(void* window, int* left, int* top, int* right, int* bottom);
+// Confines the pointer to a rectangle in client pixels (right and bottom exclusive);
+// a null window or clear = true gives the pointer its freedom back. Answers true on success.
+bool fPlatformClipCursor(void* window, int left, int top, int right, int bottom, bool clear);
+void fPlatformShowCursor(bool show);
+// The pointer's position now, in screen pixels.
+void fPlatformCursorScreenPosition(void* window, int* x, int* y);
+
+// One input or window event, already in the engine's terms.
+enum ZE_PLATFORM_EVENT
+{
+    zeEVENT_NONE,       // handled by the platform, nothing for the engine
+    zeEVENT_KEY_DOWN,   // code: Win32 virtual-key code (repeats arrive as further downs)
+    zeEVENT_KEY_UP,
+    zeEVENT_BUTTON_DOWN, // code: 1 left, 2 right, 4 middle
+    zeEVENT_BUTTON_UP,
+    zeEVENT_MOUSE_MOVE,
+    zeEVENT_ACTIVATE,   // the window gained the keyboard focus
+    zeEVENT_DEACTIVATE, // the window lost it
+    zeEVENT_CLOSE,      // the player asked to close the window
+};
+
+struct ZS_PLATFORM_EVENT
+{
+    ZE_PLATFORM_EVENT kind = zeEVENT_NONE;
+    int code = 0;
+};
+
+// Takes the next queued event; false when the queue is empty. System keys (Alt and its
+// combinations, F10), the wheel, text events and unknown keys come out as zeEVENT_NONE.
+bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event);
+
+// The character a key gives on the player's keyboard layout, read like ToUnicode: the low
+// bit of keyStates[20] is Caps Lock, a high bit means held (keyStates[16]: Shift).
+// Writes it and a terminating 0 into out; answers 1 when a character came out, else -1.
+int fKeyToUnicode(int key, const uint8_t* keyStates, wchar_t* out, int size);
+}

@@ -1,1 +1,0 @@
-// The game shell registers its main here once it exists.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/core/ZC_RANDOM.h"
+
 namespace ZOR
 {
 namespace
@@ -85,6 +87,30 @@ bool fEvenOdd(const std::vector<V>& v, decltype(V::x) x, decltype(V::x) y)
             inside = !inside;
     }
     return inside;
+}
+
+template <class V>
+ZS_VECTOR2 fWeightedVertex(const std::vector<V>& v)
+{
+    if (v.empty())
+        return {};
+    ZS_VECTOR2 sum;
+    float total = 0.0f;
+    for (const V& p : v)
+    {
+        float r = zcRANDOM ? zcRANDOM->fRangeFloat(0.0f, 1.0f) : 1.0f;
+        float w = r * r * r;
+        sum += ZS_VECTOR2(float(p.x), float(p.y)) * w;
+        total += w;
+    }
+    if (total == 0.0f)
+    {
+        sum = ZS_VECTOR2();
+        for (const V& p : v)
+            sum += ZS_VECTOR2(float(p.x), float(p.y));
+        total = float(v.size());
+    }
+    return sum / total;
 }
 }
 
@@ -301,5 +327,16 @@ bool fIsPointInPolygonAtInt(const std::vector<ZS_POINT>& vertices, int x, int y,
 {
     ZS_VECTOR3 at = transform.fCompose().position;
     return fEvenOdd(vertices, int(x - at.x), int(y - at.y));
+}
+
+ZS_VECTOR2 fRandomPointInPolygon(const std::vector<ZS_VECTOR2>& vertices)
+{
+    return fWeightedVertex(vertices);
+}
+
+ZS_POINT fRandomPointInPolygonInt(const std::vector<ZS_POINT>& vertices)
+{
+    ZS_VECTOR2 p = fWeightedVertex(vertices);
+    return {int(p.x), int(p.y)};
 }
 }

@@ -67,4 +67,12 @@ bool fIsPointInPolygonInt(const std::vector<ZS_POINT>& vertices, int x, int y);
 // The point is first moved by minus the transform's world position.
 bool fIsPointInPolygonAt(const std::vector<ZS_VECTOR2>& vertices, float x, float y, const ZS_TRANSFORM3& transform);
 bool fIsPointInPolygonAtInt(const std::vector<ZS_POINT>& vertices, int x, int y, const ZS_TRANSFORM3& transform);
+
+// A point inside the polygon's convex hull: the vertices weighted by r^3 with one r in
+// [0, 1] drawn from zcRANDOM per vertex, so it leans towards the vertices that drew high.
+// Without a generator, or when every weight is 0, the plain mean of the vertices; no
+// vertices give (0, 0).
+ZS_VECTOR2 fRandomPointInPolygon(const std::vector<ZS_VECTOR2>& vertices);
+// The same, each coordinate truncated.
+ZS_POINT fRandomPointInPolygonInt(const std::vector<ZS_POINT>& vertices);
 }

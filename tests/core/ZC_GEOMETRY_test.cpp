@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/core/ZC_GEOMETRY.h"
+#include "engine/core/ZC_RANDOM.h"
 
 using namespace ZOR;
 
@@ -207,4 +208,36 @@ TEST(Distances, IntegerSquaresDoNotOverflow)
     EXPECT_EQ(2.0f, fClamp(1, 2, 3));
     EXPECT_EQ(3.0f, fClamp(7, 2, 3));
     EXPECT_EQ(2.5f, fClamp(2.5f, 2, 3));
+}
+
+TEST(RandomPoint, StaysInsideTheHullAndDrawsOncePerVertex)
+{
+    ZC_RANDOM twin(0);
+    ZC_RANDOM random(0); // constructed last: this one is zcRANDOM
+    const std::vector<ZS_VECTOR2> triangle = {{0, 0}, {30, 0}, {0, 30}};
+    for (int i = 0; i < 200; ++i)
+    {
+        ZS_VECTOR2 p = fRandomPointInPolygon(triangle);
+        ASSERT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.y <= 30.0001f) << i << ": " << p.fToText();
+        for (int k = 0; k < 3; ++k)
+            twin.fRangeFloat(0, 1);
+        ASSERT_EQ(twin.seed, random.seed);
+    }
+    ZS_POINT q = fRandomPointInPolygonInt({{10, 10}, {20, 10}, {20, 20}, {10, 20}});
+    EXPECT_TRUE(q.x >= 10 && q.x <= 20 && q.y >= 10 && q.y <= 20) << q.fToText();
+    EXPECT_EQ(ZS_VECTOR2(0, 0), fRandomPointInPolygon({}));
+}
+
+TEST(RandomPoint, AllZeroWeightsOrNoGeneratorGiveTheMean)
+{
+    // A seed whose next draw is 0: one vertex alone would be weighted 0 / 0.
+    ZC_RANDOM random(0);
+    while ((random.seed * 1664525u + 1013904223u) >> 16 != 0)
+        ++random.seed;
+    EXPECT_EQ(ZS_VECTOR2(4, 6), fRandomPointInPolygon({{4, 6}}));
+
+    ZC_RANDOM* saved = zcRANDOM;
+    zcRANDOM = nullptr;
+    EXPECT_EQ(ZS_VECTOR2(5, 2), fRandomPointInPolygon({{0, 0}, {10, 0}, {5, 6}}));
+    zcRANDOM = saved;
 }

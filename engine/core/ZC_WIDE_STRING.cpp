@@ -137,14 +137,14 @@ int fWideFormatV(wchar_t* out, int capacity, const wchar_t* format, va_list args
             double v = va_arg(args, double);
             // The conversion text goes to swprintf as it stands; one too long to be a
             // sensible conversion, or a number that does not fit, writes nothing.
-            size_t specLength = size_t(p - start) + 1;
-            wchar_t spec[32];
+            size_t conversionLength = size_t(p - start) + 1;
+            wchar_t conversion[32];
             wchar_t text[512];
-            if (specLength < 32)
+            if (conversionLength < 32)
             {
-                std::wmemcpy(spec, start, specLength);
-                spec[specLength] = 0;
-                int n = std::swprintf(text, 512, spec, v);
+                std::wmemcpy(conversion, start, conversionLength);
+                conversion[conversionLength] = 0;
+                int n = std::swprintf(text, 512, conversion, v);
                 for (int i = 0; going && i < n; ++i)
                     going = o.fPut(text[i]);
             }

@@ -268,7 +268,8 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         fDrainErrors();
         glGenRenderbuffers(1, &bbColor);
         glBindRenderbuffer(GL_RENDERBUFFER, bbColor);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
+        // X8R8G8B8: the back buffer keeps no alpha, so blending leaves nothing there to show.
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGB8, width, height);
         glGenRenderbuffers(1, &bbDepth);
         glBindRenderbuffer(GL_RENDERBUFFER, bbDepth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);

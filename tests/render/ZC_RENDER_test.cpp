@@ -1,0 +1,143 @@
+// What a player would see: frames drawn on the offscreen OpenGL device and read back.
+#include "render/ZT_RENDER_FIXTURE.h"
+
+using namespace ZT_RENDER;
+using RS = ZS_RENDER_STATE;
+using DEV = ZC_PLATFORM_DEVICE;
+
+namespace
+{
+struct ZT_PARTICLE
+{
+    float x, y, z, size;
+    uint32_t color;
+    ZT_PARTICLE* next;
+};
+
+const uint32_t kClear = 0xFF444444;
+
+class Frame : public ZT_GL_RENDER
+{
+protected:
+    void fDrawQuad(float x, float y, float w, float h, uint32_t color, RS state = fSolidState())
+    {
+        ZS_VERTEX v[4];
+        fQuad(v, x, y, w, h, color);
+        render->fAddTriangles(v, nullptr, &state, 4, kQuadIndices, 6);
+    }
+    // Game pixel to back-buffer pixel in the windowed 1024x768 picture (W + 1 units across).
+    static int fPx(float game) { return int(game * 1024.0f / 1025.0f); }
+};
+}
+
+TEST_F(Frame, ClearColourAndSolidQuadsLandWhereTheGameSaysWindowed)
+{
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    fDrawQuad(100, 100, 200, 100, 0xFFFF0000);
+    fDrawQuad(600, 400, 100, 150, 0xFF00FF00);
+    fDrawQuad(1000, 740, 24, 28, 0xFF0000FF);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    fSaveFrame("render_windowed");
+
+    struct
+    {
+        int x, y;
+        uint32_t color;
+    } samples[] = {
+        {10, 10, kClear},        {fPx(200), fPx(150), 0xFFFF0000}, {fPx(105), fPx(105), 0xFFFF0000},
+        {fPx(295), fPx(195), 0xFFFF0000}, {fPx(310), fPx(150), kClear}, {fPx(650), fPx(475), 0xFF00FF00},
+        {fPx(650), fPx(395), kClear}, {fPx(1012), fPx(754), 0xFF0000FF}, {1022, 766, 0xFF0000FF},
+    };
+    for (const auto& s : samples)
+        EXPECT_EQ(fPixel(s.x, s.y), s.color) << s.x << "," << s.y;
+}
+
+TEST_F(Frame, NormalAndAdditiveBlending)
+{
+    RS normal = fSolidState();
+    RS additive(normal.word | RS::ADDITIVE);
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    fDrawQuad(100, 100, 100, 100, 0xFF0000FF);
+    fDrawQuad(100, 100, 100, 100, 0x80FF0000, normal);
+    fDrawQuad(300, 100, 100, 100, 0xFF0000FF);
+    fDrawQuad(300, 100, 100, 100, 0x80FF0000, additive);
+    fDrawQuad(500, 100, 100, 100, 0x40FFFFFF, additive);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    fSaveFrame("render_blending");
+    // Normal: src * a + dst * (1 - a) with a = 128/255; additive: dst + src * a.
+    EXPECT_LE(fColorDistance(fPixel(fPx(150), fPx(150)), 0xFF80007F), 2);
+    EXPECT_LE(fColorDistance(fPixel(fPx(350), fPx(150)), 0xFF8000FF), 2);
+    EXPECT_LE(fColorDistance(fPixel(fPx(550), fPx(150)), 0xFF848484), 2);
+}
+
+TEST_F(Frame, APointSpriteCoversItsSizeInPixels)
+{
+    ZT_PARTICLE small{200, 200, 0, 8, 0xFFFFFF00, nullptr};
+    ZT_PARTICLE big{400, 300, 0, 40, 0xFF00FFFF, &small};
+    RS sprites(RS::ALPHA_BLEND | (RS::PRIM_POINT_SPRITES << RS::PRIMITIVE_SHIFT));
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    render->fDrawPointSprites(&big, nullptr, &sprites, 2);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    fSaveFrame("render_point_sprites");
+    int bx = fPx(400), by = fPx(300), sx = fPx(200), sy = fPx(200);
+    for (int d : {-18, 0, 18})
+    {
+        EXPECT_EQ(fPixel(bx + d, by), 0xFF00FFFFu) << d;
+        EXPECT_EQ(fPixel(bx, by + d), 0xFF00FFFFu) << d;
+    }
+    EXPECT_EQ(fPixel(bx + 23, by), kClear);
+    EXPECT_EQ(fPixel(bx, by - 23), kClear);
+    EXPECT_EQ(fPixel(sx + 2, sy - 2), 0xFFFFFF00u);
+    EXPECT_EQ(fPixel(sx + 7, sy), kClear);
+}
+
+TEST_F(Frame, LostDeviceSkipsFramesThenOneResetAndDrawsAgain)
+{
+    DEV* device = render->fGetDevice();
+    device->fSimulateCooperativeLevel(DEV::COOP_LOST);
+    EXPECT_EQ(render->fBeginFrame(), -1);
+    EXPECT_EQ(render->fBeginFrame(), -1);
+    device->fSimulateCooperativeLevel(DEV::COOP_NOT_RESET);
+    uint32_t resets = device->fGetCounters().resets;
+    EXPECT_EQ(render->fBeginFrame(), -110);
+    EXPECT_EQ(device->fGetCounters().resets, resets + 1);
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    fDrawQuad(100, 100, 50, 50, 0xFFFF0000);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    EXPECT_EQ(fPixel(fPx(125), fPx(125)), 0xFFFF0000u);
+    EXPECT_EQ(fPixel(10, 10), kClear);
+
+    // A reset that fails leaves the device waiting: the next begin tries again.
+    device->fSimulateCooperativeLevel(DEV::COOP_NOT_RESET);
+    device->fFailNextReset();
+    EXPECT_EQ(render->fBeginFrame(), -110);
+    fDrawQuad(100, 100, 50, 50, 0xFF00FF00);
+    EXPECT_EQ(render->fBeginFrame(), -110);
+    EXPECT_EQ(render->fBeginFrame(), 1);
+    EXPECT_EQ(render->fEndFrame(), 0);
+}
+
+TEST_F(Frame, FrameCallsOutOfOrderAnswerMinusOne)
+{
+    EXPECT_EQ(render->fEndFrame(), -1);
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    EXPECT_EQ(render->fBeginFrame(), -1);
+    EXPECT_EQ(render->fEndFrame(), 0);
+    EXPECT_EQ(render->fEndFrame(), -1);
+}
+
+TEST_F(Frame, SetModeWithUnchangedValuesResetsNothing)
+{
+    DEV* device = render->fGetDevice();
+    uint32_t resets = device->fGetCounters().resets;
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    fDrawQuad(100, 100, 50, 50, 0xFFFF0000, fTexturedState());
+    EXPECT_EQ(render->fSetMode(1024, 768, false, false), 0);
+    EXPECT_EQ(device->fGetCounters().resets, resets);
+    EXPECT_EQ(render->fGetBatchedVertices(), 4u);
+    EXPECT_EQ(render->fSetMode(800, 600, false, false), 1);
+    EXPECT_EQ(device->fGetCounters().resets, resets + 1);
+    EXPECT_EQ(render->fGetBatchedVertices(), 0u);
+    EXPECT_EQ(render->fGetBackBufferSize().x, 800);
+    EXPECT_EQ(render->fEndFrame(), 0);
+}

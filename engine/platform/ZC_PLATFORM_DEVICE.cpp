@@ -1020,21 +1020,4 @@ void ZC_PLATFORM_DEVICE::fClearCounters()
     impl->counters = ZS_COUNTERS();
 }
 
-void* ZC_PLATFORM_DEVICE::fCreateTestWindow(int width, int height)
-{
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return nullptr;
-    SDL_Window* w = SDL_CreateWindow("zorvane test", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!w)
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return w;
-}
-
-void ZC_PLATFORM_DEVICE::fDestroyTestWindow(void* window)
-{
-    if (!window)
-        return;
-    SDL_DestroyWindow(static_cast<SDL_Window*>(window));
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
 }

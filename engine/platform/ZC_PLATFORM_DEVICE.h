@@ -156,9 +156,6 @@ public:
     bool fReadPixels(int x, int y, int width, int height, uint8_t* out) const;
     const ZS_COUNTERS& fGetCounters() const;
     void fClearCounters();
-    // A hidden SDL window with OpenGL for tests that need no real window object.
-    static void* fCreateTestWindow(int width, int height);
-    static void fDestroyTestWindow(void* window);
 
 private:
     struct ZS_IMPL;

@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "engine/core/ZC_SYSTEM_WINDOW.h"
 #include "engine/platform/ZC_PLATFORM_DEVICE.h"
-#include "engine/render/ZC_RENDER_DESKTOP.h"
 
 namespace ZOR
 {
@@ -73,7 +73,7 @@ int ZC_RENDER::fSetMode(int width, int height, bool afullScreen, bool auseDeskto
         if (useDesktopSize)
         {
             int w = 0, h = 0;
-            fRenderDesktopSize(&w, &h);
+            fGetDesktopSizeWH(&w, &h);
             backBufferWidth = screenWidth = w;
             backBufferHeight = screenHeight = h;
         }

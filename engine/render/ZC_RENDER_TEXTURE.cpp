@@ -1,10 +1,10 @@
 // Textures and render targets of the renderer.
-#include <cstdio>
 #include <cstring>
 #include <new>
 
 #include "engine/platform/ZC_PLATFORM_DEVICE.h"
 #include "engine/platform/ZC_PLATFORM_IMAGE.h"
+#include "engine/platform/ZC_PLATFORM_SYSTEM.h"
 #include "engine/render/ZC_CAMERA.h"
 #include "engine/render/ZC_RENDER.h"
 
@@ -53,7 +53,7 @@ ZS_TEXTURE* ZC_RENDER::fMakeImageTexture(unsigned char* rgba, int width, int hei
         if (!defaultTexture)
         {
             // Neither the image nor the stand-in exists: say so, and answer nothing.
-            std::fprintf(stderr, "error: defaultTexture not exist!!!\n");
+            fShowMessageBox(nullptr, "error", "defaultTexture not exist!!!");
             return nullptr;
         }
         return defaultTexture;

@@ -52,6 +52,56 @@ TEST_F(Frame, ClearColourAndSolidQuadsLandWhereTheGameSaysWindowed)
         EXPECT_EQ(fPixel(s.x, s.y), s.color) << s.x << "," << s.y;
 }
 
+TEST_F(Frame, FullScreenAtTheDesktopSizeLetterboxesThePicture)
+{
+    int savedWidth = zcDESKTOP_WIDTH, savedHeight = zcDESKTOP_HEIGHT;
+    struct
+    {
+        int desktopWidth, desktopHeight;
+        float scaleX, scaleY; // of the letterbox matrix
+        const char* name;
+    } cases[] = {
+        {1920, 1080, 0.75f, 1.0f, "render_fullscreen_1920x1080"},
+        {1280, 1024, 1.0f, 0.9375f, "render_fullscreen_1280x1024"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        zcDESKTOP_WIDTH = c.desktopWidth;
+        zcDESKTOP_HEIGHT = c.desktopHeight;
+        ASSERT_EQ(render->fSetMode(1024, 768, true, true), 1);
+        EXPECT_EQ(render->fGetBackBufferSize().x, c.desktopWidth);
+        EXPECT_EQ(render->fGetBackBufferSize().y, c.desktopHeight);
+        EXPECT_FLOAT_EQ(render->fGetLetterbox().m[0], c.scaleX);
+        EXPECT_FLOAT_EQ(render->fGetLetterbox().m[5], c.scaleY);
+
+        ASSERT_EQ(render->fBeginFrame(), 1);
+        fDrawQuad(0, 0, 60, 769, 0xFF0000FF);
+        fDrawQuad(100, 100, 200, 100, 0xFFFF0000);
+        fDrawQuad(600, 400, 100, 150, 0xFF00FF00);
+        ASSERT_EQ(render->fEndFrame(), 0);
+        fSaveFrame(c.name);
+
+        // The picture: (W + 1) x (H + 1) game units scaled into the centred box.
+        float boxWidth = c.desktopWidth * c.scaleX, boxHeight = c.desktopHeight * c.scaleY;
+        float left = (c.desktopWidth - boxWidth) / 2, top = (c.desktopHeight - boxHeight) / 2;
+        auto px = [&](float gx) { return int(left + gx * boxWidth / 1025.0f); };
+        auto py = [&](float gy) { return int(top + gy * boxHeight / 769.0f); };
+        EXPECT_EQ(fPixel(px(200), py(150)), 0xFFFF0000u);
+        EXPECT_EQ(fPixel(px(120), py(180)), 0xFFFF0000u);
+        EXPECT_EQ(fPixel(px(650), py(475)), 0xFF00FF00u);
+        EXPECT_EQ(fPixel(px(650), py(395)), kClear);
+        EXPECT_EQ(fPixel(px(30), py(400)), 0xFF0000FFu);
+        // Outside the box only the clear colour shows.
+        if (left >= 4)
+            EXPECT_EQ(fPixel(int(left) - 3, py(400)), kClear);
+        if (top >= 4)
+            EXPECT_EQ(fPixel(px(30), int(top) - 3), kClear);
+    }
+    zcDESKTOP_WIDTH = savedWidth;
+    zcDESKTOP_HEIGHT = savedHeight;
+}
+
 TEST_F(Frame, NormalAndAdditiveBlending)
 {
     RS normal = fSolidState();

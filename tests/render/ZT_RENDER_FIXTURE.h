@@ -11,6 +11,7 @@
 
 #include <stb_image_write.h>
 
+#include "engine/core/ZC_SYSTEM_WINDOW.h"
 #include "engine/platform/ZC_PLATFORM_DEVICE.h"
 #include "engine/render/ZC_RENDER.h"
 #include "support/ZT_TEST_ENV.h"
@@ -61,24 +62,24 @@ inline int fColorDistance(uint32_t a, uint32_t b)
     return most;
 }
 
-// A renderer over a hidden window with a real GL device, initialised at 1024x768 windowed.
+// A renderer over the game's window with a real GL device, initialised at 1024x768 windowed.
 class ZT_GL_RENDER : public ::testing::Test
 {
 protected:
-    void* window = nullptr;
+    ZC_SYSTEM_WINDOW* window = nullptr;
     ZC_RENDER* render = nullptr;
 
     void SetUp() override
     {
-        window = ZC_PLATFORM_DEVICE::fCreateTestWindow(1024, 768);
-        ASSERT_NE(window, nullptr);
+        window = new ZC_SYSTEM_WINDOW;
+        ASSERT_EQ(window->fCreate("render test"), 1);
         render = new ZC_RENDER;
-        ASSERT_EQ(render->fInit(window, 0.1f, 0.0f), 1);
+        ASSERT_EQ(render->fInit(window->fGetHandle(), 0.1f, 0.0f), 1);
     }
     void TearDown() override
     {
         delete render;
-        ZC_PLATFORM_DEVICE::fDestroyTestWindow(window);
+        delete window;
     }
 
     // Packed 0xAARRGGBB of a back-buffer pixel (top-left origin).

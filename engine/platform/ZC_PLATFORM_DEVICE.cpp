@@ -443,6 +443,11 @@ bool ZC_PLATFORM_DEVICE::fCreate(void* window, bool accelerated, int width, int 
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &d.maxTextureSize);
     d.anisotropic = SDL_GL_ExtensionSupported("GL_EXT_texture_filter_anisotropic") ||
                     SDL_GL_ExtensionSupported("GL_ARB_texture_filter_anisotropic");
+    // Mesa's software samplers widen the footprint even where a picture is not minified, which
+    // blurs 1:1 sprites and text: there anisotropic filtering is not offered, and linear is used.
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (renderer && (std::strstr(renderer, "llvmpipe") || std::strstr(renderer, "softpipe") || std::strstr(renderer, "swrast")))
+        d.anisotropic = false;
     if (d.anisotropic)
         glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &d.maxAniso);
     d.fMakePointProgram();

@@ -1,7 +1,116 @@
 #include "engine/sound/ZC_SOUND_SYSTEM.h"
 
+#include <algorithm>
+#include <new>
+
+#include "engine/sound/ZC_SOUND.h"
+
 namespace ZOR
 {
-int ZC_SOUND_SYSTEM::fOpen() { return -1; }
-void ZC_SOUND_SYSTEM::fUpdateStreams() {}
+ZC_SOUND_SYSTEM* zcSOUND_SYSTEM = nullptr;
+
+ZC_SOUND_SYSTEM::ZC_SOUND_SYSTEM()
+{
+    zcSOUND_SYSTEM = this;
+}
+
+ZC_SOUND_SYSTEM::~ZC_SOUND_SYSTEM()
+{
+    ZS_SOUND_LOCK_GUARD guard;
+    if (device)
+    {
+        alcMakeContextCurrent(nullptr);
+        if (context)
+            alcDestroyContext(context);
+        alcCloseDevice(device);
+    }
+    context = nullptr;
+    device = nullptr;
+    if (zcSOUND_SYSTEM == this)
+        zcSOUND_SYSTEM = nullptr;
+}
+
+int ZC_SOUND_SYSTEM::fOpen()
+{
+    if (device)
+        return 1;
+    device = alcOpenDevice(nullptr);
+    if (!device)
+        return -1;
+    ZS_SOUND_LOCK_GUARD guard;
+    context = alcCreateContext(device, nullptr);
+    lastDeviceError = alcGetError(device);
+    // A failed context is not looked at further: sounds then find no current context and stay silent.
+    alcMakeContextCurrent(context);
+
+    const float position[3] = {1.0f, 1.0f, 1.0f};
+    const float at[3] = {1.0f, 1.0f, 2.0f};
+    std::copy(position, position + 3, listenerPosition);
+    std::fill(listenerVelocity, listenerVelocity + 3, 0.0f);
+    std::copy(at, at + 3, listenerOrientation);
+    std::fill(listenerOrientation + 3, listenerOrientation + 6, 0.0f);
+    if (context)
+    {
+        alListenerfv(AL_POSITION, listenerPosition);
+        alListenerfv(AL_VELOCITY, listenerVelocity);
+        alListenerfv(AL_ORIENTATION, listenerOrientation);
+        alGetError();
+    }
+    lastDeviceError = alcGetError(device);
+    return 1;
+}
+
+ZC_SOUND* ZC_SOUND_SYSTEM::fCreateSound(const void* bytes, std::size_t size, int bufferCount, bool isStatic)
+{
+    ZC_SOUND* sound = new (std::nothrow) ZC_SOUND();
+    if (!sound)
+        return nullptr;
+    if (sound->fOpen(bytes, size, bufferCount, isStatic) != 1)
+    {
+        delete sound;
+        return nullptr;
+    }
+    ZS_SOUND_LOCK_GUARD guard;
+    sounds.push_back(sound);
+    return sound;
+}
+
+int ZC_SOUND_SYSTEM::fRemoveSound(ZC_SOUND* sound)
+{
+    ZS_SOUND_LOCK_GUARD guard;
+    auto found = std::find(sounds.begin(), sounds.end(), sound);
+    if (!sound || found == sounds.end())
+        return -1;
+    delete sound;
+    sounds.erase(found);
+    return 1;
+}
+
+void ZC_SOUND_SYSTEM::fUpdateStreams()
+{
+    if (!device)
+        return;
+    ZS_SOUND_LOCK_GUARD guard;
+    // The count is read again after each sound.
+    for (std::size_t i = 0; i < sounds.size(); ++i)
+        sounds[i]->fUpdate();
+}
+
+void ZC_SOUND_SYSTEM::fApplyListenerPosition()
+{
+    ZS_SOUND_LOCK_GUARD guard;
+    if (context)
+        alListenerfv(AL_POSITION, listenerPosition);
+}
+
+int ZC_SOUND_SYSTEM::fGetDeviceError()
+{
+    return zcSOUND_SYSTEM ? alcGetError(zcSOUND_SYSTEM->device) : ALC_INVALID_DEVICE;
+}
+
+std::size_t ZC_SOUND_SYSTEM::fGetSoundCount()
+{
+    ZS_SOUND_LOCK_GUARD guard;
+    return sounds.size();
+}
 }

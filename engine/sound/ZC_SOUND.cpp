@@ -444,9 +444,7 @@ int ZC_SOUND::fSeek(long long sample)
 
 void ZC_SOUND::fSetPosition(float x, float y, float z)
 {
-    position[0] = x;
-    position[1] = y;
-    position[2] = z;
+    position.fSet(x, y, z);
 }
 
 int ZC_SOUND::fSetGain(float gain)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "engine/core/ZS_POINT.h"
 #include "engine/sound/ZC_SOUND_TEMP.h"
 #include "engine/sound/ZS_OGG_MEMORY.h"
 
@@ -97,7 +98,8 @@ private:
     ALuint source = 0;
     ALuint buffers[2] = {0, 0};
     int rate = 0;
-    float position[3] = {0.0f, 0.0f, 0.0f};
+    // Kept for callers; nothing hands it to OpenAL.
+    ZS_VECTOR3 position;
     unsigned char isStatic = 0;
     std::atomic<unsigned char> active{0};
     float startDelay = 0.0f;

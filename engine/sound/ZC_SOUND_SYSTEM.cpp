@@ -43,17 +43,18 @@ int ZC_SOUND_SYSTEM::fOpen()
     // A failed context is not looked at further: sounds then find no current context and stay silent.
     alcMakeContextCurrent(context);
 
-    const float position[3] = {1.0f, 1.0f, 1.0f};
-    const float at[3] = {1.0f, 1.0f, 2.0f};
-    std::copy(position, position + 3, listenerPosition);
-    std::fill(listenerVelocity, listenerVelocity + 3, 0.0f);
-    std::copy(at, at + 3, listenerOrientation);
-    std::fill(listenerOrientation + 3, listenerOrientation + 6, 0.0f);
+    listenerPosition.fSet(1.0f, 1.0f, 1.0f);
+    listenerVelocity.fSet(0.0f, 0.0f, 0.0f);
+    listenerAt.fSet(1.0f, 1.0f, 2.0f);
+    listenerUp.fSet(0.0f, 0.0f, 0.0f);
     if (context)
     {
-        alListenerfv(AL_POSITION, listenerPosition);
-        alListenerfv(AL_VELOCITY, listenerVelocity);
-        alListenerfv(AL_ORIENTATION, listenerOrientation);
+        const float position[3] = {listenerPosition.x, listenerPosition.y, listenerPosition.z};
+        const float velocity[3] = {listenerVelocity.x, listenerVelocity.y, listenerVelocity.z};
+        const float orientation[6] = {listenerAt.x, listenerAt.y, listenerAt.z, listenerUp.x, listenerUp.y, listenerUp.z};
+        alListenerfv(AL_POSITION, position);
+        alListenerfv(AL_VELOCITY, velocity);
+        alListenerfv(AL_ORIENTATION, orientation);
         alGetError();
     }
     lastDeviceError = alcGetError(device);
@@ -100,7 +101,7 @@ void ZC_SOUND_SYSTEM::fApplyListenerPosition()
 {
     ZS_SOUND_LOCK_GUARD guard;
     if (context)
-        alListenerfv(AL_POSITION, listenerPosition);
+        alListener3f(AL_POSITION, listenerPosition.x, listenerPosition.y, listenerPosition.z);
 }
 
 int ZC_SOUND_SYSTEM::fGetDeviceError()

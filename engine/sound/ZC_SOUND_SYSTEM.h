@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/core/ZS_POINT.h"
+
 namespace ZOR
 {
 class ZC_SOUND;
@@ -38,10 +40,11 @@ public:
 private:
     ALCdevice* device = nullptr;
     ALCcontext* context = nullptr;
-    float listenerPosition[3] = {0.0f, 0.0f, 0.0f};
-    float listenerVelocity[3] = {0.0f, 0.0f, 0.0f};
-    // At-vector then up-vector, handed to AL_ORIENTATION as six floats.
-    float listenerOrientation[6] = {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    ZS_VECTOR3 listenerPosition;
+    ZS_VECTOR3 listenerVelocity;
+    // Handed to AL_ORIENTATION together as six floats.
+    ZS_VECTOR3 listenerAt;
+    ZS_VECTOR3 listenerUp;
     int lastDeviceError = 0;
     std::vector<ZC_SOUND*> sounds;
 };

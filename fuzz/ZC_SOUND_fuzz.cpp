@@ -15,6 +15,11 @@ extern "C" const char* __lsan_default_suppressions()
     return "leak:libvorbisfile.so\n";
 }
 
+extern "C" const char* __lsan_default_options()
+{
+    return "print_suppressions=0";
+}
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // The null device (ALSOFT_DRIVERS=null) gives the OpenAL paths a context; without one the

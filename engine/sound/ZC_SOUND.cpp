@@ -9,10 +9,6 @@
 
 namespace ZOR
 {
-// Temporary definitions until the shared lock and frame delta land on main.
-ZC_LOCK zcSOUND_LOCK;
-float zcFRAME_DELTA = 0.0f;
-
 int zcSOUND_SOURCES = 0;
 
 namespace

@@ -6,8 +6,9 @@
 #include <cstddef>
 #include <memory>
 
+#include "engine/core/ZC_TIMER.h"
 #include "engine/core/ZS_POINT.h"
-#include "engine/sound/ZC_SOUND_TEMP.h"
+#include "engine/core/ZS_THREAD.h"
 #include "engine/sound/ZS_OGG_MEMORY.h"
 
 struct OggVorbis_File;

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
+#include "engine/core/ZS_THREAD.h"
 #include "engine/sound/ZC_SOUND.h"
 #include "engine/sound/ZC_SOUND_SYSTEM.h"
 #include "support/ZT_SOUND.h"
@@ -50,4 +52,29 @@ TEST(SoundWithoutDevice, SoundsAreMeasuredButNothingPlays)
     EXPECT_EQ(system.fCreateSound(junk.data(), junk.size(), 1, true), nullptr);
     system.fApplyListenerPosition();
     EXPECT_EQ(zcSOUND_SOURCES, 0);
+}
+
+TEST(SoundWithoutDevice, TheGameStartsWithAWarningAndRunsSilent)
+{
+    const std::vector<unsigned char> tone = ZT_TEST::fMakeOgg("synth 0.25 sine 440 vol 0.5", 2);
+    zcGAME = ZC_GAME::fGetGame();
+    testing::internal::CaptureStderr();
+    zcGAME->fStart("silent");
+    std::string logged = testing::internal::GetCapturedStderr();
+    EXPECT_NE(logged.find("[message box] Warning: No sound device has been detected. The game will continue without audio."),
+              std::string::npos)
+        << logged;
+    ASSERT_NE(zcGAME_SOUND_SYSTEM, nullptr);
+    EXPECT_FALSE(zcGAME_SOUND_SYSTEM->fHasDevice());
+
+    // The sound thread passes over sounds that can never play.
+    zcGAME->soundThread = fStartThread(fSoundThreadMain, nullptr);
+    ZC_SOUND* sound = zcGAME_SOUND_SYSTEM->fCreateSound(tone.data(), tone.size(), 1, false);
+    ASSERT_NE(sound, nullptr);
+    EXPECT_NEAR(sound->fGetDuration(), 0.25, 0.001);
+    EXPECT_EQ(sound->fPlay(), 0);
+    sound->fPlayAfter(0.5f);
+    EXPECT_EQ(zcGAME_SOUND_SYSTEM->fRemoveSound(sound), 1);
+    EXPECT_EQ(zcGAME->fShutdown(), 1);
+    EXPECT_EQ(zcGAME_SOUND_SYSTEM, nullptr);
 }

@@ -310,6 +310,12 @@ bool ZC_SOUND::fIsPlaying() const
     return state == AL_PLAYING;
 }
 
+ALuint ZC_SOUND::fGetSource() const
+{
+    ZS_SOUND_LOCK_GUARD guard;
+    return source;
+}
+
 float ZC_SOUND::fGetStartDelay() const
 {
     ZS_SOUND_LOCK_GUARD guard;

@@ -61,14 +61,15 @@ public:
     // Sets AL_GAIN of the source while the sound holds one: 1, else 0.
     int fSetGain(float gain);
 
-    // Started and not yet stopped; what the play lists read without the lock.
-    bool fIsActive() const { return active.load(std::memory_order_relaxed) != 0; }
+    // Started and not yet stopped; what the play lists read without the lock. Seeing it drop
+    // also means the sound thread is done with the sound's bytes.
+    bool fIsActive() const { return active.load(std::memory_order_acquire) != 0; }
     bool fIsStatic() const { return isStatic != 0; }
     bool fIsLoaded() const { return loaded != nullptr; }
     ALenum fGetFormat() const { return format; }
     int fGetRate() const { return rate; }
     int fGetBufferSize() const { return bufferSize; }
-    ALuint fGetSource() const { return source; }
+    ALuint fGetSource() const;
     float fGetStartDelay() const;
 
 private:

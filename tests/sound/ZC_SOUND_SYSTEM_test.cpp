@@ -62,10 +62,16 @@ TEST(SoundSystem, TheSoundThreadRunsWhileTheMainThreadMakesPlaysAndRemovesSounds
         (void)sounds.front()->fGetDuration();
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
     }
-    EXPECT_GT(thread.fPasses(), 50);
+    // Only the thread's passes start a delayed sound.
+    ZC_SOUND* delayed = system.fCreateSound(longTone.data(), longTone.size(), 1, false);
+    ASSERT_NE(delayed, nullptr);
+    sounds.push_back(delayed);
+    delayed->fPlayAfter(0.05f);
+    EXPECT_TRUE(ZT_TEST::fWaitFor([&] { return delayed->fIsActive(); }, 2000));
     for (ZC_SOUND* sound : sounds)
         EXPECT_EQ(system.fRemoveSound(sound), 1);
     thread.fStop();
     EXPECT_EQ(system.fGetSoundCount(), 0u);
+    ZS_SOUND_LOCK_GUARD guard;
     EXPECT_EQ(zcSOUND_SOURCES, 0);
 }

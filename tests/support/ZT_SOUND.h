@@ -1,10 +1,13 @@
 #pragma once
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
+
+namespace ZOR
+{
+struct ZS_THREAD;
+}
 
 namespace ZT_TEST
 {
@@ -38,18 +41,16 @@ ZS_HEARD fMeasure(const ZS_WAV& wav, int threshold = 1000);
 // Waits until the condition holds or the time is up; answers the condition.
 bool fWaitFor(const std::function<bool()>& condition, int timeoutMs);
 
-// Runs the sound system's pass every 10 ms on a thread of its own, as the game's sound thread does.
+// The game's sound thread over the current sound system (zcSOUND_SYSTEM), for the life of
+// the object or until fStop.
 class ZT_SOUND_THREAD
 {
 public:
     ZT_SOUND_THREAD();
     ~ZT_SOUND_THREAD();
     void fStop();
-    int fPasses() const { return passes.load(); }
 
 private:
-    std::atomic<bool> running{true};
-    std::atomic<int> passes{0};
-    std::thread thread;
+    ZOR::ZS_THREAD* thread = nullptr;
 };
 }

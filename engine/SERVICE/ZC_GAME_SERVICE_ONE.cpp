@@ -144,7 +144,8 @@ int fStep()
 
 void ZC_GAME::fUpdate()
 {
-    if (!fUpdateRateDue())
+    updatedThisStep = fUpdateRateDue();
+    if (!updatedThisStep)
         return;
     ++updatesThisSecond;
     if (updateAccumulator >= 1.0f)
@@ -193,8 +194,12 @@ void ZC_GAME::fRender()
 
 bool ZC_GAME::fRenderRateDue()
 {
-    // A step whose update was not due adds the previous delta again.
-    renderAccumulator += zcFRAME_DELTA;
+    // Only a step that measured time adds it. Adding the last delta again in every step
+    // whose update was not due (one or more per update while the limiter sleeps) would let
+    // the draws outrun the cap many times over, and with them the game, which advances by
+    // zcFRAME_DELTA in every drawn frame.
+    if (updatedThisStep)
+        renderAccumulator += zcFRAME_DELTA;
     if (renderRate == 0)
         return true;
     return renderAccumulator >= float(framesThisSecond + 1) / float(renderRate);

@@ -69,6 +69,7 @@ private:
     ZC_GAME(const ZC_GAME&) = delete;
     ZC_GAME& operator=(const ZC_GAME&) = delete;
 
+    bool updatedThisStep = false; // the update step of the current loop step ran
     ZS_CALLBACK* releaseRecord = nullptr;
     ZS_CALLBACK* loopStepRecord = nullptr;
 };

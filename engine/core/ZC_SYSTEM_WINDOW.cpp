@@ -142,13 +142,12 @@ int ZC_SYSTEM_WINDOW::fUpdateLetterbox()
     if ((width == desktopWidth && height == desktopHeight) || width <= 0 || height <= 0)
     {
         letterboxScale = 1.0f;
-        letterboxOffsetX = 0;
-        letterboxOffsetY = 0;
+        letterboxOffset = ZS_VECTOR2();
         return fPlatformClipCursor(handle, 0, 0, 0, 0, true) ? 1 : 0;
     }
     letterboxScale = std::min(float(desktopWidth) / float(width), float(desktopHeight) / float(height));
-    letterboxOffsetX = (float(desktopWidth) - float(width) * letterboxScale) / 2.0f;
-    letterboxOffsetY = (float(desktopHeight) - float(height) * letterboxScale) / 2.0f;
+    letterboxOffset.x = (float(desktopWidth) - float(width) * letterboxScale) / 2.0f;
+    letterboxOffset.y = (float(desktopHeight) - float(height) * letterboxScale) / 2.0f;
     return fClipToPicture();
 }
 
@@ -156,33 +155,32 @@ int ZC_SYSTEM_WINDOW::fClipToPicture()
 {
     int desktopWidth, desktopHeight;
     fGetDesktopSizeWH(&desktopWidth, &desktopHeight);
-    return fPlatformClipCursor(handle, int(letterboxOffsetX), int(letterboxOffsetY), int(float(desktopWidth) - letterboxOffsetX),
-                               int(float(desktopHeight) - letterboxOffsetY), false)
+    return fPlatformClipCursor(handle, int(letterboxOffset.x), int(letterboxOffset.y), int(float(desktopWidth) - letterboxOffset.x),
+                               int(float(desktopHeight) - letterboxOffset.y), false)
                ? 1
                : 0;
 }
 
-void ZC_SYSTEM_WINDOW::fScreenToGame(ZS_POINT screen, ZS_POINT* out) const
+ZS_POINT ZC_SYSTEM_WINDOW::fMapScreen(ZS_POINT screen, bool letterboxed) const
 {
     int x, y;
     fPlatformGetClientPosition(handle, &x, &y);
     ZS_POINT client(screen.x - x, screen.y - y);
-    if (fullScreen && useDesktopSize)
-        *out = ZS_POINT(int((float(client.x) - letterboxOffsetX) / letterboxScale),
-                        int((float(client.y) - letterboxOffsetY) / letterboxScale));
-    else
-        *out = client;
+    if (!letterboxed)
+        return client;
+    // Truncated toward zero, like every pixel position computed from floats.
+    return ZS_POINT(int((float(client.x) - letterboxOffset.x) / letterboxScale),
+                    int((float(client.y) - letterboxOffset.y) / letterboxScale));
+}
+
+void ZC_SYSTEM_WINDOW::fScreenToGame(ZS_POINT screen, ZS_POINT* out) const
+{
+    *out = fMapScreen(screen, fullScreen && useDesktopSize);
 }
 
 ZS_POINT ZC_SYSTEM_WINDOW::fScreenToGamePoint(ZS_POINT screen) const
 {
-    int x, y;
-    fPlatformGetClientPosition(handle, &x, &y);
-    ZS_POINT client(screen.x - x, screen.y - y);
-    if (!fullScreen)
-        return client;
-    return ZS_POINT(int((float(client.x) - letterboxOffsetX) / letterboxScale),
-                    int((float(client.y) - letterboxOffsetY) / letterboxScale));
+    return fMapScreen(screen, fullScreen);
 }
 
 int ZC_SYSTEM_WINDOW::fMessageBox(const char* acaption, const char* text)
@@ -201,40 +199,34 @@ void ZC_SYSTEM_WINDOW::fShowCursor(bool show)
     fPlatformShowCursor(show);
 }
 
-void ZC_SYSTEM_WINDOW::fSetCaption(bool on)
+void ZC_SYSTEM_WINDOW::fSetStyleOption(bool* option, bool on)
 {
+    // Windowed only: a full-screen window has no frame to change.
     if (fullScreen)
         return;
-    caption = on;
+    *option = on;
     fApplyStyle();
     fSetMode(width, height, fullScreen, useDesktopSize);
+}
+
+void ZC_SYSTEM_WINDOW::fSetCaption(bool on)
+{
+    fSetStyleOption(&caption, on);
 }
 
 void ZC_SYSTEM_WINDOW::fSetResizable(bool on)
 {
-    if (fullScreen)
-        return;
-    resizable = on;
-    fApplyStyle();
-    fSetMode(width, height, fullScreen, useDesktopSize);
+    fSetStyleOption(&resizable, on);
 }
 
 void ZC_SYSTEM_WINDOW::fSetMinimiseBox(bool on)
 {
-    if (fullScreen)
-        return;
-    minimiseBox = on;
-    fApplyStyle();
-    fSetMode(width, height, fullScreen, useDesktopSize);
+    fSetStyleOption(&minimiseBox, on);
 }
 
 void ZC_SYSTEM_WINDOW::fSetMaximiseBox(bool on)
 {
-    if (fullScreen)
-        return;
-    maximiseBox = on;
-    fApplyStyle();
-    fSetMode(width, height, fullScreen, useDesktopSize);
+    fSetStyleOption(&maximiseBox, on);
 }
 
 void ZC_SYSTEM_WINDOW::fHideWindow()

@@ -67,12 +67,13 @@ public:
     bool maximiseBox = false;
     bool cursorShown = true;
     float letterboxScale = 1.0f;
-    float letterboxOffsetX = 0;
-    float letterboxOffsetY = 0;
+    ZS_VECTOR2 letterboxOffset; // top-left corner of the picture on the desktop
     bool useDesktopSize = false;
 
 private:
     int fClipToPicture();
+    ZS_POINT fMapScreen(ZS_POINT screen, bool letterboxed) const;
+    void fSetStyleOption(bool* option, bool on);
     bool videoStarted = false;
 };
 

@@ -51,8 +51,11 @@ void fSleepMs(uint32_t ms)
         sleep(ms);
         return;
     }
+    // A zero sleep gives the processor away briefly instead of returning at once: the loop's
+    // limiter asks for one while it waits for the next millisecond, and a mere yield would
+    // spin a core for that time.
     if (ms == 0)
-        std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

@@ -11,6 +11,7 @@ namespace ZOR
 // arithmetic stay right across a wrap.
 uint32_t fGetTickMs();
 uint32_t fGetTickMsInto(int* out);
+// 0 still gives the processor away (for a tenth of a millisecond).
 void fSleepMs(uint32_t ms);
 // Seconds since 1970.
 std::time_t fGetUnixTime();

@@ -222,8 +222,21 @@ void fPlatformSetTitle(void* window, const char* utf8Title)
 
 void fPlatformSetFullScreen(void* window, bool fullScreen)
 {
-    if (window)
-        SDL_SetWindowFullscreen(fWin(window), fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!window)
+        return;
+    if (fullScreen && !(SDL_GetWindowFlags(fWin(window)) & SDL_WINDOW_FULLSCREEN))
+    {
+        // Without a window manager nobody honours the full-screen request: the window must
+        // already cover the desktop itself, or the picture and the pointer sit at the old place.
+        SDL_Rect bounds{0, 0, 0, 0};
+        if (SDL_GetDisplayBounds(0, &bounds) == 0)
+        {
+            SDL_SetWindowBordered(fWin(window), SDL_FALSE);
+            SDL_SetWindowPosition(fWin(window), bounds.x, bounds.y);
+            SDL_SetWindowSize(fWin(window), bounds.w, bounds.h);
+        }
+    }
+    SDL_SetWindowFullscreen(fWin(window), fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
 void fPlatformSetFrame(void* window, bool bordered, bool resizable)

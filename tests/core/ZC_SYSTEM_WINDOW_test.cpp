@@ -214,8 +214,8 @@ TEST(SystemWindow, LetterboxAndScreenToGame)
         zcDESKTOP_HEIGHT = c.desktopH;
         window.fSetMode(c.gameW, c.gameH, c.fullScreen, c.useDesktopSize);
         EXPECT_FLOAT_EQ(c.scale, window.letterboxScale) << c.why;
-        EXPECT_FLOAT_EQ(c.offsetX, window.letterboxOffsetX) << c.why;
-        EXPECT_FLOAT_EQ(c.offsetY, window.letterboxOffsetY) << c.why;
+        EXPECT_FLOAT_EQ(c.offsetX, window.letterboxOffset.x) << c.why;
+        EXPECT_FLOAT_EQ(c.offsetY, window.letterboxOffset.y) << c.why;
         ZS_POINT game;
         window.fScreenToGame(c.screen, &game);
         EXPECT_EQ(c.game.x, game.x) << c.why;

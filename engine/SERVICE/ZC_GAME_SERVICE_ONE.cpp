@@ -45,8 +45,9 @@ void fDeleteService(T*& service, const char* name)
     service = nullptr;
 }
 
-// The game's main and the two texts it registered with (kept, never read).
-std::string gMainTexts[2];
+// The two texts the game's main was registered with (kept, never read). Plain pointers:
+// registration runs in another file's static initialiser, possibly before this file's.
+const char* gMainTexts[2] = {nullptr, nullptr};
 }
 
 ZC_GAME::ZC_GAME()
@@ -269,8 +270,8 @@ void fRegisterGameMain(ZF_CALLBACK gameMain, const char* text1, const char* text
     zcON_MAIN = fCreateCallback(gameMain);
     delete zcON_CLOSE;
     zcON_CLOSE = fCreateCallback(fExitProcess);
-    gMainTexts[0] = text1 ? text1 : "";
-    gMainTexts[1] = text2 ? text2 : "";
+    gMainTexts[0] = text1;
+    gMainTexts[1] = text2;
 }
 
 int fExitProcess(void*)

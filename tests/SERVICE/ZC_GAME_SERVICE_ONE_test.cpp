@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/platform/ZC_PLATFORM_SYSTEM.h"
 #include "engine/render/ZC_RENDER.h"
+#include "support/ZT_SCOPED_ENV.h"
 
 using namespace ZOR;
 
@@ -281,13 +281,9 @@ TEST(GameStart, ServicesStartAndStopInTheirFixedOrder)
     zcGAME = ZC_GAME::fGetGame();
     EXPECT_NE(nullptr, zcGAME_FILE_SYSTEM);
 
-    testing::internal::CaptureStderr();
     EXPECT_EQ(5, zcGAME->fStart("Order")) << "the init handler's answer";
-    std::string boxes = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(allThereAtInit);
     EXPECT_EQ("Order", zcGAME->game_name);
-    EXPECT_NE(std::string::npos,
-              boxes.find("Warning: No sound device has been detected. The game will continue without audio."));
     EXPECT_GT(zcGAME->desktopSize.x, 0);
 
     zcGAME->soundThread = fStartThread([](void*) -> int {
@@ -324,14 +320,13 @@ TEST(GameStart, AWindowThatCannotBeMadeFailsStartUpAndLeavesNothingRunning)
 {
     static int inits = 0;
     zcON_INIT = fCreateCallback([](void*) -> int { return ++inits; });
-    const char* old = std::getenv("SDL_VIDEODRIVER");
-    std::string saved = old ? old : "";
-    setenv("SDL_VIDEODRIVER", "dummy", 1); // no OpenGL there
     zcGAME = ZC_GAME::fGetGame();
     testing::internal::CaptureStderr();
-    EXPECT_EQ(-112, zcGAME->fStart("No window"));
+    {
+        ZT_TEST::ZT_SCOPED_ENV driver("SDL_VIDEODRIVER", "dummy"); // no OpenGL there
+        EXPECT_EQ(-112, zcGAME->fStart("No window"));
+    }
     std::string boxes = testing::internal::GetCapturedStderr();
-    setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
     EXPECT_NE(std::string::npos, boxes.find("The game window could not be created"));
     EXPECT_EQ(0, inits) << "no init without a window";
     EXPECT_EQ(nullptr, zcGAME_INPUT);

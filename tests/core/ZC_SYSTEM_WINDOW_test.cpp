@@ -3,13 +3,13 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
 #include "engine/core/ZS_CALLBACK.h"
+#include "support/ZT_SCOPED_ENV.h"
 
 using namespace ZOR;
 
@@ -174,18 +174,10 @@ TEST(SystemWindow, StyleOptionsGiveTheWin32StyleWords)
 TEST(SystemWindow, CreationWithoutOpenGLIsAFailure)
 {
     // The dummy video driver has no OpenGL, so no window the renderer could use.
-    const char* old = std::getenv("SDL_VIDEODRIVER");
-    std::string saved = old ? old : "";
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    {
-        ZC_SYSTEM_WINDOW window;
-        EXPECT_EQ(-1, window.fCreate("No window"));
-        EXPECT_EQ(nullptr, window.fGetHandle());
-    }
-    if (old)
-        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_VIDEODRIVER");
+    ZT_TEST::ZT_SCOPED_ENV driver("SDL_VIDEODRIVER", "dummy");
+    ZC_SYSTEM_WINDOW window;
+    EXPECT_EQ(-1, window.fCreate("No window"));
+    EXPECT_EQ(nullptr, window.fGetHandle());
 }
 
 TEST(SystemWindow, LetterboxAndScreenToGame)

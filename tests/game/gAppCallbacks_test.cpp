@@ -2,12 +2,12 @@
 
 #include <SDL.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/core/ZS_THREAD.h"
+#include "support/ZT_SCOPED_ENV.h"
 
 using namespace ZOR;
 
@@ -44,13 +44,12 @@ TEST(GameMain, RunsUntilClosedThenAnswers100500AndLeavesNothingBehind)
 
 TEST(GameMain, AnswersMinus100500WhenStartUpFails)
 {
-    const char* old = std::getenv("SDL_VIDEODRIVER");
-    std::string saved = old ? old : "";
-    setenv("SDL_VIDEODRIVER", "dummy", 1); // no OpenGL, so no window
     testing::internal::CaptureStderr();
-    EXPECT_EQ(-100500, fProgramMain());
+    {
+        ZT_TEST::ZT_SCOPED_ENV driver("SDL_VIDEODRIVER", "dummy"); // no OpenGL, so no window
+        EXPECT_EQ(-100500, fProgramMain());
+    }
     std::string boxes = testing::internal::GetCapturedStderr();
-    setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
     EXPECT_NE(std::string::npos, boxes.find("The game window could not be created"));
     EXPECT_EQ(nullptr, zcON_INIT);
     EXPECT_EQ(nullptr, zcGAME_INPUT);

@@ -67,7 +67,9 @@ TEST(GameIdle, TheLoopAt60And60WithAnEmptyDrawStaysUnderATenthOfACore)
                 nullDevice ? "null" : "real", share * 100, wall, gUpdates, gDraws);
     RecordProperty("cpu_percent", int(share * 100 + 0.5));
     if (nullDevice)
+    {
         EXPECT_LT(share, 0.10);
+    }
     EXPECT_NEAR(60.0 * (wall - 1), gUpdatesAfterFirstSecond, 0.05 * 60 * (wall - 1)) << "updates paced at 60 per second";
     EXPECT_LE(gDraws, gUpdates) << "no more draws than updates";
 

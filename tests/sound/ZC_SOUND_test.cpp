@@ -131,6 +131,10 @@ TEST_F(SoundTest, OpeningReadsTheStreamOrRefusesIt)
         else
             EXPECT_TRUE(sound.fGetDuration() > 0.1 && sound.fGetDuration() <= 2.0) << sound.fGetDuration();
         EXPECT_TRUE(sound.fIsLoaded());
+        // A static sound holds its decoded samples: its source plays at once, not out of an empty buffer.
+        EXPECT_EQ(sound.fPlay(), 0);
+        EXPECT_EQ(sound.fIsPlaying(), c.isStatic);
+        sound.fStop();
     }
 }
 

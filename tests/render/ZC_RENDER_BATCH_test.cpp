@@ -2,6 +2,30 @@
 // nothing is written where it does not fit.
 #include "render/ZT_RENDER_FIXTURE.h"
 
+#include <cstdlib>
+#include <new>
+
+#include "engine/render/ZC_QUAD.h"
+
+// Allocations are counted so that a frame can show it makes none.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+static size_t gAllocations = 0;
+void* operator new(size_t size)
+{
+    ++gAllocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept
+{
+    std::free(p);
+}
+
 using namespace ZT_RENDER;
 using RS = ZS_RENDER_STATE;
 using DEV = ZC_PLATFORM_DEVICE;
@@ -255,6 +279,41 @@ TEST_F(Batch, MissingBuffersAfterAFailedResetAreSkippedUntilAResetSucceeds)
     EXPECT_EQ(render->fGetBatchedVertices(), 12u);
     render->fEndFrame();
     EXPECT_EQ(fDevice().drawCalls, 1u);
+}
+
+TEST_F(Batch, AFrameOfQuadsAndSpritesAllocatesNothing)
+{
+    ZS_TEXTURE* a = render->fCreateTexture(8, 8);
+    ZS_TEXTURE* b = render->fCreateTexture(8, 8);
+    std::vector<ZS_TRANSFORM3> places(300);
+    std::vector<ZC_QUAD*> quads;
+    for (size_t i = 0; i < places.size(); ++i)
+    {
+        places[i].fSetPosition(float(i), float(i % 17), 0);
+        places[i].fSetRotationZ(float(i % 3));
+        quads.push_back(new ZC_QUAD(i % 50 ? a : b, &places[i]));
+    }
+    std::vector<ZT_PARTICLE> particles(600);
+    for (size_t i = 0; i < particles.size(); ++i)
+        particles[i] = {float(i), 1, 0, 4, 0xFFFFFFFF, i + 1 < particles.size() ? &particles[i + 1] : nullptr};
+    RS sprites(RS::ALPHA_BLEND | RS::TEXTURED | (RS::PRIM_POINT_SPRITES << RS::PRIMITIVE_SHIFT));
+    render->fEndFrame();
+
+    size_t before = gAllocations;
+    for (int frame = 0; frame < 3; ++frame)
+    {
+        render->fBeginFrame();
+        for (ZC_QUAD* q : quads)
+            q->fDraw();
+        render->fDrawPointSprites(particles.data(), a, &sprites, 600);
+        render->fDrawLine(0, 0, 100, 100, 0xFFFFFFFF);
+        render->fEndFrame();
+    }
+    EXPECT_EQ(gAllocations, before);
+    EXPECT_GT(fDevice().drawCalls, 3u);
+    for (ZC_QUAD* q : quads)
+        delete q;
+    render->fBeginFrame();
 }
 
 TEST(RenderWithoutDevice, EveryCallAnswersFailureAndNothingCrashes)

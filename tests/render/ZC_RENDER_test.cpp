@@ -94,9 +94,13 @@ TEST_F(Frame, FullScreenAtTheDesktopSizeLetterboxesThePicture)
         EXPECT_EQ(fPixel(px(30), py(400)), 0xFF0000FFu);
         // Outside the box only the clear colour shows.
         if (left >= 4)
+        {
             EXPECT_EQ(fPixel(int(left) - 3, py(400)), kClear);
+        }
         if (top >= 4)
+        {
             EXPECT_EQ(fPixel(px(30), int(top) - 3), kClear);
+        }
     }
     zcDESKTOP_WIDTH = savedWidth;
     zcDESKTOP_HEIGHT = savedHeight;

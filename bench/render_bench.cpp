@@ -3,9 +3,7 @@
 // second and allocations per frame; and the time to make a texture of a 1024x1024 PNG.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <new>
 #include <random>
 #include <vector>
 
@@ -16,28 +14,10 @@
 #include "engine/platform/ZC_PLATFORM_IMAGE.h"
 #include "engine/render/ZC_QUAD.h"
 #include "engine/render/ZC_RENDER.h"
+#include "tests/render/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZOR;
 
-// Every allocation is counted, to show that drawing makes none.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-static std::atomic<uint64_t> gAllocations{0};
-
-void* operator new(size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace
 {
@@ -150,7 +130,7 @@ static void BM_LevelFrameOnDevice(benchmark::State& state)
     ZS_TEXTURE* b = gl.render.fCreateTexture(128, 128);
     ZT_LEVEL level(a, b);
     gl.render.fGetDevice()->fClearCounters();
-    uint64_t before = gAllocations.load();
+    uint64_t before = fAllocationCount().load();
     int64_t frames = 0;
     for (auto _ : state)
     {
@@ -159,7 +139,7 @@ static void BM_LevelFrameOnDevice(benchmark::State& state)
         gl.render.fEndFrame();
         ++frames;
     }
-    fReportFrame(state, gl.render, gAllocations.load() - before, frames);
+    fReportFrame(state, gl.render, fAllocationCount().load() - before, frames);
 }
 BENCHMARK(BM_LevelFrameOnDevice)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -173,7 +153,7 @@ static void BM_EmptyFrameOnDevice(benchmark::State& state)
         return;
     }
     gl.render.fGetDevice()->fClearCounters();
-    uint64_t before = gAllocations.load();
+    uint64_t before = fAllocationCount().load();
     int64_t frames = 0;
     for (auto _ : state)
     {
@@ -181,7 +161,7 @@ static void BM_EmptyFrameOnDevice(benchmark::State& state)
         gl.render.fEndFrame();
         ++frames;
     }
-    state.counters["allocations_per_frame"] = double(gAllocations.load() - before) / double(frames);
+    state.counters["allocations_per_frame"] = double(fAllocationCount().load() - before) / double(frames);
 }
 BENCHMARK(BM_EmptyFrameOnDevice)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -193,7 +173,7 @@ static void BM_LevelFrameBatching(benchmark::State& state)
     ZS_TEXTURE* b = n.render->fCreateTexture(128, 128);
     ZT_LEVEL level(a, b);
     n.render->fGetDevice()->fClearCounters();
-    uint64_t before = gAllocations.load();
+    uint64_t before = fAllocationCount().load();
     int64_t frames = 0;
     for (auto _ : state)
     {
@@ -202,7 +182,7 @@ static void BM_LevelFrameBatching(benchmark::State& state)
         n.render->fEndFrame();
         ++frames;
     }
-    fReportFrame(state, *n.render, gAllocations.load() - before, frames);
+    fReportFrame(state, *n.render, fAllocationCount().load() - before, frames);
 }
 BENCHMARK(BM_LevelFrameBatching)->Unit(benchmark::kMicrosecond);
 

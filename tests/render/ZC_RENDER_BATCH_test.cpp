@@ -2,29 +2,8 @@
 // nothing is written where it does not fit.
 #include "render/ZT_RENDER_FIXTURE.h"
 
-#include <cstdlib>
-#include <new>
-
 #include "engine/render/ZC_QUAD.h"
-
-// Allocations are counted so that a frame can show it makes none.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-static size_t gAllocations = 0;
-void* operator new(size_t size)
-{
-    ++gAllocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept
-{
-    std::free(p);
-}
+#include "render/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZT_RENDER;
 using RS = ZS_RENDER_STATE;
@@ -299,7 +278,7 @@ TEST_F(Batch, AFrameOfQuadsAndSpritesAllocatesNothing)
     RS sprites(RS::ALPHA_BLEND | RS::TEXTURED | (RS::PRIM_POINT_SPRITES << RS::PRIMITIVE_SHIFT));
     render->fEndFrame();
 
-    size_t before = gAllocations;
+    uint64_t before = fAllocationCount();
     for (int frame = 0; frame < 3; ++frame)
     {
         render->fBeginFrame();
@@ -309,7 +288,7 @@ TEST_F(Batch, AFrameOfQuadsAndSpritesAllocatesNothing)
         render->fDrawLine(0, 0, 100, 100, 0xFFFFFFFF);
         render->fEndFrame();
     }
-    EXPECT_EQ(gAllocations, before);
+    EXPECT_EQ(fAllocationCount(), before);
     EXPECT_GT(fDevice().drawCalls, 3u);
     for (ZC_QUAD* q : quads)
         delete q;

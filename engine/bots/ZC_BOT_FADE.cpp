@@ -1,0 +1,9 @@
+#include "engine/bots/ZC_BOT_FADE.h"
+
+namespace ZOR
+{
+ZC_BOT_COLOR_JS* fCreateBotColorJs(ZS_COLOR* target, float duration, uint32_t color, float delay)
+{
+    return new ZC_BOT_COLOR_JS(target, duration, color, delay);
+}
+}

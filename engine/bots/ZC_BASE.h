@@ -80,6 +80,18 @@ enum
     zcDELAY_ENDED = 2,   // ran out in this tick: the bot takes its start state and answers 0
 };
 int fCountDelay(float* delay);
+// For the bots with a start step: true while the tick is to answer 0 at once; the tick in
+// which the delay runs out takes the start state (fBegin) and does nothing else.
+template <class BOT>
+bool fDelaying(BOT* bot)
+{
+    switch (fCountDelay(&bot->delay))
+    {
+    case zcDELAY_WAITING: return true;
+    case zcDELAY_ENDED: bot->fBegin(); return true;
+    }
+    return false;
+}
 
 // A change of size distance over a duration at a speed, either of which may be 0: both 0
 // take 1 s at speed distance; a missing duration is distance / speed, a missing speed

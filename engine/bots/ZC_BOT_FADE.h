@@ -39,11 +39,8 @@ public:
 
     int fTick()
     {
-        switch (fCountDelay(&delay))
-        {
-        case zcDELAY_WAITING: return 0;
-        case zcDELAY_ENDED: fBegin(); return 0;
-        }
+        if (fDelaying(this))
+            return 0;
         if (remaining <= 0.0f)
         {
             fFinish();

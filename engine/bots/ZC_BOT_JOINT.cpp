@@ -4,119 +4,102 @@
 
 namespace ZOR
 {
-namespace
-{
-// The joints' finishing step: nothing for an endless one.
-void fFinishJoint(bool endless, float* time, const ZS_CALLBACK* callback)
-{
-    if (endless)
-        return;
-    *time = 0.0f;
-    fInvoke(callback);
-}
-}
-
 float fAngleOf(float x, float y)
 {
     return ZS_VECTOR2(x, y).fAngle();
+}
+
+// ---------------------------------------------------------------- ZC_BOT_JOINT
+
+ZC_BOT_JOINT::ZC_BOT_JOINT(const char* kind, ZS_TRANSFORM3* afirst, ZS_TRANSFORM3* asecond, float atime,
+                           float adelay, bool ahandlesFinish)
+    : first(afirst), second(asecond), delay(adelay), time(atime), endless(atime == 0.0f),
+      handlesFinish(ahandlesFinish)
+{
+    fMakeBot(this, kind);
+}
+
+int ZC_BOT_JOINT::fTick()
+{
+    if (delay > 0.0f)
+    {
+        delay -= zcFRAME_DELTA;
+        fOnDelay();
+        return 0;
+    }
+    if (time <= 0.0f && !endless)
+    {
+        fFinish();
+        return zcANSWER_DELETE_ME;
+    }
+    if (first && second)
+        fHold();
+    time -= zcFRAME_DELTA;
+    return 0;
+}
+
+void ZC_BOT_JOINT::fFinish()
+{
+    if (endless)
+        return;
+    time = 0.0f;
+    fInvoke(&callback);
+}
+
+int ZC_BOT_JOINT::fMessage(int message, float, float, float, void* data)
+{
+    if (message == zcMESSAGE_FINISH && !handlesFinish)
+        return 0;
+    return fBotAnswer(this, message, data);
 }
 
 // ---------------------------------------------------------------- ZC_BOT_FOLLOW
 
 ZC_BOT_FOLLOW::ZC_BOT_FOLLOW(ZS_TRANSFORM3* afollower, ZS_TRANSFORM3* aleader, float arate, float atime,
                              bool astopWhenNear, float adelay)
-    : follower(afollower), leader(aleader), rate(arate), delay(adelay), time(atime), endless(atime == 0.0f),
-      stopWhenNear(astopWhenNear)
+    : ZC_BOT_JOINT("follow", afollower, aleader, atime, adelay, true), rate(arate), stopWhenNear(astopWhenNear)
 {
-    fMakeBot(this, "follow");
 }
 
-int ZC_BOT_FOLLOW::fTick()
+void ZC_BOT_FOLLOW::fHold()
 {
-    if (fCountDelay(&delay) != zcDELAY_OVER)
-        return 0;
-    if (time <= 0.0f && !endless)
-    {
-        fFinish();
-        return zcANSWER_DELETE_ME;
-    }
-    if (follower && leader)
-    {
-        ZS_VECTOR3 d = leader->position - follower->position;
-        lastStep = d * (zcFRAME_DELTA * rate);
-        follower->position += lastStep;
-        if (stopWhenNear && d.fLength() < 1.0f)
-            time = endless = 0;
-    }
-    time -= zcFRAME_DELTA;
-    return 0;
-}
-
-void ZC_BOT_FOLLOW::fFinish()
-{
-    fFinishJoint(endless, &time, &callback);
-}
-
-int ZC_BOT_FOLLOW::fMessage(int message, float, float, float, void* data)
-{
-    return fBotAnswer(this, message, data);
+    ZS_VECTOR3 d = second->position - first->position;
+    lastStep = d * (zcFRAME_DELTA * rate);
+    first->position += lastStep;
+    // The next tick finishes, endless or not.
+    if (stopWhenNear && d.fLength() < 1.0f)
+        time = endless = 0;
 }
 
 // ---------------------------------------------------------------- ZC_BOT_RIGID_JOINT
 
 ZC_BOT_RIGID_JOINT::ZC_BOT_RIGID_JOINT(ZS_TRANSFORM3* afirst, ZS_TRANSFORM3* asecond, float atime, float adelay)
-    : first(afirst), second(asecond), delay(adelay), time(atime), endless(atime == 0.0f)
+    : ZC_BOT_JOINT("rigid_joint", afirst, asecond, atime, adelay, true)
 {
-    fMakeBot(this, "rigid_joint");
-    fTakeOffset();
+    fOnDelay();
 }
 
-void ZC_BOT_RIGID_JOINT::fTakeOffset()
+void ZC_BOT_RIGID_JOINT::fOnDelay()
 {
     if (first && second)
         offset = first->position - second->position;
 }
 
-int ZC_BOT_RIGID_JOINT::fTick()
+void ZC_BOT_RIGID_JOINT::fHold()
 {
-    if (delay > 0.0f)
-    {
-        delay -= zcFRAME_DELTA;
-        fTakeOffset();
-        return 0;
-    }
-    if (time <= 0.0f && !endless)
-    {
-        fFinish();
-        return zcANSWER_DELETE_ME;
-    }
-    if (first && second)
-        first->position = second->position + offset;
-    time -= zcFRAME_DELTA;
-    return 0;
-}
-
-void ZC_BOT_RIGID_JOINT::fFinish()
-{
-    fFinishJoint(endless, &time, &callback);
-}
-
-int ZC_BOT_RIGID_JOINT::fMessage(int message, float, float, float, void* data)
-{
-    return fBotAnswer(this, message, data);
+    first->position = second->position + offset;
 }
 
 // ---------------------------------------------------------------- ZC_BOT_DISTANCE_JOINT
 
 ZC_BOT_DISTANCE_JOINT::ZC_BOT_DISTANCE_JOINT(ZS_TRANSFORM3* afirst, ZS_TRANSFORM3* asecond, float atime,
                                              float adelay)
-    : first(afirst), second(asecond), delay(adelay), time(atime), endless(atime == 0.0f)
+    : ZC_BOT_JOINT("distance_joint", afirst, asecond, atime, adelay, false)
 {
-    fMakeBot(this, "distance_joint");
-    fTakeOffset();
+    fOnDelay();
 }
 
-void ZC_BOT_DISTANCE_JOINT::fTakeOffset()
+void ZC_BOT_DISTANCE_JOINT::fOnDelay()
 {
     if (!first || !second)
         return;
@@ -124,37 +107,11 @@ void ZC_BOT_DISTANCE_JOINT::fTakeOffset()
     lengthAngle.fSet(offset.fLength(), fAngleOf(offset.x, offset.y));
 }
 
-int ZC_BOT_DISTANCE_JOINT::fTick()
+void ZC_BOT_DISTANCE_JOINT::fHold()
 {
-    if (delay > 0.0f)
-    {
-        delay -= zcFRAME_DELTA;
-        fTakeOffset();
-        return 0;
-    }
-    if (time <= 0.0f && !endless)
-    {
-        fFinish();
-        return zcANSWER_DELETE_ME;
-    }
-    if (first && second)
-    {
-        currentAngle = fAngleOf(first->position.x - second->position.x, first->position.y - second->position.y);
-        currentOffset.fSet(lengthAngle.x * std::cos(currentAngle), lengthAngle.x * std::sin(currentAngle));
-        first->position.fSet(second->position.x + currentOffset.x, second->position.y + currentOffset.y, 0.0f);
-    }
-    time -= zcFRAME_DELTA;
-    return 0;
-}
-
-void ZC_BOT_DISTANCE_JOINT::fFinish()
-{
-    fFinishJoint(endless, &time, &callback);
-}
-
-int ZC_BOT_DISTANCE_JOINT::fMessage(int message, float, float, float, void* data)
-{
-    return fBotAnswer<false>(this, message, data);
+    currentAngle = fAngleOf(first->position.x - second->position.x, first->position.y - second->position.y);
+    currentOffset.fSet(lengthAngle.x * std::cos(currentAngle), lengthAngle.x * std::sin(currentAngle));
+    first->position.fSet(second->position.x + currentOffset.x, second->position.y + currentOffset.y, 0.0f);
 }
 
 // ---------------------------------------------------------------- creation

@@ -11,20 +11,6 @@ ZS_VECTOR3 fPointOrOrigin(const ZS_VECTOR3* p)
 {
     return p ? *p : ZS_VECTOR3();
 }
-
-// One frame's step along a curve given by its point function, added to the target.
-template <class CURVE>
-void fStepAlong(ZS_TRANSFORM3* target, ZS_VECTOR3* step, float* t, float duration, CURVE curve)
-{
-    float dt = zcFRAME_DELTA / duration;
-    ZS_VECTOR3 from, to;
-    curve(&from, *t);
-    curve(&to, *t + dt);
-    *step = to - from;
-    if (target)
-        target->position += *step;
-    *t += dt;
-}
 }
 
 // ---------------------------------------------------------------- ZC_BOT_MOVE
@@ -51,11 +37,8 @@ void ZC_BOT_MOVE::fBegin()
 
 int ZC_BOT_MOVE::fTick()
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
+    if (fDelaying(this))
+        return 0;
     if (elapsed > duration)
     {
         fFinish();
@@ -114,160 +97,111 @@ int ZC_BOT_MOVE_ON::fMessage(int message, float, float, float, void* data)
     return fBotAnswer<false>(this, message, data);
 }
 
-// ---------------------------------------------------------------- ZC_BOT_MOVE_QUADBEZIER
+// ---------------------------------------------------------------- the curve moves
 
-ZC_BOT_MOVE_QUADBEZIER::ZC_BOT_MOVE_QUADBEZIER(ZS_TRANSFORM3* atarget, const ZS_VECTOR3& acontrol,
-                                               const ZS_VECTOR3& aend, float aduration, float aspeed, float adelay)
-    : target(atarget), endPoint(aend), controlPoint(acontrol), duration(aduration), speed(aspeed), delay(adelay)
+ZC_BOT_CURVE_MOVE::ZC_BOT_CURVE_MOVE(const char* kind, ZS_TRANSFORM3* atarget, const ZS_VECTOR3& aend,
+                                     float aduration, float aspeed, float adelay, bool acountsDownFirst,
+                                     bool aplacesAtEnd)
+    : target(atarget), endPoint(aend), duration(aduration), speed(aspeed), delay(adelay),
+      countsDownFirst(acountsDownFirst), placesAtEnd(aplacesAtEnd)
 {
-    fMakeBot(this, "move_quadbezier");
-    if (delay == 0.0f)
-        fBegin();
+    fMakeBot(this, kind);
 }
 
-void ZC_BOT_MOVE_QUADBEZIER::fBegin()
+void ZC_BOT_CURVE_MOVE::fBegin()
 {
     if (target)
         startPoint = target->position;
     chord = endPoint - startPoint;
+    fOnBegin();
     fResolveTiming(&duration, &speed, chord.fLength());
     remaining = duration;
 }
 
-int ZC_BOT_MOVE_QUADBEZIER::fTick()
+int ZC_BOT_CURVE_MOVE::fTick()
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
-    if (remaining > 0.0f)
+    if (fDelaying(this))
+        return 0;
+    if (countsDownFirst && remaining > 0.0f)
         remaining -= zcFRAME_DELTA;
     if (remaining <= 0.0f)
     {
         fFinish();
         return zcANSWER_DELETE_ME;
     }
-    fStepAlong(target, &step, &t, duration, [this](ZS_VECTOR3* out, float at) {
-        fBezierQuadratic(out, startPoint, controlPoint, endPoint, at);
-    });
+    // remaining > 0 here, so the duration is too.
+    float dt = zcFRAME_DELTA / duration;
+    ZS_VECTOR3 from, to;
+    fCurveAt(&from, t);
+    fCurveAt(&to, t + dt);
+    step = to - from;
+    if (target)
+        target->position += step;
+    t += dt;
+    if (!countsDownFirst)
+        remaining -= zcFRAME_DELTA;
     return 0;
 }
 
-void ZC_BOT_MOVE_QUADBEZIER::fFinish()
+void ZC_BOT_CURVE_MOVE::fFinish()
 {
     remaining = 0.0f;
-    if (target)
+    if (placesAtEnd && target)
         target->position = endPoint;
     fInvoke(&callback);
 }
 
-int ZC_BOT_MOVE_QUADBEZIER::fMessage(int message, float, float, float, void* data)
+int ZC_BOT_CURVE_MOVE::fMessage(int message, float, float, float, void* data)
 {
     return fBotAnswer(this, message, data);
 }
 
-// ---------------------------------------------------------------- ZC_BOT_MOVE_CUBEBEZIER
+ZC_BOT_MOVE_QUADBEZIER::ZC_BOT_MOVE_QUADBEZIER(ZS_TRANSFORM3* atarget, const ZS_VECTOR3& acontrol,
+                                               const ZS_VECTOR3& aend, float aduration, float aspeed, float adelay)
+    : ZC_BOT_CURVE_MOVE("move_quadbezier", atarget, aend, aduration, aspeed, adelay, true, true),
+      controlPoint(acontrol)
+{
+    if (delay == 0.0f)
+        fBegin();
+}
+
+void ZC_BOT_MOVE_QUADBEZIER::fCurveAt(ZS_VECTOR3* out, float at) const
+{
+    fBezierQuadratic(out, startPoint, controlPoint, endPoint, at);
+}
 
 ZC_BOT_MOVE_CUBEBEZIER::ZC_BOT_MOVE_CUBEBEZIER(ZS_TRANSFORM3* atarget, const ZS_VECTOR3& acontrol1,
                                                const ZS_VECTOR3& acontrol2, const ZS_VECTOR3& aend, float aduration,
                                                float aspeed, float adelay)
-    : target(atarget), control1(acontrol1), control2(acontrol2), endPoint(aend), duration(aduration), speed(aspeed),
-      delay(adelay)
+    : ZC_BOT_CURVE_MOVE("move_cubebezier", atarget, aend, aduration, aspeed, adelay, false, false),
+      control1(acontrol1), control2(acontrol2)
 {
-    fMakeBot(this, "move_cubebezier");
     if (delay == 0.0f)
         fBegin();
 }
 
-void ZC_BOT_MOVE_CUBEBEZIER::fBegin()
+void ZC_BOT_MOVE_CUBEBEZIER::fCurveAt(ZS_VECTOR3* out, float at) const
 {
-    if (target)
-        startPoint = target->position;
-    chord = endPoint - startPoint;
-    fResolveTiming(&duration, &speed, chord.fLength());
-    remaining = duration;
+    fBezierCubic(out, startPoint, control1, control2, endPoint, at);
 }
-
-int ZC_BOT_MOVE_CUBEBEZIER::fTick()
-{
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
-    if (remaining <= 0.0f)
-    {
-        fFinish();
-        return zcANSWER_DELETE_ME;
-    }
-    fStepAlong(target, &step, &t, duration, [this](ZS_VECTOR3* out, float at) {
-        fBezierCubic(out, startPoint, control1, control2, endPoint, at);
-    });
-    remaining -= zcFRAME_DELTA;
-    return 0;
-}
-
-void ZC_BOT_MOVE_CUBEBEZIER::fFinish()
-{
-    remaining = 0.0f;
-    fInvoke(&callback);
-}
-
-int ZC_BOT_MOVE_CUBEBEZIER::fMessage(int message, float, float, float, void* data)
-{
-    return fBotAnswer(this, message, data);
-}
-
-// ---------------------------------------------------------------- ZC_BOT_MOVE_BEZIER
 
 ZC_BOT_MOVE_BEZIER::ZC_BOT_MOVE_BEZIER(ZS_TRANSFORM3* atarget, const std::vector<ZS_VECTOR3>& acontrols,
                                        const ZS_VECTOR3& aend, float aduration, float aspeed, float adelay)
-    : target(atarget), points(acontrols), endPoint(aend), duration(aduration), speed(aspeed), delay(adelay)
+    : ZC_BOT_CURVE_MOVE("move_bezier", atarget, aend, aduration, aspeed, adelay, false, false), points(acontrols)
 {
-    fMakeBot(this, "move_bezier");
     if (delay == 0.0f)
         fBegin();
 }
 
-void ZC_BOT_MOVE_BEZIER::fBegin()
+void ZC_BOT_MOVE_BEZIER::fOnBegin()
 {
-    if (target)
-        startPoint = target->position;
-    chord = endPoint - startPoint;
     points.insert(points.begin(), startPoint);
     points.push_back(endPoint);
-    fResolveTiming(&duration, &speed, chord.fLength());
-    remaining = duration;
 }
 
-int ZC_BOT_MOVE_BEZIER::fTick()
+void ZC_BOT_MOVE_BEZIER::fCurveAt(ZS_VECTOR3* out, float at) const
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
-    if (remaining <= 0.0f)
-    {
-        fFinish();
-        return zcANSWER_DELETE_ME;
-    }
-    fStepAlong(target, &step, &t, duration,
-               [this](ZS_VECTOR3* out, float at) { fBezierCurve(out, points, at); });
-    remaining -= zcFRAME_DELTA;
-    return 0;
-}
-
-void ZC_BOT_MOVE_BEZIER::fFinish()
-{
-    remaining = 0.0f;
-    fInvoke(&callback);
-}
-
-int ZC_BOT_MOVE_BEZIER::fMessage(int message, float, float, float, void* data)
-{
-    return fBotAnswer(this, message, data);
+    fBezierCurve(out, points, at);
 }
 
 // ---------------------------------------------------------------- ZC_BOT_MOVE_LOOP

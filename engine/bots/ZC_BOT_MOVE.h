@@ -46,82 +46,82 @@ public:
     float duration;
 };
 
-// Moves a transform along a quadratic curve from where it stands when the delay runs out,
-// adding each frame's step of the curve, so other moves of the same transform add up.
-// Finishes exactly on the end point.
-class ZC_BOT_MOVE_QUADBEZIER : public ZC_BASE
+// The curve moves: from where the transform stands when the delay runs out, along a curve to
+// an end point, by adding each frame's step of the curve to the position, so other moves of
+// the same transform add up. Duration and speed as for the moves, with the chord (end minus
+// start) as the distance.
+class ZC_BOT_CURVE_MOVE : public ZC_BASE
+{
+public:
+    int fMessage(int message, float x, float y, float z, void* data) override;
+    void fBegin();
+    int fTick();
+    void fFinish();
+
+    ZS_TRANSFORM3* target;
+    ZS_VECTOR3 endPoint;
+    float duration;
+    float speed;
+    float delay;
+    ZS_VECTOR3 startPoint;
+    ZS_VECTOR3 chord;
+    ZS_VECTOR3 step; // the last position change
+    ZS_CALLBACK callback = fEmptyCallback();
+    float t = 0.0f;
+    float remaining = 0.0f;
+
+protected:
+    // countsDownFirst: the tick takes its frame off the remaining time before testing it;
+    // placesAtEnd: the finishing step puts the transform on the end point.
+    ZC_BOT_CURVE_MOVE(const char* kind, ZS_TRANSFORM3* atarget, const ZS_VECTOR3& aend, float aduration,
+                      float aspeed, float adelay, bool acountsDownFirst, bool aplacesAtEnd);
+    virtual void fCurveAt(ZS_VECTOR3* out, float at) const = 0;
+    virtual void fOnBegin() {}
+
+private:
+    bool countsDownFirst;
+    bool placesAtEnd;
+};
+
+// A quadratic curve; it finishes exactly on the end point.
+class ZC_BOT_MOVE_QUADBEZIER : public ZC_BOT_CURVE_MOVE
 {
 public:
     ZC_BOT_MOVE_QUADBEZIER(ZS_TRANSFORM3* atarget, const ZS_VECTOR3& acontrol, const ZS_VECTOR3& aend,
                            float aduration, float aspeed, float adelay);
-    int fMessage(int message, float x, float y, float z, void* data) override;
-    void fBegin();
-    int fTick();
-    void fFinish();
 
-    ZS_TRANSFORM3* target;
-    ZS_VECTOR3 endPoint;
     ZS_VECTOR3 controlPoint;
-    float duration;
-    float speed;
-    float delay;
-    ZS_VECTOR3 startPoint;
-    ZS_VECTOR3 chord;
-    ZS_VECTOR3 step;
-    ZS_CALLBACK callback = fEmptyCallback();
-    float t = 0.0f;
-    float remaining = 0.0f;
+
+protected:
+    void fCurveAt(ZS_VECTOR3* out, float at) const override;
 };
 
-// The same along a cubic curve; it ends where its steps brought it (no final placement).
-class ZC_BOT_MOVE_CUBEBEZIER : public ZC_BASE
+// A cubic curve; it ends where its steps brought it (no final placement).
+class ZC_BOT_MOVE_CUBEBEZIER : public ZC_BOT_CURVE_MOVE
 {
 public:
     ZC_BOT_MOVE_CUBEBEZIER(ZS_TRANSFORM3* atarget, const ZS_VECTOR3& acontrol1, const ZS_VECTOR3& acontrol2,
                            const ZS_VECTOR3& aend, float aduration, float aspeed, float adelay);
-    int fMessage(int message, float x, float y, float z, void* data) override;
-    void fBegin();
-    int fTick();
-    void fFinish();
 
-    ZS_TRANSFORM3* target;
     ZS_VECTOR3 control1;
     ZS_VECTOR3 control2;
-    ZS_VECTOR3 endPoint;
-    float duration;
-    float speed;
-    float delay;
-    ZS_VECTOR3 startPoint;
-    ZS_VECTOR3 chord;
-    ZS_VECTOR3 step;
-    ZS_CALLBACK callback = fEmptyCallback();
-    float t = 0.0f;
-    float remaining = 0.0f;
+
+protected:
+    void fCurveAt(ZS_VECTOR3* out, float at) const override;
 };
 
-// The same along a Bezier curve of any number of control points; no final placement.
-class ZC_BOT_MOVE_BEZIER : public ZC_BASE
+// A Bezier curve of any number of control points; no final placement.
+class ZC_BOT_MOVE_BEZIER : public ZC_BOT_CURVE_MOVE
 {
 public:
     ZC_BOT_MOVE_BEZIER(ZS_TRANSFORM3* atarget, const std::vector<ZS_VECTOR3>& acontrols, const ZS_VECTOR3& aend,
                        float aduration, float aspeed, float adelay);
-    int fMessage(int message, float x, float y, float z, void* data) override;
-    void fBegin();
-    int fTick();
-    void fFinish();
 
-    ZS_TRANSFORM3* target;
     std::vector<ZS_VECTOR3> points; // the controls; the start and end join them at the start step
-    ZS_VECTOR3 endPoint;
-    float duration;
-    float speed;
-    float delay;
-    ZS_VECTOR3 startPoint;
-    ZS_VECTOR3 chord;
-    ZS_VECTOR3 step;
-    ZS_CALLBACK callback = fEmptyCallback();
-    float t = 0.0f;
-    float remaining = 0.0f;
+
+protected:
+    void fCurveAt(ZS_VECTOR3* out, float at) const override;
+    void fOnBegin() override;
 };
 
 // Moves a transform back and forth between two points through an inner ZC_BOT_MOVE per

@@ -39,11 +39,8 @@ void ZC_BOT_TRANSFORM::fBegin()
 
 int ZC_BOT_TRANSFORM::fTick()
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
+    if (fDelaying(this))
+        return 0;
     elapsed += zcFRAME_DELTA;
     if (elapsed > duration)
     {
@@ -203,11 +200,8 @@ void ZC_BOT_SCALE::fBegin()
 
 int ZC_BOT_SCALE::fTick()
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
+    if (fDelaying(this))
+        return 0;
     if (remaining > 0.0f)
     {
         if (target)
@@ -269,11 +263,8 @@ void ZC_BOT_ZOOM_INTO::fStep(float p)
 
 int ZC_BOT_ZOOM_INTO::fTick()
 {
-    switch (fCountDelay(&delay))
-    {
-    case zcDELAY_WAITING: return 0;
-    case zcDELAY_ENDED: fBegin(); return 0;
-    }
+    if (fDelaying(this))
+        return 0;
     if (elapsed < duration)
     {
         fStep(elapsed / duration);

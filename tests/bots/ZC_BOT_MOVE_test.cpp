@@ -19,13 +19,6 @@ ZS_TRANSFORM3 fAt(float x, float y, float z = 0.0f)
     t.fSetPosition(x, y, z);
     return t;
 }
-
-void fExpectNear(const ZS_VECTOR3& expected, const ZS_VECTOR3& got, float tolerance = 1e-3f)
-{
-    EXPECT_NEAR(expected.x, got.x, tolerance);
-    EXPECT_NEAR(expected.y, got.y, tolerance);
-    EXPECT_NEAR(expected.z, got.z, tolerance);
-}
 }
 
 TEST(BotMove, DurationComesFromTheDurationOrTheSpeed)

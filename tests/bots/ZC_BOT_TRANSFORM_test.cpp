@@ -13,13 +13,6 @@ using namespace ZT_BOT;
 namespace
 {
 const float kPi = 3.1415927f;
-
-void fExpectNear(const ZS_VECTOR3& expected, const ZS_VECTOR3& got, float tolerance = 1e-4f)
-{
-    EXPECT_NEAR(expected.x, got.x, tolerance);
-    EXPECT_NEAR(expected.y, got.y, tolerance);
-    EXPECT_NEAR(expected.z, got.z, tolerance);
-}
 }
 
 TEST(BotTransform, BlendsToTheWorldGoalAndSetsItExactlyLeavingThePivot)

@@ -1,10 +1,13 @@
 #pragma once
 // Shared by the bot tests: a record that logs when it fires, and tick drivers with a set
 // frame delta.
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "engine/bots/ZC_BASE.h"
 #include "engine/core/ZC_TIMER.h"
+#include "engine/core/ZS_POINT.h"
 
 namespace ZT_BOT
 {
@@ -63,5 +66,12 @@ inline int fTicksToFinish(ZOR::ZC_BASE* bot, float dt, int limit = 100000)
         if (fTick(bot, dt) == ZOR::zcANSWER_DELETE_ME)
             return i;
     return -1;
+}
+
+inline void fExpectNear(const ZOR::ZS_VECTOR3& expected, const ZOR::ZS_VECTOR3& got, float tolerance = 1e-3f)
+{
+    EXPECT_NEAR(expected.x, got.x, tolerance);
+    EXPECT_NEAR(expected.y, got.y, tolerance);
+    EXPECT_NEAR(expected.z, got.z, tolerance);
 }
 }

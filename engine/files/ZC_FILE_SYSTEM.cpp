@@ -48,6 +48,7 @@ bool fMatchesExtension(const std::string& name, const char* extension)
 ZC_FILE_SYSTEM* fGetFileSystem()
 {
     static ZC_FILE_SYSTEM fileSystem;
+    zcFILE_SYSTEM = &fileSystem;
     return &fileSystem;
 }
 

@@ -93,6 +93,7 @@ void ZC_LOCALIZATION::fClear()
     for (ZS_LOCALIZED_STRING* entry : entries)
         delete entry;
     entries.clear();
+    rowCount = 0;
 }
 
 int ZC_LOCALIZATION::fLoadByHeader(const pugi::xml_document* document, int key, const char* firstName,

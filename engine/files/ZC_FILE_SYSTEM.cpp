@@ -1,5 +1,7 @@
 #include "engine/files/ZC_FILE_SYSTEM.h"
 
+#include "engine/core/ZC_TEXT_UTILS.h"
+#include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/files/ZC_ZIP_PACKAGE.h"
 #include "engine/platform/ZC_PLATFORM_FILES.h"
@@ -16,26 +18,6 @@ ZC_FILE_SYSTEM* zcFILE_SYSTEM = nullptr;
 
 namespace
 {
-void fTurnSlashes(std::string& path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-}
-
-// Cuts a text after every separator, keeping the separator on its piece.
-std::vector<std::string> fSplitKeeping(const std::string& text, char separator)
-{
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    while (start < text.size())
-    {
-        const size_t at = text.find(separator, start);
-        const size_t end = at == std::string::npos ? text.size() : at + 1;
-        pieces.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return pieces;
-}
-
 bool fMatchesExtension(const std::string& name, const char* extension)
 {
     if (!extension || std::strcmp(extension, "*") == 0)
@@ -60,7 +42,11 @@ ZC_FILE_SYSTEM::ZC_FILE_SYSTEM()
     startFolder = working + "/";
     dataRoot = working + "/Resources/";
     if (fGetPathKind(dataRoot.c_str()) == 0)
-        fCreateFolders(dataRoot.c_str());
+    {
+        if (!fCreateFolders(dataRoot.c_str()))
+            zcLAST_ERROR = "Cant create \"Resources\"directory";
+        fInvoke(zcON_FILE_ERROR);
+    }
     currentFolder = startFolder;
     fSetCurrentFolder(dataRoot.c_str());
     zcFILE_SYSTEM = this;
@@ -77,7 +63,7 @@ void ZC_FILE_SYSTEM::fSetDataRoot(const char* path)
     if (!path)
         return;
     dataRoot = path;
-    fTurnSlashes(dataRoot);
+    fToForwardSlashes(dataRoot);
 }
 
 const char* ZC_FILE_SYSTEM::fGetCurrentFolder()
@@ -209,10 +195,10 @@ bool fCreateFolders(const char* path)
     if (fGetPathKind(path) != 0)
         return true;
     std::string text = path;
-    fTurnSlashes(text);
+    fToForwardSlashes(text);
     bool ok = true;
     std::string prefix;
-    for (const std::string& piece : fSplitKeeping(text, '/'))
+    for (const std::string& piece : fSplitString(text, '/', false))
     {
         prefix += piece;
         if (fGetPathKind(prefix.c_str()) == 0 && !fPlatformMakeFolder(prefix.c_str()))
@@ -291,7 +277,7 @@ bool fClearFile(const char* path)
     if (!path)
         return false;
     std::string text = path;
-    fTurnSlashes(text);
+    fToForwardSlashes(text);
     const size_t slash = text.rfind('/');
     if (slash == std::string::npos)
         return false;

@@ -1,5 +1,7 @@
 #include "engine/files/ZC_REPOSITORY.h"
 
+#include "engine/core/ZC_TEXT_UTILS.h"
+#include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
 
 #include <algorithm>
@@ -11,9 +13,10 @@ ZC_REPOSITORY* zcREPOSITORY = nullptr;
 
 namespace
 {
-// Reports a file failure the way the engine does for every file error.
-void fReportFileError(const char*)
+void fReportFileError(const char* text)
 {
+    zcLAST_ERROR = text;
+    fInvoke(zcON_FILE_ERROR);
 }
 
 // Frees what an entry holds, by kind.
@@ -311,17 +314,16 @@ ZS_RESOURCE* ZC_REPOSITORY::fFind(const char* name) const
     if (!name)
         return nullptr;
     const std::string text = name;
-    const size_t blanks = std::count(text.begin(), text.end(), ' ');
+    const int blanks = fCountSpaces(text);
     if (blanks == 0)
         return fFindAnywhere(text);
     if (blanks > 1)
         return nullptr;
-    const size_t blank = text.find(' ');
-    const ZS_RESOURCE_GROUP* group = fFindGroup(text.substr(0, blank));
+    const std::vector<std::string> pieces = fSplitString(text, ' ', true);
+    const ZS_RESOURCE_GROUP* group = fFindGroup(pieces[0]);
     if (!group)
         return fFindAnywhere(text);
-    const std::string fileName = text.substr(blank + 1);
-    return fileName.empty() ? nullptr : group->fFind(fileName);
+    return pieces.size() < 2 ? nullptr : group->fFind(pieces[1]);
 }
 
 ZS_RESOURCE* ZC_REPOSITORY::fFindAnywhere(const std::string& fileName) const

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "files/ZT_FILE_FIXTURES.h"
@@ -44,12 +45,41 @@ ZS_LOADED fLoad(const std::string& group, const std::string& file)
 }
 }
 
-TEST(FileSystem, StartingWithoutDataRootCreatesItAndMovesIntoIt)
+namespace
 {
-    const fs::path start = fs::path(fGetFileSystem()->fGetStartFolder()) / "fresh_start";
-    fs::remove_all(start);
-    fs::create_directories(start);
-    ASSERT_EQ(0, chdir(start.c_str()));
+int gFileErrors = 0;
+int fCountFileError(void*)
+{
+    ++gFileErrors;
+    return 0;
+}
+
+// Starts a file system in a fresh folder, as the program does in a new working directory.
+struct FreshStart : ::testing::Test
+{
+    void SetUp() override
+    {
+        start = fs::path(fGetFileSystem()->fGetStartFolder()) / "fresh_start";
+        fs::remove_all(start);
+        fs::create_directories(start);
+        ASSERT_EQ(0, chdir(start.c_str()));
+        zcON_FILE_ERROR = fCreateCallback(fCountFileError);
+        gFileErrors = 0;
+        zcLAST_ERROR = "untouched";
+    }
+    void TearDown() override
+    {
+        delete zcON_FILE_ERROR;
+        zcON_FILE_ERROR = nullptr;
+        fs::current_path(fDataRoot());
+        fGetFileSystem();
+    }
+    fs::path start;
+};
+}
+
+TEST_F(FreshStart, AMissingDataRootIsCreatedAndBecomesTheCurrentFolder)
+{
     {
         ZC_FILE_SYSTEM fileSystem;
         EXPECT_EQ(&fileSystem, zcFILE_SYSTEM);
@@ -59,8 +89,22 @@ TEST(FileSystem, StartingWithoutDataRootCreatesItAndMovesIntoIt)
         EXPECT_EQ((start / "Resources").string(), fs::current_path().string());
         EXPECT_EQ((start / "Resources").string(), fileSystem.fGetCurrentFolder());
     }
-    fs::current_path(fDataRoot());
-    EXPECT_EQ(fGetFileSystem(), zcFILE_SYSTEM);
+    // The slot is fired whether or not the folder could be made.
+    EXPECT_EQ(1, gFileErrors);
+    EXPECT_EQ("untouched", zcLAST_ERROR);
+
+    ASSERT_EQ(0, chdir(start.c_str()));
+    ZC_FILE_SYSTEM again;
+    EXPECT_EQ(1, gFileErrors);
+}
+
+TEST_F(FreshStart, ADataRootThatCannotBeMadeIsReported)
+{
+    fs::create_symlink("nowhere/at/all", start / "Resources");
+    ZC_FILE_SYSTEM fileSystem;
+    EXPECT_EQ(1, gFileErrors);
+    EXPECT_EQ("Cant create \"Resources\"directory", zcLAST_ERROR);
+    EXPECT_EQ(start.string(), fs::current_path().string());
 }
 
 TEST(FileSystem, AFolderPackageListsOnlyItsTopLevelFilesSorted)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "files/ZT_FILE_FIXTURES.h"
@@ -256,4 +257,40 @@ TEST_F(Repository, RescanningKeepsResourcesInUseReachable)
     repository->fReleaseXml(used);
     repository->fCollect();
     EXPECT_EQ(nullptr, repository->fFindByData(used));
+}
+
+namespace
+{
+int gFileErrors = 0;
+int fCountFileError(void*)
+{
+    ++gFileErrors;
+    return 0;
+}
+}
+
+TEST_F(Repository, FailuresLeaveTheirTextAndFireTheFileErrorSlot)
+{
+    zcON_FILE_ERROR = fCreateCallback(fCountFileError);
+    zcLAST_ERROR = "untouched";
+
+    EXPECT_EQ(nullptr, repository->fGetXml("broken.xml"));  // only raw bytes report
+    EXPECT_EQ(0, gFileErrors);
+    fs::remove(fRoot() + "main.xml");
+    EXPECT_EQ(nullptr, repository->fGetBytes("main.xml"));
+    EXPECT_EQ("Cant load res ", zcLAST_ERROR);
+    EXPECT_EQ(1, gFileErrors);
+
+    for (const fs::path& item : fs::directory_iterator(fRoot()))
+        fs::remove_all(item);
+    ZC_REPOSITORY fresh;
+    EXPECT_EQ(0, fresh.fRegister("", ""));
+    EXPECT_EQ("Main repository is empty", zcLAST_ERROR);
+    EXPECT_EQ(2, gFileErrors);
+    // With loose files already known, an empty rescan is no news.
+    EXPECT_FALSE(repository->fScanDataRoot());
+    EXPECT_EQ(2, gFileErrors);
+
+    delete zcON_FILE_ERROR;
+    zcON_FILE_ERROR = nullptr;
 }

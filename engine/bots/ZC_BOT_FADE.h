@@ -3,12 +3,16 @@
 
 #include "engine/bots/ZC_BASE.h"
 #include "engine/core/ZS_COLOR.h"
+#include "engine/render/ZC_MESH.h"
 
 namespace ZOR
 {
 // How a fade reads and writes what it colours; overloads for other targets sit beside them.
 inline ZS_COLOR fReadFadeColor(const ZS_COLOR* target) { return *target; }
 inline void fWriteFadeColor(ZS_COLOR* target, const ZS_COLOR& c) { *target = c; }
+// A mesh is read through its vertex 0 and written to all its vertices.
+inline ZS_COLOR fReadFadeColor(const ZC_MESH* target) { return ZS_COLOR(target->fGetColor()); }
+inline void fWriteFadeColor(ZC_MESH* target, const ZS_COLOR& c) { target->fSetColor(c.fToPacked()); }
 
 // A linear fade, channel by channel, from the target's colour when the delay runs out to a
 // given colour over a duration; it finishes with exactly that colour. A duration of 0
@@ -83,6 +87,13 @@ private:
     }
 };
 
+// Fades a mesh's vertex colours.
+class ZC_BOT_COLOR : public ZT_BOT_COLOR_FADE<ZC_MESH>
+{
+public:
+    using ZT_BOT_COLOR_FADE<ZC_MESH>::ZT_BOT_COLOR_FADE;
+};
+
 // Fades a plain packed colour variable.
 class ZC_BOT_COLOR_JS : public ZT_BOT_COLOR_FADE<ZS_COLOR>
 {
@@ -90,5 +101,6 @@ public:
     using ZT_BOT_COLOR_FADE<ZS_COLOR>::ZT_BOT_COLOR_FADE;
 };
 
+ZC_BOT_COLOR* fCreateBotColor(ZC_MESH* target, float duration, uint32_t color, float delay);
 ZC_BOT_COLOR_JS* fCreateBotColorJs(ZS_COLOR* target, float duration, uint32_t color, float delay);
 }

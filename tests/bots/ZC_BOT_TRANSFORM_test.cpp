@@ -39,6 +39,12 @@ TEST(BotTransform, BlendsToTheWorldGoalAndSetsItExactlyLeavingThePivot)
     EXPECT_EQ(ZS_VECTOR3(2.0f, 2.0f, 2.0f), target.scale);
     EXPECT_EQ(ZS_VECTOR3(5.0f, 5.0f, 0.0f), target.pivot);
     EXPECT_EQ(1, log.count);
+
+    // No duration and a frame that took no time: the goal, not 0 / 0.
+    ZS_TRANSFORM3 other;
+    bot.reset(fCreateBotTransform(&other, goal, 0.0f, 0.0f));
+    EXPECT_EQ(0, fTick(bot.get(), 0.0f));
+    EXPECT_EQ(ZS_VECTOR3(100.0f, 0.0f, 0.0f), other.position);
 }
 
 TEST(BotSwitch, TurningBackMidwayTakesAsLongAsTheWayOutHadRun)

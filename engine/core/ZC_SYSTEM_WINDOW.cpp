@@ -56,8 +56,6 @@ ZC_SYSTEM_WINDOW::~ZC_SYSTEM_WINDOW()
 {
     fPlatformDestroyWindow(handle);
     handle = nullptr;
-    if (videoStarted)
-        fPlatformVideoQuit();
 }
 
 int ZC_SYSTEM_WINDOW::fCreate(const std::string& title)

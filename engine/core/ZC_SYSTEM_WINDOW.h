@@ -25,7 +25,7 @@ public:
     static constexpr uint32_t kPopup = 0x80000000;
     static constexpr uint32_t kExTopmost = 0x00000008;
 
-    // Starts the video layer and reads the desktop size.
+    // Starts the video layer (once per process) and reads the desktop size.
     ZC_SYSTEM_WINDOW();
     // Destroys the window, so that nothing outlives the object that owns it.
     ~ZC_SYSTEM_WINDOW();

@@ -7,6 +7,8 @@ namespace ZOR
 {
 namespace
 {
+int gFailWindowCreations = 0;
+
 SDL_Window* fWin(void* window)
 {
     return static_cast<SDL_Window*>(window);
@@ -158,14 +160,16 @@ wchar_t fLower(wchar_t c)
 
 bool fPlatformVideoInit()
 {
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        return true;
     // Closing the window is the game's decision (its close handler), not SDL's.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
 }
 
-void fPlatformVideoQuit()
+void fPlatformFailWindowCreations(int count)
 {
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    gFailWindowCreations = count;
 }
 
 const char* fPlatformError()
@@ -185,6 +189,12 @@ bool fPlatformDesktopSize(int* width, int* height)
 
 void* fPlatformCreateWindow(const char* utf8Title, int width, int height)
 {
+    if (gFailWindowCreations > 0)
+    {
+        --gFailWindowCreations;
+        SDL_SetError("No OpenGL support in video driver (simulated)");
+        return nullptr;
+    }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);

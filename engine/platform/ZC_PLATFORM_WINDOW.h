@@ -6,9 +6,10 @@
 // OpenGL context on that handle.
 namespace ZOR
 {
-// Starts and stops the video layer; calls nest.
+// Starts the video layer once for the whole process; later calls only answer whether it runs.
+// It is never stopped: stopping unloads the OpenGL driver, which costs the next window its
+// start-up again and loses what the driver allocated.
 bool fPlatformVideoInit();
-void fPlatformVideoQuit();
 // The last failure of the video layer, for messages.
 const char* fPlatformError();
 
@@ -18,6 +19,8 @@ bool fPlatformDesktopSize(int* width, int* height);
 // A hidden window whose client area is width x height, ready for an OpenGL compatibility-
 // profile context (double buffered, 24-bit depth, 8-bit stencil); null on failure.
 void* fPlatformCreateWindow(const char* utf8Title, int width, int height);
+// Test seam: the next count window creations fail as they would without OpenGL.
+void fPlatformFailWindowCreations(int count);
 void fPlatformDestroyWindow(void* window);
 void fPlatformShowWindow(void* window);
 void fPlatformHideWindow(void* window);

@@ -12,8 +12,8 @@
 #include "engine/core/ZS_THREAD.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/platform/ZC_PLATFORM_SYSTEM.h"
+#include "engine/platform/ZC_PLATFORM_WINDOW.h"
 #include "engine/render/ZC_RENDER.h"
-#include "support/ZT_SCOPED_ENV.h"
 
 using namespace ZOR;
 
@@ -322,10 +322,8 @@ TEST(GameStart, AWindowThatCannotBeMadeFailsStartUpAndLeavesNothingRunning)
     zcON_INIT = fCreateCallback([](void*) -> int { return ++inits; });
     zcGAME = ZC_GAME::fGetGame();
     testing::internal::CaptureStderr();
-    {
-        ZT_TEST::ZT_SCOPED_ENV driver("SDL_VIDEODRIVER", "dummy"); // no OpenGL there
-        EXPECT_EQ(-112, zcGAME->fStart("No window"));
-    }
+    fPlatformFailWindowCreations(1);
+    EXPECT_EQ(-112, zcGAME->fStart("No window"));
     std::string boxes = testing::internal::GetCapturedStderr();
     EXPECT_NE(std::string::npos, boxes.find("The game window could not be created"));
     EXPECT_EQ(0, inits) << "no init without a window";

@@ -7,7 +7,7 @@
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/core/ZS_THREAD.h"
-#include "support/ZT_SCOPED_ENV.h"
+#include "engine/platform/ZC_PLATFORM_WINDOW.h"
 
 using namespace ZOR;
 
@@ -45,10 +45,8 @@ TEST(GameMain, RunsUntilClosedThenAnswers100500AndLeavesNothingBehind)
 TEST(GameMain, AnswersMinus100500WhenStartUpFails)
 {
     testing::internal::CaptureStderr();
-    {
-        ZT_TEST::ZT_SCOPED_ENV driver("SDL_VIDEODRIVER", "dummy"); // no OpenGL, so no window
-        EXPECT_EQ(-100500, fProgramMain());
-    }
+    fPlatformFailWindowCreations(1);
+    EXPECT_EQ(-100500, fProgramMain());
     std::string boxes = testing::internal::GetCapturedStderr();
     EXPECT_NE(std::string::npos, boxes.find("The game window could not be created"));
     EXPECT_EQ(nullptr, zcON_INIT);

@@ -290,11 +290,14 @@ int fReleaseResourceByPointer(void* data)
         return 0;
     switch (entry->kind)
     {
-    case 2:
+    case RESOURCE_TEXTURE:
         zcREPOSITORY->fReleaseTexture(data);
         break;
-    case 4:
+    case RESOURCE_XML:
         zcREPOSITORY->fReleaseXml(data);
+        break;
+    case RESOURCE_BYTES:
+        entry->fRelease();
         break;
     default:
         break;

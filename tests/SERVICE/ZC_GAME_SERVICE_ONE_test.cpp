@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -264,6 +266,27 @@ TEST_F(GameLoop, DisplayModeChangesReachTheWindowOnlyWhenSomethingChanged)
     EXPECT_TRUE(zcGAME_WINDOW->fullScreen);
     EXPECT_TRUE(zcGAME_WINDOW->useDesktopSize);
     EXPECT_NE(7.0f, zcGAME_WINDOW->letterboxScale);
+}
+
+TEST_F(GameLoop, TheReleaseSlotHandsResourcesBackByTheirData)
+{
+    // The data root is the working folder once the file system exists.
+    {
+        std::ofstream out("release_me.bin", std::ios::binary);
+        out << "twelve bytes";
+    }
+    ASSERT_EQ(1, zcREPOSITORY->fRegister("", nullptr));
+    void* bytes = zcREPOSITORY->fGetBytes("release_me.bin");
+    ASSERT_NE(nullptr, bytes);
+    ZS_RESOURCE* entry = zcREPOSITORY->fFindByData(bytes);
+    ASSERT_NE(nullptr, entry);
+    int users = entry->count;
+
+    EXPECT_EQ(0, fInvoke(zcON_RELEASE_RESOURCE, bytes));
+    EXPECT_EQ(users - 1, entry->count) << "raw bytes: one user less";
+    int unknown = 0;
+    EXPECT_EQ(0, fInvoke(zcON_RELEASE_RESOURCE, &unknown)) << "data no entry holds";
+    std::remove("release_me.bin");
 }
 
 TEST(GameStart, ServicesStartAndStopInTheirFixedOrder)

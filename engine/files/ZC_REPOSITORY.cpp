@@ -3,6 +3,8 @@
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
+#include "engine/render/ZC_RENDER.h"
+#include "engine/sound/ZC_SOUND_SYSTEM.h"
 
 #include <algorithm>
 #include <pugixml.hpp>
@@ -19,11 +21,28 @@ void fReportFileError(const char* text)
     fInvoke(zcON_FILE_ERROR);
 }
 
-// Frees what an entry holds, by kind.
+ZS_TEXTURE* fDefaultTexture()
+{
+    return zcRENDER ? zcRENDER->fGetDefaultTexture() : nullptr;
+}
+
+// Frees what an entry holds, by kind. Textures go back to the renderer (which refuses its
+// default texture) while there is one; a renderer that is gone has freed them itself.
 void fFreeHeld(ZS_RESOURCE* entry)
 {
     switch (entry->kind)
     {
+    case RESOURCE_TEXTURE:
+        if (zcRENDER)
+            zcRENDER->fReleaseTexture(static_cast<ZS_TEXTURE*>(entry->data));
+        break;
+    case RESOURCE_SOUND:
+        // Off the sound list (under the sound lock) first: the sound thread reads the bytes.
+        if (zcSOUND_SYSTEM)
+            zcSOUND_SYSTEM->fRemoveSound(static_cast<ZC_SOUND*>(entry->data));
+        delete[] entry->soundBytes;
+        entry->soundBytes = nullptr;
+        break;
     case RESOURCE_XML:
         delete static_cast<pugi::xml_document*>(entry->data);
         break;
@@ -36,8 +55,11 @@ void fFreeHeld(ZS_RESOURCE* entry)
     }
 }
 
+// The default texture is the renderer's; an entry holding it holds nothing of its own.
 bool fHoldsSomething(const ZS_RESOURCE* entry)
 {
+    if (entry->kind == RESOURCE_TEXTURE && entry->data == fDefaultTexture())
+        return false;
     return entry->loaded || entry->data;
 }
 }
@@ -363,14 +385,11 @@ ZS_RESOURCE* ZC_REPOSITORY::fFindByData(const void* data) const
 
 void ZC_REPOSITORY::fDetach(ZS_RESOURCE* entry)
 {
-    if (!fHoldsSomething(entry))
-        return;
-    if (entry->fUnload())
-        return;
     // Still used under its old kind: its users release it by pointer later.
-    ZS_RESOURCE* old = new ZS_RESOURCE(*entry);
-    detached.push_back(old);
+    if (fHoldsSomething(entry) && !entry->fUnload())
+        detached.push_back(new ZS_RESOURCE(*entry));
     entry->data = nullptr;
+    entry->soundBytes = nullptr;
     entry->size = 0;
     entry->count = 0;
     entry->kind = RESOURCE_NONE;
@@ -387,6 +406,69 @@ void ZC_REPOSITORY::fDispose(ZS_RESOURCE* entry)
         return;
     }
     delete entry;
+}
+
+ZS_TEXTURE* ZC_REPOSITORY::fGetTexture(const char* name)
+{
+    ZS_RESOURCE* entry = fFind(name);
+    if (!entry)
+        return fDefaultTexture();
+    ZS_TEXTURE* texture = fLoadTexture(entry);
+    if (texture)
+        ++entry->count;
+    return texture;
+}
+
+ZS_TEXTURE* ZC_REPOSITORY::fLoadTexture(ZS_RESOURCE* entry)
+{
+    if (entry->loaded && entry->kind == RESOURCE_TEXTURE)
+        return static_cast<ZS_TEXTURE*>(entry->data);
+    fDetach(entry);
+    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
+    if (fileSystem->fLoadResource(entry) != 1)
+        return fDefaultTexture();
+    ZS_TEXTURE* texture = zcRENDER ? zcRENDER->fLoadTextureMemory(entry->data, entry->size, "unnamed") : nullptr;
+    fileSystem->fUnloadBytes(entry);
+    if (!texture)
+        return nullptr;
+    // Bytes that are no image leave the default texture here, which releasing never frees.
+    entry->data = texture;
+    entry->kind = RESOURCE_TEXTURE;
+    entry->loaded = 1;
+    return texture;
+}
+
+ZC_SOUND* ZC_REPOSITORY::fGetSound(const char* name, int bufferCount, bool flag)
+{
+    ZS_RESOURCE* entry = fFind(name);
+    if (!entry)
+        return nullptr;
+    ZC_SOUND* sound = fLoadSound(entry, bufferCount, flag);
+    if (sound)
+        ++entry->count;
+    return sound;
+}
+
+ZC_SOUND* ZC_REPOSITORY::fLoadSound(ZS_RESOURCE* entry, int bufferCount, bool flag)
+{
+    if (entry->loaded && entry->kind == RESOURCE_SOUND)
+        return static_cast<ZC_SOUND*>(entry->data);
+    fDetach(entry);
+    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
+    if (fileSystem->fLoadResource(entry) != 1)
+        return nullptr;
+    ZC_SOUND* sound =
+        zcSOUND_SYSTEM ? zcSOUND_SYSTEM->fCreateSound(entry->data, entry->size, bufferCount, flag) : nullptr;
+    if (!sound)
+    {
+        fileSystem->fUnloadBytes(entry);
+        return nullptr;
+    }
+    entry->soundBytes = static_cast<uint8_t*>(entry->data);
+    entry->data = sound;
+    entry->kind = RESOURCE_SOUND;
+    entry->loaded = 1;
+    return sound;
 }
 
 pugi::xml_document* ZC_REPOSITORY::fGetXml(const char* name)
@@ -452,6 +534,8 @@ void* ZC_REPOSITORY::fLoadBytes(ZS_RESOURCE* entry)
 
 bool ZC_REPOSITORY::fReleaseTexture(const void* texture)
 {
+    if (texture && texture == fDefaultTexture())
+        return false;
     ZS_RESOURCE* entry = fFindByData(texture);
     if (!entry)
         return false;
@@ -464,6 +548,12 @@ bool ZC_REPOSITORY::fReleaseXml(const void* document)
     if (ZS_RESOURCE* entry = fFindByData(document))
         entry->fRelease();
     return false;
+}
+
+bool ZC_REPOSITORY::fReleaseSound(const ZC_SOUND* sound)
+{
+    ZS_RESOURCE* entry = fFindByData(sound);
+    return entry && entry->fRelease();
 }
 
 int ZC_REPOSITORY::fReleaseBytes(const char* name)

@@ -11,6 +11,9 @@ class xml_document;
 
 namespace ZOR
 {
+struct ZS_TEXTURE;
+class ZC_SOUND;
+
 // What an entry holds.
 enum
 {
@@ -44,6 +47,8 @@ struct ZS_RESOURCE
     int32_t kind = RESOURCE_NONE;
     uint8_t loaded = 0;
     uint8_t releaseRequested = 0;
+    // A sound reads its Ogg bytes for as long as it lives; they are freed after it.
+    uint8_t* soundBytes = nullptr;
 };
 
 ZS_RESOURCE* fCreateResource(const std::string& fileName);
@@ -99,13 +104,19 @@ public:
     ZS_RESOURCE_GROUP* fFindGroup(const std::string& name) const;
     ZS_RESOURCE* fFindByData(const void* data) const;
 
+    // The renderer's default texture when there is no such entry or its bytes are no image.
+    ZS_TEXTURE* fGetTexture(const char* name);
     pugi::xml_document* fGetXml(const char* name);
+    // The buffer count and the flag go to ZC_SOUND_SYSTEM::fCreateSound unchanged.
+    ZC_SOUND* fGetSound(const char* name, int bufferCount, bool flag);
     // The bytes as read (a folder file's bytes end with a counted zero); the entry's size tells how many.
     void* fGetBytes(const char* name);
 
     bool fReleaseTexture(const void* texture);
     // Always false, as its callers expect.
     bool fReleaseXml(const void* document);
+    // True when nobody uses the sound any more.
+    bool fReleaseSound(const ZC_SOUND* sound);
     int fReleaseBytes(const char* name);
     bool fReleaseByName(const char* name);
 
@@ -114,7 +125,9 @@ public:
     int fMoveGroupToMain(const char* source);
 
 private:
+    ZS_TEXTURE* fLoadTexture(ZS_RESOURCE* entry);
     pugi::xml_document* fLoadXml(ZS_RESOURCE* entry);
+    ZC_SOUND* fLoadSound(ZS_RESOURCE* entry, int bufferCount, bool flag);
     void* fLoadBytes(ZS_RESOURCE* entry);
     // Before an entry is read as another kind, what it holds moves out of the way.
     void fDetach(ZS_RESOURCE* entry);

@@ -5,8 +5,14 @@
 #include "engine/files/ZC_REPOSITORY.h"
 #include "files/ZT_FILE_FIXTURES.h"
 
+#include "engine/platform/ZC_PLATFORM_DEVICE.h"
+#include "engine/render/ZC_RENDER.h"
+#include "engine/render/ZS_TEXTURE.h"
+#include "engine/sound/ZC_SOUND_SYSTEM.h"
+
 #include <memory>
 #include <pugixml.hpp>
+#include <stb_image_write.h>
 
 using namespace ZOR;
 using namespace ZT_TEST;
@@ -293,4 +299,99 @@ TEST_F(Repository, FailuresLeaveTheirTextAndFireTheFileErrorSlot)
 
     delete zcON_FILE_ERROR;
     zcON_FILE_ERROR = nullptr;
+}
+
+namespace
+{
+// Textures on a renderer over the null device, sounds on a sound system without a device.
+struct RepositoryKinds : Repository
+{
+    void SetUp() override
+    {
+        ZC_PLATFORM_DEVICE::fSetNullMode(true);
+        render = std::make_unique<ZC_RENDER>();
+        ASSERT_EQ(1, render->fInit(nullptr, 0.1f, 0.0f));
+        sounds = std::make_unique<ZC_SOUND_SYSTEM>();
+        Repository::SetUp();
+
+        const uint32_t pixels[6] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF, 0xFF000000, 0x80808080};
+        ASSERT_TRUE(stbi_write_png((fRoot() + "g1/picture.png").c_str(), 3, 2, 4, pixels, 12));
+        fPutFile(fRoot() + "g1/not_a_picture.png", "no image here");
+        const std::string tone = "sox -q -n -r 22050 -c 1 '" + fRoot() + "g1/tone.ogg' synth 0.25 sine 440";
+        ASSERT_EQ(0, std::system(tone.c_str()));
+        fPutFile(fRoot() + "g1/noise.ogg", "no sound here");
+        ASSERT_EQ(1, repository->fRegister("g1", ""));
+    }
+    void TearDown() override
+    {
+        repository.reset();
+        sounds.reset();
+        render.reset();
+        ZC_PLATFORM_DEVICE::fSetNullMode(false);
+    }
+    std::unique_ptr<ZC_RENDER> render;
+    std::unique_ptr<ZC_SOUND_SYSTEM> sounds;
+};
+}
+
+TEST_F(RepositoryKinds, TexturesAreCountedAndCollected)
+{
+    const size_t made = render->fGetTextureCount();
+    ZS_TEXTURE* first = repository->fGetTexture("picture.png");
+    ZS_TEXTURE* second = repository->fGetTexture("g1 picture.png");
+    ASSERT_NE(render->fGetDefaultTexture(), first);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(3, first->fGetSize().x);
+    EXPECT_EQ(2, first->fGetSize().y);
+    ZS_RESOURCE* entry = repository->fFind("picture.png");
+    EXPECT_EQ(2, entry->count);
+    EXPECT_EQ(made + 1, render->fGetTextureCount());
+
+    EXPECT_TRUE(repository->fReleaseTexture(first));
+    EXPECT_TRUE(repository->fReleaseTexture(second));
+    EXPECT_EQ(0, entry->count);
+    EXPECT_EQ(made + 1, render->fGetTextureCount());  // kept until a collect
+    EXPECT_GE(repository->fCollect(), 1);
+    EXPECT_EQ(made, render->fGetTextureCount());
+    EXPECT_FALSE(entry->loaded);
+
+    ASSERT_NE(render->fGetDefaultTexture(), repository->fGetTexture("picture.png"));
+    EXPECT_EQ(made + 1, render->fGetTextureCount());
+    EXPECT_EQ(1, entry->count);
+}
+
+TEST_F(RepositoryKinds, TheDefaultTextureStandsInAndIsNeverCounted)
+{
+    ZS_TEXTURE* fallback = render->fGetDefaultTexture();
+    EXPECT_EQ(fallback, repository->fGetTexture("absent.png"));
+    EXPECT_EQ(fallback, repository->fGetTexture("not_a_picture.png"));
+    EXPECT_FALSE(repository->fReleaseTexture(fallback));
+
+    // A texture in use survives another kind's request and is still handed back by pointer.
+    ZS_TEXTURE* used = repository->fGetTexture("picture.png");
+    EXPECT_NE(nullptr, repository->fGetBytes("picture.png"));
+    EXPECT_TRUE(repository->fReleaseTexture(used));
+    const size_t before = render->fGetTextureCount();
+    repository->fCollect();
+    EXPECT_EQ(before - 1, render->fGetTextureCount());
+    repository->fReleaseBytes("picture.png");
+}
+
+TEST_F(RepositoryKinds, SoundsAreMadeOnceAndRemovedByACollect)
+{
+    ZC_SOUND* sound = repository->fGetSound("tone.ogg", 2, true);
+    ASSERT_NE(nullptr, sound);
+    EXPECT_EQ(sound, repository->fGetSound("g1 tone.ogg", 2, true));
+    EXPECT_EQ(1u, sounds->fGetSoundCount());
+
+    EXPECT_FALSE(repository->fReleaseSound(sound));
+    EXPECT_TRUE(repository->fReleaseSound(sound));
+    EXPECT_EQ(1u, sounds->fGetSoundCount());
+    repository->fCollect();
+    EXPECT_EQ(0u, sounds->fGetSoundCount());
+    EXPECT_FALSE(repository->fReleaseSound(sound));
+
+    EXPECT_EQ(nullptr, repository->fGetSound("noise.ogg", 2, false));
+    EXPECT_FALSE(repository->fFind("noise.ogg")->loaded);
+    EXPECT_EQ(0u, sounds->fGetSoundCount());
 }

@@ -55,6 +55,21 @@ void fFreeHeld(ZS_RESOURCE* entry)
     }
 }
 
+// What the entry holds as that kind, or null.
+void* fHeldAs(const ZS_RESOURCE* entry, int kind)
+{
+    return entry->loaded && entry->kind == kind ? entry->data : nullptr;
+}
+
+// A request hands the resource out to one more user.
+template <class T>
+T* fCounted(ZS_RESOURCE* entry, T* resource)
+{
+    if (resource)
+        ++entry->count;
+    return resource;
+}
+
 // The default texture is the renderer's; an entry holding it holds nothing of its own.
 bool fHoldsSomething(const ZS_RESOURCE* entry)
 {
@@ -396,6 +411,12 @@ void ZC_REPOSITORY::fDetach(ZS_RESOURCE* entry)
     entry->loaded = 0;
 }
 
+bool ZC_REPOSITORY::fReadAgain(ZS_RESOURCE* entry)
+{
+    fDetach(entry);
+    return fGetFileSystem()->fLoadResource(entry) == 1;
+}
+
 void ZC_REPOSITORY::fDispose(ZS_RESOURCE* entry)
 {
     if (!entry)
@@ -411,22 +432,16 @@ void ZC_REPOSITORY::fDispose(ZS_RESOURCE* entry)
 ZS_TEXTURE* ZC_REPOSITORY::fGetTexture(const char* name)
 {
     ZS_RESOURCE* entry = fFind(name);
-    if (!entry)
-        return fDefaultTexture();
-    ZS_TEXTURE* texture = fLoadTexture(entry);
-    if (texture)
-        ++entry->count;
-    return texture;
+    return entry ? fCounted(entry, fLoadTexture(entry)) : fDefaultTexture();
 }
 
 ZS_TEXTURE* ZC_REPOSITORY::fLoadTexture(ZS_RESOURCE* entry)
 {
-    if (entry->loaded && entry->kind == RESOURCE_TEXTURE)
-        return static_cast<ZS_TEXTURE*>(entry->data);
-    fDetach(entry);
-    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
-    if (fileSystem->fLoadResource(entry) != 1)
+    if (void* held = fHeldAs(entry, RESOURCE_TEXTURE))
+        return static_cast<ZS_TEXTURE*>(held);
+    if (!fReadAgain(entry))
         return fDefaultTexture();
+    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
     ZS_TEXTURE* texture = zcRENDER ? zcRENDER->fLoadTextureMemory(entry->data, entry->size, "unnamed") : nullptr;
     fileSystem->fUnloadBytes(entry);
     if (!texture)
@@ -441,22 +456,16 @@ ZS_TEXTURE* ZC_REPOSITORY::fLoadTexture(ZS_RESOURCE* entry)
 ZC_SOUND* ZC_REPOSITORY::fGetSound(const char* name, int bufferCount, bool flag)
 {
     ZS_RESOURCE* entry = fFind(name);
-    if (!entry)
-        return nullptr;
-    ZC_SOUND* sound = fLoadSound(entry, bufferCount, flag);
-    if (sound)
-        ++entry->count;
-    return sound;
+    return entry ? fCounted(entry, fLoadSound(entry, bufferCount, flag)) : nullptr;
 }
 
 ZC_SOUND* ZC_REPOSITORY::fLoadSound(ZS_RESOURCE* entry, int bufferCount, bool flag)
 {
-    if (entry->loaded && entry->kind == RESOURCE_SOUND)
-        return static_cast<ZC_SOUND*>(entry->data);
-    fDetach(entry);
-    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
-    if (fileSystem->fLoadResource(entry) != 1)
+    if (void* held = fHeldAs(entry, RESOURCE_SOUND))
+        return static_cast<ZC_SOUND*>(held);
+    if (!fReadAgain(entry))
         return nullptr;
+    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
     ZC_SOUND* sound =
         zcSOUND_SYSTEM ? zcSOUND_SYSTEM->fCreateSound(entry->data, entry->size, bufferCount, flag) : nullptr;
     if (!sound)
@@ -474,22 +483,16 @@ ZC_SOUND* ZC_REPOSITORY::fLoadSound(ZS_RESOURCE* entry, int bufferCount, bool fl
 pugi::xml_document* ZC_REPOSITORY::fGetXml(const char* name)
 {
     ZS_RESOURCE* entry = fFind(name);
-    if (!entry)
-        return nullptr;
-    pugi::xml_document* document = fLoadXml(entry);
-    if (document)
-        ++entry->count;
-    return document;
+    return entry ? fCounted(entry, fLoadXml(entry)) : nullptr;
 }
 
 pugi::xml_document* ZC_REPOSITORY::fLoadXml(ZS_RESOURCE* entry)
 {
-    if (entry->loaded && entry->kind == RESOURCE_XML)
-        return static_cast<pugi::xml_document*>(entry->data);
-    fDetach(entry);
-    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
-    if (fileSystem->fLoadResource(entry) != 1)
+    if (void* held = fHeldAs(entry, RESOURCE_XML))
+        return static_cast<pugi::xml_document*>(held);
+    if (!fReadAgain(entry))
         return nullptr;
+    ZC_FILE_SYSTEM* fileSystem = fGetFileSystem();
     auto* document = new pugi::xml_document;
     const pugi::xml_parse_result parsed =
         document->load_buffer(entry->data, entry->size, pugi::parse_default, pugi::encoding_auto);
@@ -509,20 +512,14 @@ pugi::xml_document* ZC_REPOSITORY::fLoadXml(ZS_RESOURCE* entry)
 void* ZC_REPOSITORY::fGetBytes(const char* name)
 {
     ZS_RESOURCE* entry = fFind(name);
-    if (!entry)
-        return nullptr;
-    void* bytes = fLoadBytes(entry);
-    if (bytes)
-        ++entry->count;
-    return bytes;
+    return entry ? fCounted(entry, fLoadBytes(entry)) : nullptr;
 }
 
 void* ZC_REPOSITORY::fLoadBytes(ZS_RESOURCE* entry)
 {
-    if (entry->loaded && entry->kind == RESOURCE_BYTES)
-        return entry->data;
-    fDetach(entry);
-    if (fGetFileSystem()->fLoadResource(entry) != 1)
+    if (void* held = fHeldAs(entry, RESOURCE_BYTES))
+        return held;
+    if (!fReadAgain(entry))
     {
         fReportFileError("Cant load res ");
         return nullptr;

@@ -131,6 +131,8 @@ private:
     void* fLoadBytes(ZS_RESOURCE* entry);
     // Before an entry is read as another kind, what it holds moves out of the way.
     void fDetach(ZS_RESOURCE* entry);
+    // Detaches, then reads the entry's bytes anew (kind 1); false when they cannot be read.
+    bool fReadAgain(ZS_RESOURCE* entry);
     // An entry that lost its place in a map.
     void fDispose(ZS_RESOURCE* entry);
     int fCollectMain();

@@ -3,6 +3,7 @@
 #include "engine/files/ZC_ZIP_CIPHER.h"
 #include "engine/platform/ZC_PLATFORM_FILES.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -22,6 +23,93 @@ struct ZS_UNZIP_CLOSER
     void operator()(void* zip) const { unzClose(zip); }
 };
 using tUnzip = std::unique_ptr<void, ZS_UNZIP_CLOSER>;
+
+// Where an archive's bytes come from: a file, or a buffer in memory.
+struct ZS_ZIP_SOURCE
+{
+    const char* path = nullptr;
+    const uint8_t* bytes = nullptr;
+    uint64_t size = 0;
+};
+
+// minizip's file functions over a memory buffer; each open gets its own read position.
+struct ZS_MEMORY_CURSOR
+{
+    const ZS_ZIP_SOURCE* source;
+    uint64_t position;
+};
+
+voidpf ZCALLBACK fMemoryOpen(voidpf opaque, const void*, int)
+{
+    return new ZS_MEMORY_CURSOR{static_cast<const ZS_ZIP_SOURCE*>(opaque), 0};
+}
+
+uLong ZCALLBACK fMemoryRead(voidpf, voidpf stream, void* buffer, uLong size)
+{
+    auto* cursor = static_cast<ZS_MEMORY_CURSOR*>(stream);
+    const uint64_t total = cursor->source->size;
+    const uint64_t count = cursor->position >= total ? 0 : std::min<uint64_t>(size, total - cursor->position);
+    if (count)
+        std::memcpy(buffer, cursor->source->bytes + cursor->position, size_t(count));
+    cursor->position += count;
+    return uLong(count);
+}
+
+uLong ZCALLBACK fMemoryWrite(voidpf, voidpf, const void*, uLong)
+{
+    return 0;
+}
+
+ZPOS64_T ZCALLBACK fMemoryTell(voidpf, voidpf stream)
+{
+    return static_cast<ZS_MEMORY_CURSOR*>(stream)->position;
+}
+
+long ZCALLBACK fMemorySeek(voidpf, voidpf stream, ZPOS64_T offset, int origin)
+{
+    auto* cursor = static_cast<ZS_MEMORY_CURSOR*>(stream);
+    uint64_t base = 0;
+    if (origin == ZLIB_FILEFUNC_SEEK_CUR)
+        base = cursor->position;
+    else if (origin == ZLIB_FILEFUNC_SEEK_END)
+        base = cursor->source->size;
+    else if (origin != ZLIB_FILEFUNC_SEEK_SET)
+        return -1;
+    cursor->position = base + offset;
+    return 0;
+}
+
+int ZCALLBACK fMemoryClose(voidpf, voidpf stream)
+{
+    delete static_cast<ZS_MEMORY_CURSOR*>(stream);
+    return 0;
+}
+
+int ZCALLBACK fMemoryError(voidpf, voidpf)
+{
+    return 0;
+}
+
+unzFile fOpenSource(const ZS_ZIP_SOURCE& source)
+{
+    if (source.path)
+        return unzOpen64(source.path);
+    zlib_filefunc64_def functions = {fMemoryOpen, fMemoryRead,  fMemoryWrite, fMemoryTell,
+                                     fMemorySeek, fMemoryClose, fMemoryError, const_cast<ZS_ZIP_SOURCE*>(&source)};
+    // minizip wants a name to hand to the open function; the memory needs none.
+    return unzOpen2_64("memory", &functions);
+}
+
+// The archive's size, which no member's compressed bytes can exceed.
+bool fSourceSize(const ZS_ZIP_SOURCE& source, uint64_t& size)
+{
+    if (!source.path)
+    {
+        size = source.size;
+        return source.bytes != nullptr;
+    }
+    return fPlatformGetFileSize(source.path, size);
+}
 
 // The current member's directory record; false when it cannot be read.
 bool fCurrentInfo(unzFile zip, unz_file_info64& info, std::string* name)
@@ -130,13 +218,10 @@ int fReadEncrypted(unzFile zip, const unz_file_info64& info, const std::string& 
         return -109;
     return 1;
 }
-}
 
-void fZipListMembers(const char* archivePath, std::vector<std::string>& names)
+void fListSource(const ZS_ZIP_SOURCE& source, std::vector<std::string>& names)
 {
-    if (!archivePath)
-        return;
-    tUnzip zip(unzOpen64(archivePath));
+    tUnzip zip(fOpenSource(source));
     if (!zip || unzGoToFirstFile(zip.get()) != UNZ_OK)
         return;
     do
@@ -150,13 +235,13 @@ void fZipListMembers(const char* archivePath, std::vector<std::string>& names)
     } while (unzGoToNextFile(zip.get()) == UNZ_OK);
 }
 
-int fZipReadMember(const char* archivePath, const std::string& memberName, const std::string& password,
-                   uint8_t*& data, uint32_t& size)
+int fReadSource(const ZS_ZIP_SOURCE& source, const std::string& memberName, const std::string& password,
+                uint8_t*& data, uint32_t& size)
 {
     uint64_t archiveSize = 0;
-    if (!archivePath || !fPlatformGetFileSize(archivePath, archiveSize))
+    if (!fSourceSize(source, archiveSize))
         return -1;
-    tUnzip zip(unzOpen64(archivePath));
+    tUnzip zip(fOpenSource(source));
     if (!zip || unzGoToFirstFile(zip.get()) != UNZ_OK)
         return -1;
 
@@ -191,6 +276,33 @@ int fZipReadMember(const char* archivePath, const std::string& memberName, const
     data = buffer.release();
     size = memberSize;
     return 1;
+}
+}
+
+void fZipListMembers(const char* archivePath, std::vector<std::string>& names)
+{
+    if (archivePath)
+        fListSource(ZS_ZIP_SOURCE{archivePath, nullptr, 0}, names);
+}
+
+void fZipListMembersInMemory(const uint8_t* archive, size_t archiveSize, std::vector<std::string>& names)
+{
+    if (archive)
+        fListSource(ZS_ZIP_SOURCE{nullptr, archive, archiveSize}, names);
+}
+
+int fZipReadMember(const char* archivePath, const std::string& memberName, const std::string& password,
+                   uint8_t*& data, uint32_t& size)
+{
+    if (!archivePath)
+        return -1;
+    return fReadSource(ZS_ZIP_SOURCE{archivePath, nullptr, 0}, memberName, password, data, size);
+}
+
+int fZipReadMemberInMemory(const uint8_t* archive, size_t archiveSize, const std::string& memberName,
+                           const std::string& password, uint8_t*& data, uint32_t& size)
+{
+    return fReadSource(ZS_ZIP_SOURCE{nullptr, archive, archiveSize}, memberName, password, data, size);
 }
 
 int fZipTestPassword(const char* archivePath, const std::string& password)

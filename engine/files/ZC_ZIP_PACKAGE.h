@@ -24,6 +24,11 @@ void fZipListMembers(const char* archivePath, std::vector<std::string>& names);
 int fZipReadMember(const char* archivePath, const std::string& memberName, const std::string& password,
                    uint8_t*& data, uint32_t& size);
 
+// The same over an archive held in memory (the bytes must outlive the call).
+void fZipListMembersInMemory(const uint8_t* archive, size_t archiveSize, std::vector<std::string>& names);
+int fZipReadMemberInMemory(const uint8_t* archive, size_t archiveSize, const std::string& memberName,
+                           const std::string& password, uint8_t*& data, uint32_t& size);
+
 // Opens the second member (the first when there is only one) with the password.
 // -1000 archive cannot be opened; -49 no member; 0 opened; UNZ_PARAMERROR refused.
 int fZipTestPassword(const char* archivePath, const std::string& password);

@@ -82,11 +82,22 @@ TEST_F(ZipPackages, EveryMemberReadsByteForByteWithTheRightPassword)
         std::vector<std::string> names;
         fListPackage(fPath(c.archive).c_str(), names);
         EXPECT_EQ((std::vector<std::string>{"small.txt", "big.txt", "sub/inner.txt"}), names) << c.archive;
+        const std::string archive = fGetFile(fPath(c.archive));
+        std::vector<std::string> inMemory;
+        fZipListMembersInMemory(reinterpret_cast<const uint8_t*>(archive.data()), archive.size(), inMemory);
+        EXPECT_EQ(names, inMemory) << c.archive;
         for (const auto& source : fSources())
         {
             std::string bytes;
             ASSERT_EQ(1, fRead(c.archive, source.first, c.password, &bytes)) << c.archive << " " << source.first;
             EXPECT_EQ(source.second, bytes) << c.archive << " " << source.first;
+
+            uint8_t* data = nullptr;
+            uint32_t size = 0;
+            ASSERT_EQ(1, fZipReadMemberInMemory(reinterpret_cast<const uint8_t*>(archive.data()), archive.size(),
+                                                source.first, c.password, data, size));
+            EXPECT_EQ(source.second, fBytes(data, size)) << c.archive << " " << source.first << " in memory";
+            delete[] data;
         }
     }
 }

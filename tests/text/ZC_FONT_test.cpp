@@ -11,23 +11,17 @@ using namespace ZT_FONT;
 
 namespace
 {
-ZS_TEXTURE fSizedTexture(int w, int h)
-{
-    ZS_TEXTURE t;
-    t.size = ZS_POINT(w, h);
-    return t;
-}
-
 // The font over a texture record of the glyph picture's size; nothing is drawn.
 class FontData : public ::testing::Test
 {
 protected:
-    ZS_TEXTURE texture = fSizedTexture(kTextureWidth, kTextureHeight);
+    ZS_TEXTURE texture;
     pugi::xml_document descriptor;
     ZC_FONT* font = nullptr;
 
     void SetUp() override
     {
+        texture.size = ZS_POINT(kTextureWidth, kTextureHeight);
         ASSERT_TRUE(descriptor.load_string(fDescriptor().c_str()));
         font = new ZC_FONT(descriptor.child("font"), &texture, 600);
     }
@@ -133,7 +127,7 @@ TEST_F(FontData, DescriptorVariantsReloadALiveFont)
 
 TEST_F(FontData, TextureWithoutSizeLeavesTheFontEmpty)
 {
-    ZS_TEXTURE empty = fSizedTexture(0, 0);
+    ZS_TEXTURE empty; // 0 x 0
     ZS_TEXTURE* textures[] = {nullptr, &empty};
     for (ZS_TEXTURE* t : textures)
     {
@@ -195,7 +189,8 @@ TEST_F(FontData, MeasuresWideByAdvanceAndNarrowByWidth)
 TEST(FontScaled, DescriptorSizeAndAtlasFrame)
 {
     // The font sits in the right half of a 80x16 atlas; the descriptor gives its own 40x16 size.
-    ZS_TEXTURE atlas = fSizedTexture(80, 16);
+    ZS_TEXTURE atlas;
+    atlas.size = ZS_POINT(80, 16);
     ZS_ATLAS_FRAME frame;
     frame.texture = &atlas;
     frame.width = 40;

@@ -253,7 +253,7 @@ int ZC_FONT::fInitFromFrame(pugi::xml_node font, const ZS_ATLAS_FRAME* frame, in
     return 1;
 }
 
-void ZC_FONT::fSetColor(unsigned int packed)
+void ZC_FONT::fSetColor(uint32_t packed)
 {
     if (sprite)
         sprite->fSetColor(packed);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <map>
 
 #include <pugixml.hpp>
@@ -52,7 +53,7 @@ public:
     // A new sprite on the whole texture and a new glyph map; 1, or -1 when no glyph was read
     // (also for a texture without size, whose glyph rectangles cannot be worked out).
     int fLoad(pugi::xml_node font, ZS_TEXTURE* texture);
-    void fSetColor(unsigned int packed);
+    void fSetColor(uint32_t packed);
     int fGetLineHeight() const { return lineHeight; }
 
     // The code's glyph, else the glyph of '?', else null.

@@ -32,7 +32,7 @@ class ZC_STAR_RATING
 {
 public:
     // More stars than this are not built: a settings element cannot make the row exhaust memory.
-    static const int32_t kMaxStars = 1000;
+    static constexpr int32_t kMaxStars = 1000;
 
     // Reads the settings; a failed read keeps what was read before the missing item.
     explicit ZC_STAR_RATING(pugi::xml_node settings);

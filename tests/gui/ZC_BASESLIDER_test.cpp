@@ -5,17 +5,12 @@
 #include "engine/gui/ZC_BASESLIDER.h"
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZS_HIT_ZONE.h"
+#include "gui/ZT_WIDGET_TEST.h"
 
 using namespace ZOR;
 
 namespace
 {
-int fCount(void* counter)
-{
-    ++*static_cast<int*>(counter);
-    return 1;
-}
-
 // A slider from (110, 300) to (290, 300): cell 20 and factor 1.5 give an inset of 30 and a
 // 160-pixel track (world x 120 to 280) whose thumb travels 100 pixels, one per unit of a 0 to
 // 100 range. The thumb sits at world x 150 + value.
@@ -32,7 +27,7 @@ protected:
     {
         slider = new ZC_BASESLIDER(7, ZS_VECTOR2(110, 300), ZS_VECTOR2(290, 300), 20, radius, 1.5f, min, max, step,
                                    value);
-        slider->fSetValueChangedCallback(fCreateCallback(fCount, "changed", &changes));
+        slider->fSetValueChangedCallback(fCreateCallback(ZT_GUI::fCountCall, "changed", &changes));
     }
 
     int fMove(int x, int y = 300)

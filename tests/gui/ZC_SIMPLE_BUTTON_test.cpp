@@ -7,25 +7,13 @@
 #include "engine/gui/ZC_SIMPLE_BUTTON.h"
 #include "engine/gui/ZS_HIT_ZONE.h"
 #include "engine/render/ZC_QUAD.h"
+#include "gui/ZT_WIDGET_TEST.h"
 #include "render/ZT_RENDER_FIXTURE.h"
 
 using namespace ZOR;
 
 namespace
 {
-int fCount(void* counter)
-{
-    ++*static_cast<int*>(counter);
-    return 1;
-}
-
-ZS_TEXTURE fTexture(int w, int h)
-{
-    ZS_TEXTURE t;
-    t.size = ZS_POINT(w, h);
-    return t;
-}
-
 // One input step: the states age, then what happened lands.
 void fStep(ZC_INPUT& input, int downKey = 0, int upKey = 0)
 {
@@ -39,7 +27,7 @@ void fStep(ZC_INPUT& input, int downKey = 0, int upKey = 0)
 
 TEST(SimpleButton, SizesComeFromOneFrameUnlessGiven)
 {
-    ZS_TEXTURE strip = fTexture(200, 40);
+    ZS_TEXTURE strip = ZT_GUI::fSizedTexture(200, 40);
     ZC_SIMPLE_BUTTON rect;
     rect.fInit(&strip, nullptr, ZS_HIT_ZONE::KIND_RECT, 0, 0);
     EXPECT_FLOAT_EQ(rect.fGetPicture()->fGetWidth(), 40);
@@ -65,15 +53,15 @@ TEST(SimpleButton, SizesComeFromOneFrameUnlessGiven)
 TEST(SimpleButton, PressReleaseAndTheLastHeldButtonDecideTheClick)
 {
     ZC_INPUT input;
-    ZS_TEXTURE strip = fTexture(200, 40);
+    ZS_TEXTURE strip = ZT_GUI::fSizedTexture(200, 40);
     ZC_SIMPLE_BUTTON button;
     button.fInit(&strip, nullptr, ZS_HIT_ZONE::KIND_RECT, 0, 0);
     button.fGetTransform()->fSetPosition(100, 100, 0);
     int enters = 0, downs = 0, lefts = 0, rights = 0;
-    button.onEnter = fCreateCallback(fCount, "enter", &enters);
-    button.onDown = fCreateCallback(fCount, "down", &downs);
-    button.onLeftClick = fCreateCallback(fCount, "left", &lefts);
-    button.onRightClick = fCreateCallback(fCount, "right", &rights);
+    button.onEnter = fCreateCallback(ZT_GUI::fCountCall, "enter", &enters);
+    button.onDown = fCreateCallback(ZT_GUI::fCountCall, "down", &downs);
+    button.onLeftClick = fCreateCallback(ZT_GUI::fCountCall, "left", &lefts);
+    button.onRightClick = fCreateCallback(ZT_GUI::fCountCall, "right", &rights);
 
     // Entering with the left button going down presses at once.
     input.fOnMouseMove(100, 100);
@@ -161,7 +149,7 @@ TEST_F(Toggle, AClickChecksItAndTheCheckMarkIsDrawnOverTheHoverLook)
     toggle.fInit(strip);
     toggle.fGetTransform()->fSetPosition(200, 200, 0);
     int clicks = 0;
-    toggle.onLeftClick = fCreateCallback(fCount, "click", &clicks);
+    toggle.onLeftClick = fCreateCallback(ZT_GUI::fCountCall, "click", &clicks);
 
     input->fOnMouseMove(200, 200);
     fStep(*input);

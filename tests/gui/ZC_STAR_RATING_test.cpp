@@ -4,19 +4,12 @@
 #include <pugixml.hpp>
 
 #include "engine/gui/ZC_STAR_RATING.h"
+#include "gui/ZT_WIDGET_TEST.h"
 
 using namespace ZOR;
 
 namespace
 {
-// A texture record of a given size; quads only read its size.
-ZS_TEXTURE fTexture(int w, int h)
-{
-    ZS_TEXTURE t;
-    t.size = ZS_POINT(w, h);
-    return t;
-}
-
 pugi::xml_node fParse(pugi::xml_document& doc, const char* text)
 {
     EXPECT_TRUE(doc.load_string(text));
@@ -64,7 +57,7 @@ TEST(StarRating, TheRowHoldsStarsMaxEmptyStarsSideBySide)
     settings.starsMax = 5;
     settings.transform.fSetPosition(100, 50, 0);
     ZC_STAR_RATING row(settings);
-    ZS_TEXTURE sheet = fTexture(64, 32);
+    ZS_TEXTURE sheet = ZT_GUI::fSizedTexture(64, 32);
     row.fSetTexture(&sheet);
 
     ASSERT_EQ(row.fGetStars().size(), 5u);

@@ -75,11 +75,8 @@ std::vector<std::wstring> gPlayers::fGetNames() const
 bool gPlayers::fLoad(const std::string& folder)
 {
     const std::string path = folder + SAVE_FILE;
-    const int kind = ZOR::fGetPathKind(path.c_str());
-    if (kind == 0)
-        return false;
-    // Not a file (a folder of that name): nothing to read, and nothing to keep aside.
-    if (kind != 1)
+    // No file, or a folder of that name: nothing to read, and nothing to keep aside.
+    if (ZOR::fGetPathKind(path.c_str()) != 1)
         return false;
     if (fReadFile(path))
         return true;

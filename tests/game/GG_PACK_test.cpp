@@ -49,15 +49,6 @@ std::unique_ptr<GG_PACK> fPack(const std::string& xml)
     return pack;
 }
 
-std::string fXml(const GG_PACK& pack)
-{
-    pugi::xml_document document;
-    pack.fSaveXml(document.append_child("pack"));
-    std::ostringstream text;
-    document.save(text, "", pugi::format_raw | pugi::format_no_declaration);
-    return text.str();
-}
-
 struct PackTest : ::testing::Test
 {
     void SetUp() override
@@ -117,8 +108,8 @@ std::unique_ptr<GG_PLAYER> fProgressPlayer()
     return player;
 }
 
-// "10 00 00 00": per pack, 1 for an open level; and the same for the stars.
-std::string fLocks(const GG_PLAYER& player)
+// One character per level, packs separated by a blank: "10 00 00 00".
+template <typename SHOW> std::string fPerLevel(const GG_PLAYER& player, SHOW show)
 {
     std::string text;
     for (int p = 0; p < player.fGetPackCount(); ++p)
@@ -126,22 +117,19 @@ std::string fLocks(const GG_PLAYER& player)
         if (p)
             text += ' ';
         for (int l = 0; l < player.fGetPackAt(p)->fGetLevelCount(); ++l)
-            text += player.fGetPackAt(p)->fGetLevelAt(l)->fIsOpen() ? '1' : '0';
+            text += show(*player.fGetPackAt(p)->fGetLevelAt(l));
     }
     return text;
 }
 
+std::string fLocks(const GG_PLAYER& player)
+{
+    return fPerLevel(player, [](const GG_LEVEL& level) { return level.fIsOpen() ? '1' : '0'; });
+}
+
 std::string fStars(const GG_PLAYER& player)
 {
-    std::string text;
-    for (int p = 0; p < player.fGetPackCount(); ++p)
-    {
-        if (p)
-            text += ' ';
-        for (int l = 0; l < player.fGetPackAt(p)->fGetLevelCount(); ++l)
-            text += char('0' + player.fGetPackAt(p)->fGetLevelAt(l)->fGetStars());
-    }
-    return text;
+    return fPerLevel(player, [](const GG_LEVEL& level) { return char('0' + level.fGetStars()); });
 }
 
 struct ZS_WIN
@@ -271,14 +259,14 @@ TEST_F(PackTest, XmlFormOfPacksAndLevels)
     EXPECT_EQ("a.xml", plain->fGetLevelAt(0)->fGetFile());
     EXPECT_EQ("<pack id=\"2\"><level id=\"20\" stars=\"2\" lock=\"false\" best_time=\"12.5\" file=\"a.xml\"/>"
               "<level id=\"21\" stars=\"0\" lock=\"true\" best_time=\"0\" file=\"\"/></pack>",
-              fXml(*plain));
+              fXmlOf(*plain, "pack"));
 
     fGetPlayerShell().inApp = true;
     auto bought = fPack(source);
     EXPECT_TRUE(bought->fIsLocked());
     EXPECT_TRUE(bought->fHasLock());
     EXPECT_EQ("pack_2", bought->fGetInAppKey());
-    EXPECT_EQ(0u, fXml(*bought).find("<pack id=\"2\" lock=\"true\" InAppKey=\"pack_2\"><level id=\"20\""));
+    EXPECT_EQ(0u, fXmlOf(*bought, "pack").find("<pack id=\"2\" lock=\"true\" InAppKey=\"pack_2\"><level id=\"20\""));
     bought->fUnlock();
     EXPECT_FALSE(bought->fIsLocked());
 }

@@ -57,15 +57,6 @@ bool fReadRecord(GG_PLAYER& player, const std::string& bytes)
 {
     return fReadStream("player_in.bin", bytes, [&](ZOR::ZC_BINARY_STREAM& s) { return player.fLoadBinary(&s); });
 }
-
-std::string fXml(const GG_PLAYER& player)
-{
-    pugi::xml_document document;
-    player.fSaveXml(document.append_child("player"));
-    std::ostringstream text;
-    document.save(text, "", pugi::format_raw | pugi::format_no_declaration);
-    return text.str();
-}
 }
 
 TEST_F(PlayerTest, HeartsComeBackOnePerPeriodOfWallClock)
@@ -275,7 +266,7 @@ TEST_F(PlayerTest, TemplateXmlIsReadAndWrittenInTheGameOrder)
     EXPECT_FALSE(health.refilling);
 
     // Children in the order "playeritems", "packs", "statisctic", "health"; then read back.
-    const std::string written = fXml(player);
+    const std::string written = fXmlOf(player, "player");
     std::vector<std::string> children;
     pugi::xml_document reread;
     ASSERT_TRUE(reread.load_string(written.c_str()));
@@ -290,7 +281,7 @@ TEST_F(PlayerTest, TemplateXmlIsReadAndWrittenInTheGameOrder)
                                               "time_refill_heart=\"1800\"/>"));
     GG_PLAYER again;
     again.fLoadXml(reread.first_child());
-    EXPECT_EQ(written, fXml(again));
+    EXPECT_EQ(written, fXmlOf(again, "player"));
 
     // A player without "statisctic" keeps the statistics it has.
     ASSERT_TRUE(document.load_string("<player/>"));

@@ -1,8 +1,12 @@
 #pragma once
-// Builds the expected bytes of a players.save, field by field, little-endian.
+// Builds the expected bytes of a players.save, field by field, little-endian; writes and
+// reads records and XML forms for the comparisons.
 #include <cstdint>
 #include <cstring>
+#include <sstream>
 #include <string>
+
+#include <pugixml.hpp>
 
 #include "engine/files/ZC_BINARY_STREAM.h"
 #include "files/ZT_FILE_FIXTURES.h"
@@ -57,6 +61,16 @@ template <typename WRITE> std::string fWriteStream(const std::string& path, WRIT
         write(stream);
     }
     return fGetFile(path);
+}
+
+// The object's XML form written into an element of that name, as one unindented line.
+template <typename T> std::string fXmlOf(const T& object, const char* name)
+{
+    pugi::xml_document document;
+    object.fSaveXml(document.append_child(name));
+    std::ostringstream text;
+    document.save(text, "", pugi::format_raw | pugi::format_no_declaration);
+    return text.str();
 }
 
 // Puts the bytes in the file and reads them back through a stream.

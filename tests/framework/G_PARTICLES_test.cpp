@@ -10,6 +10,13 @@ namespace
 {
 class Particles : public ZT_TEST::ZT_VISUALS
 {
+protected:
+    void fRead(G_PARTICLES& effect, const char* xml)
+    {
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(xml));
+        effect.fLoadXml(document.first_child());
+    }
 };
 
 const char* kSparks = "<particles texture=\"ul16.png\" maxCount=\"12\" frequency=\"4\" gravity=\"0 -20\">"
@@ -18,10 +25,8 @@ const char* kSparks = "<particles texture=\"ul16.png\" maxCount=\"12\" frequency
 
 TEST_F(Particles, DescriptionIsReadButNothingFetched)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(kSparks));
     G_PARTICLES sparks;
-    sparks.fLoadXml(document.first_child());
+    fRead(sparks, kSparks);
     EXPECT_EQ(sparks.fGetFile(), "ul16.png");
     EXPECT_EQ(sparks.emitter.maxCount, 12);
     EXPECT_FLOAT_EQ(sparks.emitter.interval, 0.25f);
@@ -31,8 +36,7 @@ TEST_F(Particles, DescriptionIsReadButNothingFetched)
     EXPECT_EQ(fUsers("ul16.png"), 0);
 
     // A description without "texture" reads nothing and clears the name.
-    ASSERT_TRUE(document.load_string("<particles maxCount=\"99\"/>"));
-    sparks.fLoadXml(document.first_child());
+    fRead(sparks, "<particles maxCount=\"99\"/>");
     EXPECT_EQ(sparks.fGetFile(), "");
     EXPECT_EQ(sparks.emitter.maxCount, 12);
     sparks.fLoadTexture();
@@ -41,10 +45,8 @@ TEST_F(Particles, DescriptionIsReadButNothingFetched)
 
 TEST_F(Particles, EveryCopyOfTheTemplateHoldsItsOwnReference)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(kSparks));
     G_PARTICLES templateEffect;
-    templateEffect.fLoadXml(document.first_child());
+    fRead(templateEffect, kSparks);
     {
         G_PARTICLES flight(templateEffect);
         EXPECT_EQ(flight.emitter.maxCount, 12);
@@ -72,15 +74,12 @@ TEST_F(Particles, EveryCopyOfTheTemplateHoldsItsOwnReference)
 
 TEST_F(Particles, ReadingADescriptionIntoALoadedEffectHandsTheOldTextureBack)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(kSparks));
     G_PARTICLES sparks;
-    sparks.fLoadXml(document.first_child());
+    fRead(sparks, kSparks);
     sparks.fLoadTexture();
     ASSERT_EQ(fUsers("ul16.png"), 1);
 
-    ASSERT_TRUE(document.load_string("<particles texture=\"dr16.png\"/>"));
-    sparks.fLoadXml(document.first_child());
+    fRead(sparks, "<particles texture=\"dr16.png\"/>");
     EXPECT_EQ(fUsers("ul16.png"), 0);
     EXPECT_FALSE(sparks.fIsLoaded());
     sparks.fLoadTexture();
@@ -92,12 +91,9 @@ TEST_F(Particles, ReadingADescriptionIntoALoadedEffectHandsTheOldTextureBack)
 
 TEST_F(Particles, EmittedSparksAreDrawnInScreenPixels)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string("<particles texture=\"mid.png\" area=\"1\"><startSize>12</startSize>"
-                                     "<endSize>12</endSize><startColor>ffffffff</startColor>"
-                                     "<velocity>0 0</velocity></particles>"));
     G_PARTICLES sparks;
-    sparks.fLoadXml(document.first_child());
+    fRead(sparks, "<particles texture=\"mid.png\" area=\"1\"><startSize>12</startSize><endSize>12</endSize>"
+                  "<startColor>ffffffff</startColor><velocity>0 0</velocity></particles>");
     sparks.fLoadTexture();
     sparks.emitter.gravity = ZS_VECTOR3(0, 0, 0);
     sparks.emitter.renderState.fSet(ZS_RENDER_STATE::ADDITIVE, false);

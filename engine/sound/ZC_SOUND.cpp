@@ -232,6 +232,7 @@ int ZC_SOUND::fPlay()
         return 0;
     source = taken;
     active = 1;
+    alSourcef(source, AL_GAIN, gain);
     if (isStatic)
     {
         alSourcei(source, AL_BUFFER, static_cast<ALint>(buffers[0]));
@@ -449,11 +450,12 @@ void ZC_SOUND::fSetPosition(float x, float y, float z)
     position.fSet(x, y, z);
 }
 
-int ZC_SOUND::fSetGain(float gain)
+int ZC_SOUND::fSetGain(float newGain)
 {
     if (!loaded)
         return 0;
     ZS_SOUND_LOCK_GUARD guard;
+    gain = newGain;
     if (!source)
         return 0;
     alGetError();

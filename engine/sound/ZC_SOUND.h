@@ -58,7 +58,8 @@ public:
     // Moves a playing sound to a PCM sample frame: 1, or -1 when not playing or out of range.
     int fSeek(long long sample);
     void fSetPosition(float x, float y, float z);
-    // Sets AL_GAIN of the source while the sound holds one: 1, else 0.
+    // Keeps the gain for every later play and sets it on the source the sound holds now:
+    // 1 when a source took it, else 0.
     int fSetGain(float gain);
 
     // Started and not yet stopped; what the play lists read without the lock. Seeing it drop
@@ -98,6 +99,8 @@ private:
     ZS_OGG_MEMORY memory;
     ALenum format = 0;
     ALuint source = 0;
+    // Applied whenever the sound takes a source, so a delayed start is never heard at full gain.
+    float gain = 1.0f;
     ALuint buffers[2] = {0, 0};
     int rate = 0;
     // Kept for callers; nothing hands it to OpenAL.

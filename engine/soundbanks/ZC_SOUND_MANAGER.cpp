@@ -67,7 +67,6 @@ void ZS_SOUND_GROUP::fReleaseSound(ZS_SOUND_DESC* desc)
         zcREPOSITORY->fReleaseSound(desc->sound);
     // The repository may unload it at its next collect: a kept handle would dangle.
     desc->sound = nullptr;
-    delayed.erase(desc->name);
 }
 
 void ZS_SOUND_GROUP::fClear()
@@ -77,7 +76,6 @@ void ZS_SOUND_GROUP::fClear()
     descriptions.clear();
     current = descriptions.end();
     playListOn = 0;
-    delayed.clear();
 }
 
 void ZS_SOUND_GROUP::fSetVolume(float percent)
@@ -124,11 +122,9 @@ int ZS_SOUND_GROUP::fPlayAfter(ZS_SOUND_DESC* desc, float seconds)
         return -1;
     if (!(volume > 0.0f))
         return 1;
-    desc->sound->fPlayAfter(seconds);
-    ZS_SOUND_LOCK_GUARD guard;
+    // The sound keeps the gain, so it starts at the group volume when its delay runs out.
     desc->sound->fSetGain(volume);
-    if (seconds != 0.0f)
-        delayed.insert(desc->name);
+    desc->sound->fPlayAfter(seconds);
     return 1;
 }
 
@@ -163,25 +159,6 @@ void ZS_SOUND_GROUP::fStepPlayList()
         current = descriptions.begin();
     // At volume 0 this restarts nothing and the list moves on silently.
     fRestart(current->second);
-}
-
-void ZS_SOUND_GROUP::fApplyVolumeToDelayed()
-{
-    for (auto name = delayed.begin(); name != delayed.end();)
-    {
-        ZS_SOUND_DESC* desc = fFind(*name);
-        ZC_SOUND* sound = desc ? desc->sound : nullptr;
-        ZS_SOUND_LOCK_GUARD guard;
-        if (sound && sound->fGetStartDelay() > 0.0f)
-        {
-            ++name;
-            continue;
-        }
-        // Started (or never will: no source was free, or a negative delay): done either way.
-        if (sound)
-            sound->fSetGain(volume);
-        name = delayed.erase(name);
-    }
 }
 
 ZC_SOUND_MANAGER::~ZC_SOUND_MANAGER()
@@ -283,8 +260,6 @@ int ZC_SOUND_MANAGER::fStartPlayList(const std::string& group, float period)
 
 void ZC_SOUND_MANAGER::fUpdatePlayLists()
 {
-    for (auto& entry : groups)
-        entry.second->fApplyVolumeToDelayed();
     if (!playListsOn)
         return;
     playListTimer += zcFRAME_DELTA;

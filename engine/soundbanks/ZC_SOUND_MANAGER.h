@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 
 #include <pugixml.hpp>
@@ -55,9 +54,6 @@ struct ZS_SOUND_GROUP
     // Moves on to the next description (after the last, the first) once the current one stopped.
     void fStepPlayList();
     int fGetCount() const { return int(descriptions.size()); }
-    // Delayed sounds start on the sound thread at full gain: give them the group volume once
-    // they hold a source.
-    void fApplyVolumeToDelayed();
 
     ZT_DESCRIPTIONS descriptions;
     float volume = 1.0f;
@@ -66,7 +62,6 @@ struct ZS_SOUND_GROUP
 
 private:
     void fDelete(ZS_SOUND_DESC* desc);
-    std::set<std::string> delayed; // names started with a delay whose gain is not yet set
 };
 
 // The game's named sound groups ("music", "sounds") read from sound.xml, their volumes and

@@ -1,6 +1,9 @@
 #include "engine/gui/ZC_GUI_OBJECT.h"
 
 #include "engine/core/ZC_INPUT.h"
+#include "engine/files/ZC_REPOSITORY.h"
+#include "engine/render/ZC_MESH.h"
+#include "engine/render/ZC_RENDER.h"
 
 namespace ZOR
 {
@@ -34,6 +37,49 @@ float ZC_GUI_OBJECT::fPointerX()
 float ZC_GUI_OBJECT::fPointerY()
 {
     return zcMOUSE_POSITION ? float(zcMOUSE_POSITION->y) : 0.0f;
+}
+
+ZS_TEXTURE* ZC_GUI_OBJECT::fDefaultTexture()
+{
+    return zcRENDER ? zcRENDER->fGetDefaultTexture() : nullptr;
+}
+
+ZS_TEXTURE* ZC_GUI_OBJECT::fFetchTexture(const std::string& name)
+{
+    return zcREPOSITORY ? zcREPOSITORY->fGetTexture(name.c_str()) : fDefaultTexture();
+}
+
+ZS_TEXTURE* ZC_GUI_OBJECT::fHandBackTexture(ZS_TEXTURE* texture)
+{
+    ZS_TEXTURE* fallback = fDefaultTexture();
+    if (texture && texture != fallback && zcREPOSITORY)
+        zcREPOSITORY->fReleaseTexture(texture);
+    return fallback;
+}
+
+void ZC_GUI_OBJECT::fPutTexture(ZC_MESH* mesh, ZS_TEXTURE* texture)
+{
+    if (!mesh)
+        return;
+    // Also when it is the same texture: the new fetch counted it once more.
+    fHandBackTexture(mesh->texture);
+    mesh->fSetTexture(texture);
+}
+
+void ZC_GUI_OBJECT::fTakeBackTexture(ZC_MESH* mesh)
+{
+    if (mesh)
+        mesh->fSetTexture(fHandBackTexture(mesh->texture));
+}
+
+bool ZC_GUI_OBJECT::fIsKeyPressed(int key)
+{
+    return zcINPUT && zcINPUT->fIsKeyPressed(key);
+}
+
+bool ZC_GUI_OBJECT::fIsKeyReleased(int key)
+{
+    return zcINPUT && zcINPUT->fIsKeyReleased(key);
 }
 
 void ZC_GUI_OBJECT::fSetPosition(float x, float y, float z)

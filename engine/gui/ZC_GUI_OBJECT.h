@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/core/ZS_CALLBACK.h"
@@ -8,6 +9,8 @@
 namespace ZOR
 {
 class ZC_GUI;
+struct ZS_TEXTURE;
+class ZC_MESH;
 
 // What a widget reports: its id and what happened. The record lives inside the widget and
 // its code is overwritten by the widget's next input or update operation.
@@ -132,6 +135,18 @@ public:
     void fSetGuiRoot(ZC_GUI* gui) { guiRoot = gui; }
     const std::vector<ZC_GUI_OBJECT*>& fGetChildren() const { return children; }
 
+    // Textures by repository name: a missing one is the renderer's default texture.
+    static ZS_TEXTURE* fFetchTexture(const std::string& name);
+    // Hands a fetched texture back (the default texture and null are not counted) and answers
+    // the default texture, which takes its place.
+    static ZS_TEXTURE* fHandBackTexture(ZS_TEXTURE* texture);
+    static ZS_TEXTURE* fDefaultTexture();
+    // Restoring a mesh that already holds a fetched texture hands that one back first, so
+    // that two restores in a row do not count the texture twice.
+    static void fPutTexture(ZC_MESH* mesh, ZS_TEXTURE* texture);
+    // Releasing: the mesh's texture goes back and the default texture takes its place.
+    static void fTakeBackTexture(ZC_MESH* mesh);
+
     // Takes ownership of the record; an earlier record of the same kind is deleted.
     void fSetCallback(CALLBACK_KIND kind, ZS_CALLBACK* record);
     ZS_CALLBACK* fGetCallback(CALLBACK_KIND kind) const;
@@ -141,6 +156,9 @@ protected:
     void fFireCallback(CALLBACK_KIND kind);
     // Sets the event code and answers the event record, or null for code 0.
     ZS_GUI_EVENT* fReport(int32_t code);
+    // Whether a key went down or up in this step; false without an input state.
+    static bool fIsKeyPressed(int key);
+    static bool fIsKeyReleased(int key);
     // The input state's integer pointer position in game pixels, read at each use so that a
     // widget never holds on to an input state that is gone; (0, 0) without one.
     static float fPointerX();

@@ -41,13 +41,24 @@ bool ZS_HIT_ZONE::fContains(float x, float y) const
         return std::sqrt((px - x) * (px - x) + (py - y) * (py - y)) < r;
     }
 
-    const float w = sizeX * world.scale.x;
-    const float h = sizeY * world.scale.y;
-    // A cheap square first; under a scale below 1 it is also what trims the box.
-    const float m = std::max(w, h) * 0.5f;
-    if (!(px - m < x && x < px + m && py - m < y && y < py + m))
+    // The rectangle is the unscaled w x h box that a quad of that size is drawn in about this
+    // transform: from -pivot to size - pivot in the turned frame. For a centred pivot it is
+    // the box centred on the position.
+    const float w = sizeX;
+    const float h = sizeY;
+    const float qx = world.pivot.x;
+    const float qy = world.pivot.y;
+    const float angle = world.rotation.z;
+
+    // A cheap square first, about the box's centre, of half side the larger scaled side; under
+    // a scale below 1 it is also what trims the box.
+    const ZS_VECTOR2 centre = fRotatePointAbout(px, py, px + w * 0.5f - qx, py + h * 0.5f - qy, angle);
+    const float m = std::max(w * world.scale.x, h * world.scale.y) * 0.5f;
+    if (!(centre.x - m < x && x < centre.x + m && centre.y - m < y && y < centre.y + m))
         return false;
-    fPointToTransformSpace(&x, &y, world);
-    return 0.0f < x && x < w && 0.0f < y && y < h;
+    fRotatePointInPlace(px, py, &x, &y, -angle);
+    const float lx = x - px + qx;
+    const float ly = y - py + qy;
+    return 0.0f < lx && lx < w && 0.0f < ly && ly < h;
 }
 }

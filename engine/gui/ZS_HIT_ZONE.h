@@ -6,7 +6,8 @@
 namespace ZOR
 {
 // A widget's pointer test: a circle around the world position of a transform, or a
-// rectangle tested in the transform's turned frame with its pivot. The transform is not owned.
+// rectangle tested in the transform's turned frame with its pivot: the box that a quad of the
+// zone's size is drawn in about that transform (unscaled). The transform is not owned.
 struct ZS_HIT_ZONE
 {
     enum

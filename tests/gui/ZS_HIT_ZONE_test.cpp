@@ -110,3 +110,27 @@ TEST(HitZone, RectangleIsTrimmedByTheScaledSquareFirst)
     t.fSetScale(2, 2, 1);
     fExpect(zone, {{149, 100, true, "inside the unscaled box"}, {151, 100, false, "outside the unscaled box"}});
 }
+
+TEST(HitZone, RectangleFollowsAnyPivotAsTheQuadIsDrawn)
+{
+    // Pivot at the upper left (a picture placed by its upper-left hot spot): the picture and
+    // its zone run right and down from the position, not up and left.
+    ZS_TRANSFORM3 t;
+    t.fSetPosition(200, 100, 0);
+    ZS_HIT_ZONE zone;
+    zone.fSet(ZS_HIT_ZONE::KIND_RECT, &t, 40, 20, 0, 0);
+    fExpect(zone, {{201, 101, true, "just inside the top left corner"},
+                   {239, 119, true, "just inside the bottom right corner"},
+                   {199, 101, false, "left of the picture"},
+                   {220, 121, false, "below the picture"},
+                   {190, 95, false, "the mirrored box"}});
+
+    // Turned a quarter about that corner: the box hangs down and to the left.
+    t.fSetRotationZ(float(M_PI / 2));
+    fExpect(zone, {{190, 120, true, "inside the turned box"}, {210, 120, false, "where the unturned box was"}});
+
+    // Pivot at the bottom right corner.
+    t.fSetRotationZ(0);
+    t.fSetPivot(40, 20, 0);
+    fExpect(zone, {{161, 81, true, "above and left"}, {201, 101, false, "below and right"}});
+}

@@ -14,7 +14,7 @@
 #include "engine/platform/ZC_PLATFORM_IMAGE.h"
 #include "engine/render/ZC_QUAD.h"
 #include "engine/render/ZC_RENDER.h"
-#include "tests/render/ZT_ALLOCATION_COUNT.h"
+#include "tests/support/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZOR;
 

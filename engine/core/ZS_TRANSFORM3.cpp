@@ -41,6 +41,11 @@ float ZS_TRANSFORM3::fNumber(int i) const
     return const_cast<ZS_TRANSFORM3*>(this)->fNumber(i);
 }
 
+namespace
+{
+const size_t kMaxParentDepth = 64;
+}
+
 ZS_TRANSFORM3 ZS_TRANSFORM3::fCompose(bool skipPosition, bool skipRotation, bool skipScale) const
 {
     ZS_TRANSFORM3 world(*this);
@@ -48,22 +53,25 @@ ZS_TRANSFORM3 ZS_TRANSFORM3::fCompose(bool skipPosition, bool skipRotation, bool
         return world;
 
     // Walk up once, collecting the ancestors; a chain that comes back on itself is cut
-    // where it repeats instead of recursing without end.
-    std::vector<const ZS_TRANSFORM3*> chain;
-    for (const ZS_TRANSFORM3* t = parent; t; t = t->parent)
+    // where it repeats instead of recursing without end. Every drawable composes its
+    // transform each frame, so the chain lives on the stack: real chains are a few levels
+    // deep, and one deeper than the array is cut there like a loop.
+    const ZS_TRANSFORM3* chain[kMaxParentDepth];
+    size_t depth = 0;
+    for (const ZS_TRANSFORM3* t = parent; t && depth < kMaxParentDepth; t = t->parent)
     {
         bool seen = t == this;
-        for (const ZS_TRANSFORM3* c : chain)
-            seen = seen || c == t;
+        for (size_t c = 0; c < depth; ++c)
+            seen = seen || chain[c] == t;
         if (seen)
             break;
-        chain.push_back(t);
+        chain[depth++] = t;
     }
-    if (chain.empty())
+    if (depth == 0)
         return world;
 
-    ZS_TRANSFORM3 parentWorld(*chain.back());
-    for (size_t i = chain.size() - 1; i-- > 0;)
+    ZS_TRANSFORM3 parentWorld(*chain[depth - 1]);
+    for (size_t i = depth - 1; i-- > 0;)
     {
         ZS_TRANSFORM3 next(*chain[i]);
         next.fApplyParent(parentWorld, false, false, false);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/core/ZS_TRANSFORM3.h"
+#include "support/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZOR;
 
@@ -99,6 +100,19 @@ TEST(TransformCompose, ParentChainThatLoopsEndsInsteadOfRecursing)
     ZS_TRANSFORM3 self = fAt(2.0f, 0.0f);
     self.parent = &self;
     EXPECT_FLOAT_EQ(2.0f, self.fCompose().position.x);
+}
+
+// Every drawable composes its transform each frame, and a frame allocates nothing.
+TEST(TransformCompose, ComposingAChainAllocatesNothing)
+{
+    ZS_TRANSFORM3 root = fAt(100.0f, 0.0f), middle = fAt(10.0f, 0.0f, kPi / 2), leaf = fAt(1.0f, 0.0f);
+    middle.parent = &root;
+    leaf.parent = &middle;
+    uint64_t before = fAllocationCount().load();
+    ZS_TRANSFORM3 w = leaf.fCompose();
+    EXPECT_EQ(before, fAllocationCount().load());
+    EXPECT_NEAR(110.0f, w.position.x, 1e-4f);
+    EXPECT_NEAR(1.0f, w.position.y, 1e-4f);
 }
 
 TEST(TransformAssign, CopiesTheParentButNeverTheReservedWord)

@@ -3,7 +3,7 @@
 #include "render/ZT_RENDER_FIXTURE.h"
 
 #include "engine/render/ZC_QUAD.h"
-#include "render/ZT_ALLOCATION_COUNT.h"
+#include "support/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZT_RENDER;
 using RS = ZS_RENDER_STATE;

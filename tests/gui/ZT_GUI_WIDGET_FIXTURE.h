@@ -85,18 +85,42 @@ inline int fCode(const ZS_GUI_EVENT* e)
 }
 
 // A 1024x768 game on the offscreen device (a game pixel is a screen pixel), the pictures in
-// the package "widgets", an input state and a GUI.
+// the package "widgets", an input state and a GUI. The window and renderer are made once for
+// all the tests of a program: making them is most of a test's time.
 class ZT_WIDGETS : public ZT_RENDER::ZT_GL_RENDER
 {
 protected:
+    inline static ZC_SYSTEM_WINDOW* sharedWindow = nullptr;
+    inline static ZC_RENDER* sharedRender = nullptr;
     ZC_INPUT* input = nullptr;
     ZC_REPOSITORY* repository = nullptr;
     ZC_GUI* gui = nullptr;
     float savedDelta = 0.0f;
 
+    static void SetUpTestSuite()
+    {
+        sharedWindow = new ZC_SYSTEM_WINDOW;
+        sharedRender = new ZC_RENDER;
+        if (sharedWindow->fCreate("widget test") != 1 ||
+            sharedRender->fInit(sharedWindow->fGetHandle(), 0.1f, 0.0f) != 1)
+        {
+            delete sharedRender;
+            sharedRender = nullptr;
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        delete sharedRender;
+        delete sharedWindow;
+        sharedRender = nullptr;
+        sharedWindow = nullptr;
+    }
+
     void SetUp() override
     {
-        ZT_GL_RENDER::SetUp();
+        ASSERT_NE(nullptr, sharedRender);
+        window = sharedWindow;
+        render = sharedRender;
         render->clearColor = ZS_COLOR(kBlack);
         input = new ZC_INPUT;
         fWritePictures();
@@ -113,7 +137,8 @@ protected:
         zcREPOSITORY = nullptr;
         delete input;
         zcFRAME_DELTA = savedDelta;
-        ZT_GL_RENDER::TearDown();
+        window = nullptr;
+        render = nullptr;
     }
 
     static std::string fFolder() { return std::string(fGetFileSystem()->fGetDataRoot()) + "widgets/"; }

@@ -7,8 +7,12 @@
 #include "engine/core/ZS_POINT.h"
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
+#include "engine/gui/ZC_GUI_CHECKBOX.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
+#include "engine/gui/ZC_GUI_LINEBOX.h"
+#include "engine/gui/ZC_GUI_LISTBOX.h"
+#include "engine/gui/ZC_GUI_PANEL.h"
 
 namespace ZOR
 {
@@ -30,6 +34,12 @@ const ZS_WIDGET_ELEMENT kWidgetElements[] = {
     {"IMAGE", fCreateGuiImageFromXml},
     {"BUTTON5", fCreateGuiButton5FromXml},
     {"BUTTON2", fCreateGuiButton2FromXml},
+    {"PANEL", fCreateGuiPanelFromXml},
+    {"PANEL9", fCreateGuiPanel9FromXml},
+    {"CHECKBOX", fCreateGuiCheckboxFromXml},
+    {"CHECKBOX_IOS", fCreateGuiCheckboxIosFromXml},
+    {"LINEBOX", fCreateGuiLineBoxFromXml},
+    {"LISTBOX", fCreateGuiListBoxFromXml},
 };
 
 // Layouts are our own files, but a runaway nesting must not exhaust the stack.

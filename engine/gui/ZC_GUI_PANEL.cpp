@@ -274,6 +274,10 @@ void ZC_GUI_PANEL9::fPlacePieces()
         const float column = float(i % 3 - 1), row = float(i / 3 - 1);
         pieces[i]->fSetHotSpot(8 - i, -column * cw / 2, -row * ch / 2);
     }
+    // The hit zone is tested about the widget's pivot, which nothing else here uses (the pieces
+    // hang from the transform's position): put it at the panel's top-left corner, so that the
+    // zone covers the panel where it is drawn rather than a box beside it.
+    transform->fSetPivot(cw / 2 + pieces[0]->fGetWidth(), ch / 2 + pieces[0]->fGetHeight(), transform->pivot.z);
 }
 
 void ZC_GUI_PANEL9::fDraw()

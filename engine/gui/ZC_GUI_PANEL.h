@@ -79,7 +79,8 @@ private:
 
 // A nine-piece panel: four fixed corners, four edges and a centre, each from its own texture,
 // laid out around the widget's position to any size not below the corners; edges and centre
-// repeat their textures instead of stretching them. Piece index = 3 x row + column.
+// repeat their textures instead of stretching them. Piece index = 3 x row + column. It takes
+// the pointer over the whole panel as drawn.
 class ZC_GUI_PANEL9 : public ZC_GUI_PANEL_BASE
 {
 public:

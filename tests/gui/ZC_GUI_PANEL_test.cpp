@@ -25,7 +25,7 @@ std::string fPanel(const char* movable)
 const char* kPanel9 =
     R"(<PANEL9 ID="9" TX_1_1="corner.png" TX_1_2="edge_h.png" TX_1_3="corner.png" TX_2_1="edge_v.png"
         TX_2_2="centre.png" TX_2_3="edge_v.png" TX_3_1="corner.png" TX_3_2="edge_h.png" TX_3_3="corner.png">
-        <SIZE>300 100</SIZE><POSITION>400 300</POSITION></PANEL9>)";
+        <TRANSFORM>0 0 0 7 7 0 0 0 0 1 1 1</TRANSFORM><SIZE>300 100</SIZE><POSITION>400 300</POSITION></PANEL9>)";
 
 struct Panel : ZT_WIDGETS
 {
@@ -175,23 +175,37 @@ TEST_F(Panel, NinePiecesAroundTheCentreTileTheirTextures)
     EXPECT_TRUE(fShows(410, 310, kRed));
 }
 
-TEST_F(Panel, NinePiecePanelTakesThePointerUpAndLeftOfItsPosition)
+TEST_F(Panel, NinePiecePanelTakesThePointerWhereItIsDrawn)
 {
     fLoad(kPanel9);
-    fFind<ZC_GUI_PANEL9>(9)->fSetSize(200, 100);
-    // Its zone is the 200x100 box ending at its position, cut by the square of half side 100.
+    ZC_GUI_PANEL9* panel = fFind<ZC_GUI_PANEL9>(9);
+    panel->fSetSize(200, 100);
+    // Drawn over 300..500 x 250..350, whatever pivot the layout's TRANSFORM gave the widget.
     struct
     {
         int x, y;
         bool inside;
-    } points[] = {{301, 201, true}, {399, 299, true}, {350, 250, true},  {401, 299, false},
-                  {299, 250, false}, {350, 301, false}, {450, 330, false}, {350, 199, false}};
+    } points[] = {{301, 251, true},  {499, 349, true},  {400, 300, true},  {299, 300, false},
+                  {501, 300, false}, {400, 249, false}, {400, 351, false}, {350, 225, false}};
     for (auto& p : points)
     {
         SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
         fMove(p.x, p.y);
-        EXPECT_EQ(p.inside, fFind<ZC_GUI_PANEL9>(9)->fIsHover());
+        EXPECT_EQ(p.inside, panel->fIsHover());
     }
+    fDrawFrame();
+    EXPECT_TRUE(fShows(301, 251, kRed));
+    EXPECT_TRUE(fShows(499, 349, kRed));
+
+    // Pressed and dragged, the zone goes along.
+    panel->fSetMovable(true);
+    fMove(400, 300);
+    fDown();
+    fStep();
+    fMove(500, 350);
+    EXPECT_FLOAT_EQ(500.0f, fPlace(9)->position.x);
+    fMove(599, 399);
+    EXPECT_TRUE(panel->fIsHover());
 }
 
 TEST_F(Panel, NinePiecePanelWithoutASizeShowsItsCornersOnly)

@@ -80,10 +80,11 @@ TEST_F(GuiLoader, ALayoutBecomesATreeWithCaseFreeElementNames)
     fLoadGuiFromXml(gui, holder);
 
     const auto& top = gui->fGetRoot()->fGetChildren();
-    ASSERT_EQ(top.size(), 3u) << "IMAGE without TEXTURE, CHECKBOX (no row yet) and the rest are skipped";
+    ASSERT_EQ(top.size(), 4u) << "IMAGE without TEXTURE and the rest are skipped";
     EXPECT_EQ(top[0]->fGetId(), 1);
     EXPECT_EQ(top[1]->fGetId(), 4);
-    EXPECT_EQ(top[2]->fGetId(), 7);
+    EXPECT_EQ(top[2]->fGetId(), 6);
+    EXPECT_EQ(top[3]->fGetId(), 7);
 
     auto* button = dynamic_cast<ZC_GUI_BUTTON5*>(gui->fFindById(1));
     ASSERT_NE(button, nullptr);

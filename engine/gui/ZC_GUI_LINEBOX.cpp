@@ -112,6 +112,27 @@ void ZC_GUI_LINEBOX::fCreateSprites(ZS_TEXTURE* backgroundTexture, pugi::xml_nod
     }
 }
 
+ZS_FONT_DESCRIPTOR::ZS_FONT_DESCRIPTOR(const std::string& name)
+{
+    document = zcREPOSITORY ? zcREPOSITORY->fGetXml(name.c_str()) : nullptr;
+    if (document)
+        element = document->child("font");
+}
+
+ZS_FONT_DESCRIPTOR::~ZS_FONT_DESCRIPTOR()
+{
+    if (document && zcREPOSITORY)
+        zcREPOSITORY->fReleaseXml(document);
+}
+
+void fPutFontTexture(ZC_FONT* font, ZS_TEXTURE* texture)
+{
+    if (font && font->fGetSprite())
+        ZC_GUI_OBJECT::fPutTexture(font->fGetSprite(), texture);
+    else
+        ZC_GUI_OBJECT::fHandBackTexture(texture);
+}
+
 void ZC_GUI_LINEBOX::fRestoreResources()
 {
     ZS_TEXTURE* backgroundTexture = fFetchTexture(backgroundName);
@@ -119,20 +140,14 @@ void ZC_GUI_LINEBOX::fRestoreResources()
     if (loaded)
     {
         fPutTexture(background, backgroundTexture);
-        if (font && font->fGetSprite())
-            fPutTexture(font->fGetSprite(), fontTexture);
-        else
-            fHandBackTexture(fontTexture);
+        fPutFontTexture(font, fontTexture);
         return;
     }
-    pugi::xml_document* descriptor = zcREPOSITORY ? zcREPOSITORY->fGetXml(fontName.c_str()) : nullptr;
-    pugi::xml_node fontElement = descriptor ? descriptor->child("font") : pugi::xml_node();
+    const ZS_FONT_DESCRIPTOR descriptor(fontName);
     // Without a descriptor the box still shows and takes the focus, but holds no text.
-    if (!fontElement)
+    if (!descriptor.element)
         fontTexture = fHandBackTexture(fontTexture);
-    fCreateSprites(backgroundTexture, fontElement, fontTexture);
-    if (descriptor)
-        zcREPOSITORY->fReleaseXml(descriptor);
+    fCreateSprites(backgroundTexture, descriptor.element, fontTexture);
 }
 
 void ZC_GUI_LINEBOX::fReleaseResources()

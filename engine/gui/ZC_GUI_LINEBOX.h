@@ -119,6 +119,24 @@ private:
     int32_t waitingAlignment = 3;
 };
 
+// A font descriptor fetched by repository name for as long as the holder lives (the text
+// widgets that make their own font at their first restore): its "font" element, none when the
+// document is missing.
+struct ZS_FONT_DESCRIPTOR
+{
+    explicit ZS_FONT_DESCRIPTOR(const std::string& name);
+    ~ZS_FONT_DESCRIPTOR();
+    ZS_FONT_DESCRIPTOR(const ZS_FONT_DESCRIPTOR&) = delete;
+    ZS_FONT_DESCRIPTOR& operator=(const ZS_FONT_DESCRIPTOR&) = delete;
+
+    pugi::xml_document* document = nullptr;
+    pugi::xml_node element;
+};
+
+// A fetched font texture onto the font's sprite; back to the repository when there is no font
+// to take it.
+void fPutFontTexture(ZC_FONT* font, ZS_TEXTURE* texture);
+
 // Layout builder: "LINEBOX" (ID, TEXTURE, FONT, FONT_TEXTURE; MAXLEN, TEXT, CARRY_BLINK_TIME,
 // FONT_COLOR, ALIGNMENT, INPUT_AREA).
 ZC_GUI_OBJECT* fCreateGuiLineBoxFromXml(pugi::xml_node element);

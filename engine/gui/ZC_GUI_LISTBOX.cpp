@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/files/ZC_REPOSITORY.h"
+#include "engine/gui/ZC_GUI_LINEBOX.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/gui/ZC_GUI_PANEL.h"
 #include "engine/render/ZC_QUAD.h"
@@ -98,24 +98,18 @@ void ZC_GUI_LISTBOX::fRestoreResources()
             fPutTexture(rowSprite, rowTexture);
         else
             fHandBackTexture(rowTexture);
-        if (font && font->fGetSprite())
-            fPutTexture(font->fGetSprite(), fontTexture);
-        else
-            fHandBackTexture(fontTexture);
+        fPutFontTexture(font, fontTexture);
         return;
     }
-    pugi::xml_document* descriptor = zcREPOSITORY ? zcREPOSITORY->fGetXml(fontName.c_str()) : nullptr;
-    pugi::xml_node fontElement = descriptor ? descriptor->child("font") : pugi::xml_node();
+    const ZS_FONT_DESCRIPTOR descriptor(fontName);
     // Without a descriptor the list still shows its panel and pictures and takes clicks, but
     // draws no text.
-    if (!fontElement)
+    if (!descriptor.element)
         fontTexture = fHandBackTexture(fontTexture);
     const bool makesRowSprite = !rowSprite && !rowTextureName.empty();
-    fCreateSprites(highlightTexture, rowTexture, fontElement, fontTexture);
+    fCreateSprites(highlightTexture, rowTexture, descriptor.element, fontTexture);
     if (!makesRowSprite)
         fHandBackTexture(rowTexture);
-    if (descriptor)
-        zcREPOSITORY->fReleaseXml(descriptor);
 }
 
 void ZC_GUI_LISTBOX::fReleaseResources()

@@ -5,8 +5,11 @@
 #include <cstdint>
 
 #include "engine/core/ZC_INPUT.h"
+#include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/gui/ZS_HIT_ZONE.h"
+#include "engine/render/ZC_QUAD.h"
 #include "engine/render/ZC_RENDER.h"
+#include "engine/render/ZS_TEXTURE.h"
 
 namespace ZOR
 {
@@ -44,21 +47,28 @@ ZS_VECTOR2 fToWorld(ZS_TRANSFORM3* frame, const ZS_VECTOR2& p)
 
 ZC_BASESLIDER::ZC_BASESLIDER(int32_t id, ZS_VECTOR2 start, ZS_VECTOR2 end, float acellSize, float hitRadius,
                              float abuttonFactor, float amin, float amax, float astep, float avalue)
-    : ZC_GUI_OBJECT(id), startPoint(start), endPoint(end), buttonFactor(abuttonFactor)
+    : ZC_GUI_OBJECT(id), buttonFactor(abuttonFactor)
 {
-    ZS_VECTOR2 s = start, e = end;
-    fCentreOnSegment(&s, &e, acellSize);
-    const ZS_VECTOR2 middle = transform->fGetPositionXY();
-    nearStart = start - middle;
-    nearEnd = end - middle;
     min = amin;
     max = amax;
     step = astep;
     value = avalue;
     fMakeParts(hitRadius);
     fSetCellSize(int(acellSize));
-    fSetPoints(s.x, s.y, e.x, e.y);
+    fPlaceTrack(start, end, acellSize);
     pressed = false;
+}
+
+void ZC_BASESLIDER::fPlaceTrack(const ZS_VECTOR2& start, const ZS_VECTOR2& end, float centreCell)
+{
+    startPoint = start;
+    endPoint = end;
+    ZS_VECTOR2 s = start, e = end;
+    fCentreOnSegment(&s, &e, centreCell);
+    const ZS_VECTOR2 middle = transform->fGetPositionXY();
+    nearStart = start - middle;
+    nearEnd = end - middle;
+    fSetPoints(s.x, s.y, e.x, e.y);
 }
 
 ZC_BASESLIDER::ZC_BASESLIDER(int32_t id, float acellSize, float abuttonFactor)
@@ -432,6 +442,11 @@ ZS_GUI_EVENT* ZC_BASESLIDER::fUpdate()
     return event.code ? &event : nullptr;
 }
 
+int ZC_BASESLIDER::fCellOf(const ZS_TEXTURE* texture, int cells)
+{
+    return texture ? texture->size.x / cells : 0;
+}
+
 void ZC_BASESLIDER::fMeasure(float p, float* width, float* height) const
 {
     const ZS_VECTOR2 v = endTransform->fGetPositionXY() - startTransform->fGetPositionXY();
@@ -477,5 +492,95 @@ void ZC_BASESLIDER::fDrawDebug()
     zcRENDER->fDrawLine(boxMax.x, boxMin.y, boxMax.x, boxMax.y, red);
     zcRENDER->fDrawLine(boxMax.x, boxMax.y, boxMin.x, boxMax.y, red);
     zcRENDER->fDrawLine(boxMin.x, boxMax.y, boxMin.x, boxMin.y, red);
+}
+
+ZC_QUAD* fMakePiece(ZS_TEXTURE* texture, ZS_TRANSFORM3* parent)
+{
+    ZC_QUAD* piece = new ZC_QUAD(texture, nullptr);
+    piece->fGetTransform()->parent = parent;
+    return piece;
+}
+
+void ZS_TRACK_PICTURES::fMake(ZS_TEXTURE* texture, ZS_TRANSFORM3* start, ZS_TRANSFORM3* end, ZS_TRANSFORM3* thumbAt,
+                              ZS_TRANSFORM3* widget)
+{
+    fDelete();
+    startButton = new ZC_QUAD(texture, start);
+    endButton = new ZC_QUAD(texture, end);
+    thumb = new ZC_QUAD(texture, thumbAt);
+    startCap = fMakePiece(texture, widget);
+    endCap = fMakePiece(texture, widget);
+    middle = fMakePiece(texture, widget);
+}
+
+void ZS_TRACK_PICTURES::fDelete()
+{
+    for (ZC_QUAD** q : {&startButton, &endButton, &thumb, &startCap, &endCap, &middle})
+    {
+        delete *q;
+        *q = nullptr;
+    }
+}
+
+void ZS_TRACK_PICTURES::fShowCells(int cells, int32_t startState, int32_t endState, int32_t thumbState)
+{
+    if (!fExists())
+        return;
+    startButton->fSetFrame(cells, 1, startState, false);
+    endButton->fSetFrame(cells, 1, endState + 3, false);
+    thumb->fSetFrame(cells, 1, thumbState + 6, false);
+    startCap->fSetFrame(cells, 1, 9, false);
+    endCap->fSetFrame(cells, 1, 11, false);
+}
+
+void ZS_TRACK_PICTURES::fTurn(float a, float quarter)
+{
+    for (ZC_QUAD* q : {startButton, endButton, thumb, startCap, endCap})
+        q->fGetTransform()->fSetRotationZ(a);
+    middle->fGetTransform()->fSetRotationZ(a - quarter);
+}
+
+void ZS_TRACK_PICTURES::fSetTexture(ZS_TEXTURE* texture)
+{
+    for (ZC_QUAD* q : {startButton, endButton, thumb, startCap, endCap, middle})
+        if (q)
+            q->fSetTexture(texture);
+}
+
+void ZS_TRACK_PICTURES::fDrawTrack()
+{
+    for (ZC_QUAD* q : {startCap, endCap, middle})
+        if (q)
+            q->fDrawInWorld();
+}
+
+void ZS_TRACK_PICTURES::fDrawParts()
+{
+    for (ZC_QUAD* q : {startButton, endButton, thumb})
+        if (q)
+            q->fDrawInWorld();
+}
+
+bool fReadSliderArgs(pugi::xml_node element, ZS_SLIDER_ARGS* args)
+{
+    if (!fHasAttributes(element, {"ID", "TEXTURE", "START", "END"}))
+        return false;
+    args->id = element.attribute("ID").as_int();
+    args->texture = element.attribute("TEXTURE").value();
+    ZS_VECTOR2* ends[2] = {&args->start, &args->end};
+    const char* names[2] = {"START", "END"};
+    for (int i = 0; i < 2; ++i)
+    {
+        std::vector<float> n = fReadFloatList(element.attribute(names[i]).value());
+        n.resize(2, 0.0f);
+        ends[i]->fSet(n[0], n[1]);
+    }
+    args->radius = element.attribute("RADIUS").as_float(20.0f);
+    args->buttonFactor = element.attribute("BTN_DISTANCE").as_float(1.5f);
+    args->min = element.attribute("MIN").as_float(0.0f);
+    args->max = element.attribute("MAX").as_float(100.0f);
+    args->step = element.attribute("STEP").as_float(5.0f);
+    args->value = element.attribute("VALUE").as_float(0.0f);
+    return true;
 }
 }

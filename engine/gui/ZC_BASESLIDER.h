@@ -1,12 +1,17 @@
 #pragma once
 #include <cstdint>
+#include <string>
+
+#include <pugixml.hpp>
 
 #include "engine/core/ZS_POINT.h"
 #include "engine/gui/ZC_GUI_OBJECT.h"
 
 namespace ZOR
 {
+class ZC_QUAD;
 struct ZS_HIT_ZONE;
+struct ZS_TEXTURE;
 
 // A thumb running along a straight track between two end buttons: the track's geometry,
 // the value with its range and step, and the pointer handling. It draws nothing; the
@@ -84,12 +89,17 @@ public:
     bool fIsPointerNearTrack() const;
 
 protected:
+    // Width of one of a texture's cells laid side by side, in whole pixels; 0 without a texture.
+    static int fCellOf(const ZS_TEXTURE* texture, int cells);
     // Width and height of the track with its pictures, the same for both sliders; p is the
     // height of the start button's picture.
     void fMeasure(float p, float* width, float* height) const;
     // The pictures' turn for the track's direction: a quarter turn for a downward track,
     // none for a track running to the right.
     float fTrackAngle() const;
+    // The construction's track step again: the widget moves to the middle of start and end
+    // (in the parent's frame), the track is shortened by half of centreCell at each end.
+    void fPlaceTrack(const ZS_VECTOR2& start, const ZS_VECTOR2& end, float centreCell);
     // The start and end points the near test measures from, in the widget's frame.
     void fSetNearPoints(const ZS_VECTOR2& s, const ZS_VECTOR2& e)
     {
@@ -138,4 +148,58 @@ private:
     ZS_VECTOR2 nearStart;
     ZS_VECTOR2 nearEnd;
 };
+
+// A picture of the whole texture on a transform of its own hung under parent: the caps, the
+// middle and the fill of the sliders and the scroll bar.
+ZC_QUAD* fMakePiece(ZS_TEXTURE* texture, ZS_TRANSFORM3* parent);
+
+// The six pictures that the sliders and the scroll bar cut from one sheet of cells: start
+// button, end button and thumb on the parts' transforms; start cap, end cap and middle on
+// transforms of their own under the widget's. Owned.
+struct ZS_TRACK_PICTURES
+{
+    ZC_QUAD* startButton = nullptr;
+    ZC_QUAD* endButton = nullptr;
+    ZC_QUAD* thumb = nullptr;
+    ZC_QUAD* startCap = nullptr;
+    ZC_QUAD* endCap = nullptr;
+    ZC_QUAD* middle = nullptr;
+
+    ZS_TRACK_PICTURES() = default;
+    ~ZS_TRACK_PICTURES() { fDelete(); }
+    ZS_TRACK_PICTURES(const ZS_TRACK_PICTURES&) = delete;
+    ZS_TRACK_PICTURES& operator=(const ZS_TRACK_PICTURES&) = delete;
+
+    void fMake(ZS_TEXTURE* texture, ZS_TRANSFORM3* start, ZS_TRANSFORM3* end, ZS_TRANSFORM3* thumbAt,
+               ZS_TRANSFORM3* widget);
+    void fDelete();
+    bool fExists() const { return startButton != nullptr; }
+    // The parts' looks (state, state + 3, state + 6) and the caps' cells 9 and 11 of a sheet of
+    // `cells` cells.
+    void fShowCells(int cells, int32_t startState, int32_t endState, int32_t thumbState);
+    // The parts and caps turned by a, the middle by a - quarter so that its height runs along the track.
+    void fTurn(float a, float quarter);
+    void fSetTexture(ZS_TEXTURE* texture);
+    // Caps and middle; then the parts, drawn over them.
+    void fDrawTrack();
+    void fDrawParts();
+};
+
+// What a SLIDER12 or SLIDER13 layout element gives its slider.
+struct ZS_SLIDER_ARGS
+{
+    int32_t id = 0;
+    std::string texture;
+    ZS_VECTOR2 start;
+    ZS_VECTOR2 end;
+    float radius = 20.0f;
+    float buttonFactor = 1.5f;
+    float min = 0.0f;
+    float max = 100.0f;
+    float step = 5.0f;
+    float value = 0.0f;
+};
+// False when ID, TEXTURE, START or END is missing. START and END are "x y"; a missing
+// number reads 0.
+bool fReadSliderArgs(pugi::xml_node element, ZS_SLIDER_ARGS* args);
 }

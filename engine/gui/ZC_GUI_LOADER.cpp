@@ -6,6 +6,7 @@
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZS_POINT.h"
 #include "engine/gui/ZC_GUI.h"
+#include "engine/gui/ZC_BASEPROGRESS.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_CHECKBOX.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
@@ -13,6 +14,9 @@
 #include "engine/gui/ZC_GUI_LINEBOX.h"
 #include "engine/gui/ZC_GUI_LISTBOX.h"
 #include "engine/gui/ZC_GUI_PANEL.h"
+#include "engine/gui/ZC_GUI_SIMPLE_SLIDER.h"
+#include "engine/gui/ZC_GUI_SLIDER12.h"
+#include "engine/gui/ZC_GUI_SLIDER13.h"
 
 namespace ZOR
 {
@@ -40,6 +44,11 @@ const ZS_WIDGET_ELEMENT kWidgetElements[] = {
     {"CHECKBOX_IOS", fCreateGuiCheckboxIosFromXml},
     {"LINEBOX", fCreateGuiLineBoxFromXml},
     {"LISTBOX", fCreateGuiListBoxFromXml},
+    {"PROGRESS_BAR", fCreateGuiProgressBarFromXml},
+    {"ANIMATION_BAR", fCreateGuiAnimationBarFromXml},
+    {"SLIDER12", fCreateGuiSlider12FromXml},
+    {"SLIDER13", fCreateGuiSlider13FromXml},
+    {"SIMPLESLIDER", fCreateGuiSimpleSliderFromXml},
 };
 
 // Layouts are our own files, but a runaway nesting must not exhaust the stack.

@@ -6,6 +6,7 @@
 #include "engine/gui/ZC_GUI_LINEBOX.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/gui/ZC_GUI_PANEL.h"
+#include "engine/gui/ZC_GUI_SLIDER13.h"
 #include "engine/render/ZC_QUAD.h"
 #include "engine/text/ZC_FONT.h"
 
@@ -16,6 +17,7 @@ namespace
 const int kLeftButton = 1;
 const int kFontBuffer = 600;
 const int32_t kPanelId = 1;
+const int32_t kScrollBarId = 2;
 const int32_t kAllRows = 99999;
 }
 
@@ -38,10 +40,14 @@ ZC_GUI_LISTBOX::ZC_GUI_LISTBOX(int32_t id, const char* ahighlightName, const cha
 
 ZC_GUI_LISTBOX::ZC_GUI_LISTBOX(int32_t id) : ZC_GUI_LISTBOX(id, "", "", "", "", "", 0.0f)
 {
+    // The layouts' slider defaults for what the list does not say.
+    scrollBar = new ZC_GUI_SLIDER13(kScrollBarId, scrollBarName, ZS_VECTOR2(0.0f, 0.0f), ZS_VECTOR2(0.0f, 0.0f), 20.0f,
+                                    buttonDistance, 0.0f, 100.0f, 5.0f, 0.0f);
 }
 
 ZC_GUI_LISTBOX::~ZC_GUI_LISTBOX()
 {
+    delete scrollBar;
     delete listArea;
     delete highlight;
     delete rowSprite;

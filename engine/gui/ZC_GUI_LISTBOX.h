@@ -14,6 +14,7 @@ namespace ZOR
 class ZC_FONT;
 class ZC_QUAD;
 class ZC_GUI_PANEL;
+class ZC_GUI_SLIDER13;
 struct ZS_TEXTURE;
 
 // Rows of wide text over a background panel, an optional picture behind each shown row and a
@@ -33,6 +34,7 @@ public:
     // pictures and list area are made by the first restore.
     ZC_GUI_LISTBOX(int32_t id, const char* highlightName, const char* panelName, const char* scrollBarName,
                    const char* fontTextureName, const char* fontName, float buttonDistance);
+    // No names, and a scroll bar (id 2) that nothing draws or drives; it goes with the list.
     explicit ZC_GUI_LISTBOX(int32_t id);
     ~ZC_GUI_LISTBOX() override;
 
@@ -78,6 +80,7 @@ public:
 
     int32_t fGetRowHeight() const { return rowHeight; }
     ZC_GUI_PANEL* fGetPanel() const { return panel; }
+    ZC_GUI_SLIDER13* fGetScrollBar() const { return scrollBar; }
     ZC_FONT* fGetFont() const { return font; }
     ZC_QUAD* fGetHighlightSprite() const { return highlight; }
     ZC_QUAD* fGetRowSprite() const { return rowSprite; }
@@ -100,6 +103,7 @@ private:
     int32_t indentDivisor = 20;
     int32_t rowHeight = 0;
     ZC_GUI_PANEL* panel = nullptr;
+    ZC_GUI_SLIDER13* scrollBar = nullptr;
     ZC_FONT* font = nullptr;
     ZS_COLOR textColor{0xFF000000u};
     ZC_QUAD* highlight = nullptr;

@@ -4,6 +4,7 @@
 
 #include "engine/gui/ZC_GUI_LISTBOX.h"
 #include "engine/gui/ZC_GUI_PANEL.h"
+#include "engine/gui/ZC_GUI_SLIDER13.h"
 #include "engine/render/ZC_QUAD.h"
 
 using namespace ZT_GUI;
@@ -128,8 +129,10 @@ TEST_F(ListBox, RowsKeepTheirLimitAndLookUps)
     EXPECT_EQ(2u, list->fGetItemCount());
     EXPECT_EQ(nullptr, list->fGetSelectedItem());
 
-    // A new list selects row 0 before it has any.
+    // A new list selects row 0 before it has any; its scroll bar goes with it.
     ZC_GUI_LISTBOX fresh(1);
+    ASSERT_NE(nullptr, fresh.fGetScrollBar());
+    EXPECT_EQ(2, fresh.fGetScrollBar()->fGetId());
     EXPECT_EQ(0, fresh.fGetSelectedIndex());
     EXPECT_EQ(nullptr, fresh.fGetSelectedItem());
     fresh.fRemoveLastItem();

@@ -705,38 +705,41 @@ void ZC_PLATFORM_DEVICE::fSetMaterial(const ZS_MATERIAL_DATA& m)
     // The diffuse colour comes from the vertices (colour material), as on the Direct3D side.
 }
 
-void ZC_PLATFORM_DEVICE::fDrawIndexed(ZE_PRIMITIVE type, const void* vertices, int vertexCount, const uint16_t* indices,
-                                      int indexCount)
+// Counts one draw of `count` elements and points GL at the vertices; false when nothing is
+// to be drawn for real (the null device, or no context).
+static bool fCountAndPointVertices(ZC_PLATFORM_DEVICE::ZS_COUNTERS& counters, bool live, ZC_PLATFORM_DEVICE::ZE_PRIMITIVE type,
+                                   const void* vertices, int count)
 {
-    ZS_IMPL& d = *impl;
-    if (!vertices || !indices || vertexCount <= 0 || indexCount <= 0)
-        return;
-    d.counters.drawCalls++;
-    d.counters.primitives += uint32_t(type == PT_TRIANGLELIST ? indexCount / 3 : type == PT_LINELIST ? indexCount / 2 : indexCount);
-    if (d.null || !d.context)
-        return;
+    counters.drawCalls++;
+    counters.primitives += uint32_t(type == ZC_PLATFORM_DEVICE::PT_TRIANGLELIST ? count / 3
+                                    : type == ZC_PLATFORM_DEVICE::PT_LINELIST   ? count / 2
+                                                                                : count);
+    if (!live)
+        return false;
     const char* v = static_cast<const char*>(vertices);
     glVertexPointer(3, GL_FLOAT, kVertexStride, v);
     glNormalPointer(GL_FLOAT, kVertexStride, v + 12);
     glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, kVertexStride, v + 24);
     glTexCoordPointer(2, GL_FLOAT, kVertexStride, v + 28);
+    return true;
+}
+
+void ZC_PLATFORM_DEVICE::fDrawIndexed(ZE_PRIMITIVE type, const void* vertices, int vertexCount, const uint16_t* indices,
+                                      int indexCount)
+{
+    if (!vertices || !indices || vertexCount <= 0 || indexCount <= 0)
+        return;
+    if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, indexCount))
+        return;
     glDrawRangeElements(fGlPrimitive(type), 0, GLuint(vertexCount - 1), indexCount, GL_UNSIGNED_SHORT, indices);
 }
 
 void ZC_PLATFORM_DEVICE::fDraw(ZE_PRIMITIVE type, const void* vertices, int vertexCount)
 {
-    ZS_IMPL& d = *impl;
     if (!vertices || vertexCount <= 0)
         return;
-    d.counters.drawCalls++;
-    d.counters.primitives += uint32_t(type == PT_TRIANGLELIST ? vertexCount / 3 : type == PT_LINELIST ? vertexCount / 2 : vertexCount);
-    if (d.null || !d.context)
+    if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, vertexCount))
         return;
-    const char* v = static_cast<const char*>(vertices);
-    glVertexPointer(3, GL_FLOAT, kVertexStride, v);
-    glNormalPointer(GL_FLOAT, kVertexStride, v + 12);
-    glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, kVertexStride, v + 24);
-    glTexCoordPointer(2, GL_FLOAT, kVertexStride, v + 28);
     glDrawArrays(fGlPrimitive(type), 0, vertexCount);
 }
 

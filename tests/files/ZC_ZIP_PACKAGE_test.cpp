@@ -130,9 +130,14 @@ TEST_F(ZipPackages, AnEncryptedMemberRefusesAWrongOrMissingPassword)
         {
             uint8_t* data = nullptr;
             uint32_t size = 0;
-            EXPECT_EQ(-108, fZipReadMember(fPath(archive).c_str(), source.first, PASSWORD + "x", data, size));
-            EXPECT_EQ(-108, fZipReadMember(fPath(archive).c_str(), source.first, "", data, size));
-            EXPECT_EQ(nullptr, data);
+            // The check byte refuses a wrong password (-108) but for one header in 256, which zip
+            // draws at random each run; the CRC then refuses what decrypts to garbage (-109).
+            for (const std::string& wrong : {PASSWORD + "x", std::string()})
+            {
+                const int result = fZipReadMember(fPath(archive).c_str(), source.first, wrong, data, size);
+                EXPECT_TRUE(result == -108 || result == -109) << archive << " " << source.first << ": " << result;
+                EXPECT_EQ(nullptr, data);
+            }
         }
     EXPECT_EQ(0, fTestPackagePassword(fPath("secret.zip").c_str(), PASSWORD.c_str()));
     EXPECT_NE(0, fTestPackagePassword(fPath("secret.zip").c_str(), "nope"));

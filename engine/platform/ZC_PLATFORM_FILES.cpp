@@ -86,7 +86,7 @@ bool fPlatformGetFileSize(const char* path, uint64_t& size)
 
 bool fPlatformGetAppDataFolder(std::string& path)
 {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is ignored, as the XDG base-directory rules say.
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && xdg[0] == '/')
     {

@@ -104,10 +104,9 @@ int ZS_SOUND_GROUP::fRestart(ZS_SOUND_DESC* desc)
         return -1;
     if (!(volume > 0.0f))
         return 1;
-    desc->sound->fRestart();
-    // Under the lock, so that the sound thread cannot give the new source back in between.
-    ZS_SOUND_LOCK_GUARD guard;
+    // The sound keeps the gain and applies it when it takes its source.
     desc->sound->fSetGain(volume);
+    desc->sound->fRestart();
     return 1;
 }
 

@@ -9,7 +9,8 @@ packages=(
   libminizip-dev zlib1g-dev libpugixml-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils zip unzip sox vorbis-tools
+  xvfb xauth xdotool x11-utils x11-xkb-utils zip unzip sox vorbis-tools
+  python3 python3-pil fonts-dejavu-core imagemagick
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "engine/platform/ZC_PLATFORM_FILES.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -159,5 +161,165 @@ bool fPlatformTruncateFile(const char* path)
         return false;
     close(fd);
     return true;
+}
+
+namespace
+{
+ZE_DURABLE_STEP zcFAILING_STEP = DURABLE_STEP_NONE;
+
+// The folder part of a path, for flushing the folder after a rename.
+std::string fFolderOf(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    if (!slash)
+        return ".";
+    if (slash == path)
+        return "/";
+    return std::string(path, size_t(slash - path));
+}
+
+bool fWriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0)
+    {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+void fSyncFolder(const char* path)
+{
+    const int fd = open(fFolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
+}
+
+int fPlatformMoveFileNoReplace(const char* from, const char* to)
+{
+    if (!from || !to)
+        return -1;
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+    {
+        fSyncFolder(to);
+        return 1;
+    }
+    if (errno == EEXIST)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // File systems without the flag: a hard link cannot replace anything either.
+    if (link(from, to) == 0)
+        return unlink(from) == 0 ? 1 : -1;
+    if (errno == EEXIST)
+        return 0;
+    // Neither (FAT, some network shares): look first, then rename.
+    if (fPlatformGetPathKind(to) != 0 || fPlatformIsLink(to))
+        return 0;
+    return std::rename(from, to) == 0 ? 1 : -1;
+}
+
+bool fPlatformReadFile(const char* path, std::string& bytes, uint64_t maxSize)
+{
+    if (!path)
+        return false;
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || uint64_t(info.st_size) > maxSize)
+    {
+        close(fd);
+        return false;
+    }
+    std::string read;
+    read.reserve(size_t(info.st_size));
+    char buffer[65536];
+    bool ok = true;
+    for (;;)
+    {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+        {
+            ok = got == 0;
+            break;
+        }
+        // The file may grow while it is read.
+        if (read.size() + size_t(got) > maxSize)
+        {
+            ok = false;
+            break;
+        }
+        read.append(buffer, size_t(got));
+    }
+    close(fd);
+    if (ok)
+        bytes.swap(read);
+    return ok;
+}
+
+bool fPlatformWriteFileDurably(const char* path, const void* data, size_t size)
+{
+    if (!path || (!data && size > 0))
+        return false;
+    // A name of its own for each write, so that two writers never share a temporary file.
+    static std::atomic<unsigned> serial{0};
+    if (zcFAILING_STEP == DURABLE_STEP_CREATE)
+        return false;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt)
+    {
+        temporary = std::string(path) + ".new-" + std::to_string(getpid()) + "-" + std::to_string(serial++);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+
+    const char* bytes = static_cast<const char*>(data);
+    bool ok;
+    if (zcFAILING_STEP == DURABLE_STEP_WRITE)
+    {
+        fWriteAll(fd, bytes, size / 2);
+        ok = false;
+    }
+    else
+        ok = fWriteAll(fd, bytes, size);
+    // The bytes must be on the disk before the name points at them; otherwise a power cut
+    // after the rename can leave an empty or partial file under the old name.
+    if (ok)
+        ok = zcFAILING_STEP != DURABLE_STEP_SYNC && fsync(fd) == 0;
+    if (close(fd) != 0)
+        ok = false;
+    if (ok)
+        ok = zcFAILING_STEP != DURABLE_STEP_RENAME && std::rename(temporary.c_str(), path) == 0;
+    if (!ok)
+    {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The new file is in place whatever this answers (some file systems cannot flush a
+    // folder); flushing makes the rename itself survive a power cut.
+    fSyncFolder(path);
+    return true;
+}
+
+void fPlatformFailDurableWriteForTests(ZE_DURABLE_STEP step)
+{
+    zcFAILING_STEP = step;
 }
 }

@@ -40,4 +40,36 @@ bool fPlatformCopyFile(const char* from, const char* to);
 bool fPlatformDeleteFile(const char* path);
 // Cuts an existing file to zero length; false when it does not exist.
 bool fPlatformTruncateFile(const char* path);
+
+// Moves a file to a name that nothing holds yet: 1 moved; 0 something exists at `to`, and
+// both stay as they were; -1 the move failed.
+int fPlatformMoveFileNoReplace(const char* from, const char* to);
+
+// The whole of a regular file, opened for reading only; false when it cannot be read or
+// holds more than maxSize bytes.
+bool fPlatformReadFile(const char* path, std::string& bytes, uint64_t maxSize);
+
+// Replaces (or creates) the file at `path` with exactly these bytes so that a crash or a
+// power cut at any moment leaves either the old file or the new one, whole: the bytes go to
+// a new file in the same folder, which is flushed to the disk and renamed over the path,
+// and then the folder is flushed so that the rename lasts too. Needs write access to the
+// folder only, not to the old file; the folder must exist. False on any failure: the old
+// file is then left byte for byte and the temporary file is removed.
+bool fPlatformWriteFileDurably(const char* path, const void* data, size_t size);
+inline bool fPlatformWriteFileDurably(const std::string& path, const std::string& bytes)
+{
+    return fPlatformWriteFileDurably(path.c_str(), bytes.data(), bytes.size());
+}
+
+// Test seam: every durable write from now on fails at that step, as if the system had
+// refused it; DURABLE_STEP_NONE puts the real behaviour back.
+enum ZE_DURABLE_STEP
+{
+    DURABLE_STEP_NONE,
+    DURABLE_STEP_CREATE, // the temporary file cannot be made
+    DURABLE_STEP_WRITE,  // the disk fills up halfway through the bytes
+    DURABLE_STEP_SYNC,   // the flush to the disk reports an error
+    DURABLE_STEP_RENAME, // the new file cannot take the old one's place
+};
+void fPlatformFailDurableWriteForTests(ZE_DURABLE_STEP step);
 }

@@ -14,22 +14,57 @@ bool ZC_BINARY_STREAM::fOpen(const char* path)
     fClose();
     if (!path)
         return false;
-    stream.clear();
-    stream.open(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!stream.is_open())
+    stream = &file;
+    file.clear();
+    file.open(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open())
     {
-        stream.clear();
-        stream.open(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
+        file.clear();
+        file.open(path, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
     }
-    open = stream.is_open() ? 1 : 0;
+    open = file.is_open() ? 1 : 0;
     return open != 0;
+}
+
+bool ZC_BINARY_STREAM::fOpenRead(const char* path)
+{
+    fClose();
+    if (!path)
+        return false;
+    stream = &file;
+    file.clear();
+    file.open(path, std::ios::in | std::ios::binary);
+    open = file.is_open() ? 1 : 0;
+    return open != 0;
+}
+
+void ZC_BINARY_STREAM::fOpenBytes(const std::string& bytes)
+{
+    fClose();
+    stream = &memory;
+    memory.clear();
+    memory.str(bytes);
+    open = 1;
+}
+
+void ZC_BINARY_STREAM::fOpenBuffer()
+{
+    fOpenBytes(std::string());
+}
+
+std::string ZC_BINARY_STREAM::fGetBytes() const
+{
+    return open && stream == &memory ? memory.str() : std::string();
 }
 
 void ZC_BINARY_STREAM::fClose()
 {
     if (!open)
         return;
-    stream.close();
+    if (stream == &file)
+        file.close();
+    else
+        memory.str(std::string());
     open = 0;
 }
 
@@ -40,12 +75,12 @@ void ZC_BINARY_STREAM::fWriteLittle(uint64_t value, size_t bytes)
     char buffer[8];
     for (size_t i = 0; i < bytes; ++i)
         buffer[i] = char(value >> (8 * i));
-    stream.write(buffer, std::streamsize(bytes));
+    stream->write(buffer, std::streamsize(bytes));
 }
 
 bool ZC_BINARY_STREAM::fReadable()
 {
-    return open && stream.good();
+    return open && stream->good();
 }
 
 bool ZC_BINARY_STREAM::fReadLittle(uint64_t& value, size_t bytes)
@@ -53,8 +88,8 @@ bool ZC_BINARY_STREAM::fReadLittle(uint64_t& value, size_t bytes)
     if (!fReadable())
         return false;
     unsigned char buffer[8];
-    stream.read(reinterpret_cast<char*>(buffer), std::streamsize(bytes));
-    if (size_t(stream.gcount()) != bytes)
+    stream->read(reinterpret_cast<char*>(buffer), std::streamsize(bytes));
+    if (size_t(stream->gcount()) != bytes)
         return false;
     value = 0;
     for (size_t i = 0; i < bytes; ++i)
@@ -62,12 +97,14 @@ bool ZC_BINARY_STREAM::fReadLittle(uint64_t& value, size_t bytes)
     return true;
 }
 
-uint64_t ZC_BINARY_STREAM::fBytesLeft()
+uint64_t ZC_BINARY_STREAM::fCountBytesLeft()
 {
-    const std::streampos here = stream.tellg();
-    stream.seekg(0, std::ios::end);
-    const std::streampos end = stream.tellg();
-    stream.seekg(here);
+    if (!fReadable())
+        return 0;
+    const std::streampos here = stream->tellg();
+    stream->seekg(0, std::ios::end);
+    const std::streampos end = stream->tellg();
+    stream->seekg(here);
     if (here < 0 || end < here)
         return 0;
     return uint64_t(end - here);
@@ -126,21 +163,21 @@ void ZC_BINARY_STREAM::fWriteString(const std::string& text)
     if (!open)
         return;
     fWriteLittle(uint32_t(text.size()), 4);
-    stream.write(text.data(), std::streamsize(text.size()));
+    stream->write(text.data(), std::streamsize(text.size()));
 }
 
 void ZC_BINARY_STREAM::fWriteRaw(const void* data, size_t count)
 {
     if (open && data)
-        stream.write(static_cast<const char*>(data), std::streamsize(count));
+        stream->write(static_cast<const char*>(data), std::streamsize(count));
 }
 
 void ZC_BINARY_STREAM::fWriteEndLine()
 {
     if (!open)
         return;
-    stream.put('\n');
-    stream.flush();
+    stream->put('\n');
+    stream->flush();
 }
 
 void ZC_BINARY_STREAM::fReadBool(bool* value)
@@ -200,14 +237,14 @@ void ZC_BINARY_STREAM::fReadString(std::string& text)
     if (!fReadLittle(length, 4))
         return;
     // A damaged count must not make us take more memory than the file could hold.
-    if (length > fBytesLeft())
+    if (length > fCountBytesLeft())
     {
-        stream.setstate(std::ios::failbit);
+        stream->setstate(std::ios::failbit);
         return;
     }
     std::string read(size_t(length), '\0');
-    stream.read(&read[0], std::streamsize(length));
-    if (uint64_t(stream.gcount()) != length)
+    stream->read(&read[0], std::streamsize(length));
+    if (uint64_t(stream->gcount()) != length)
         return;
     text.swap(read);
 }
@@ -217,11 +254,11 @@ void ZC_BINARY_STREAM::fReadRaw(void* data, size_t count)
     if (!data || !fReadable())
         return;
     // Checked first so that a short block leaves the caller's bytes untouched.
-    if (count > fBytesLeft())
+    if (count > fCountBytesLeft())
     {
-        stream.setstate(std::ios::failbit);
+        stream->setstate(std::ios::failbit);
         return;
     }
-    stream.read(static_cast<char*>(data), std::streamsize(count));
+    stream->read(static_cast<char*>(data), std::streamsize(count));
 }
 }

@@ -2,10 +2,12 @@
 
 #include "engine/files/ZC_BINARY_STREAM.h"
 #include "files/ZT_FILE_FIXTURES.h"
+#include "platform/ZT_FILE_CONDITIONS.h"
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <sys/stat.h>
 
 using namespace ZOR;
 using namespace ZT_TEST;
@@ -196,4 +198,39 @@ TEST(BinaryStream, OpeningCreatesOrKeepsTheFile)
     stream.fReadString(text);
     EXPECT_EQ("", text);
     EXPECT_FALSE(stream.fHasFailed());
+}
+
+TEST(BinaryStream, AFileWithoutWriteAccessAndBytesInMemoryReadTheSame)
+{
+    {
+        ZC_BINARY_STREAM memory;
+        memory.fOpenBuffer();
+        fWrite(memory, KNOWN);
+        EXPECT_EQ(KNOWN_IMAGE, memory.fGetBytes());
+    }
+    fPutFile("readonly.bin", KNOWN_IMAGE);
+    ASSERT_EQ(0, chmod("readonly.bin", 0444));
+    ZT_OBEY_PERMISSIONS obey;
+    ASSERT_TRUE(obey.set);
+    ZC_BINARY_STREAM writable;
+    ASSERT_FALSE(writable.fOpen("readonly.bin")); // the condition holds: no write access
+
+    ZC_BINARY_STREAM file;
+    ASSERT_TRUE(file.fOpenRead("readonly.bin"));
+    ZC_BINARY_STREAM memory;
+    memory.fOpenBytes(KNOWN_IMAGE);
+    for (ZC_BINARY_STREAM* stream : {&file, &memory})
+    {
+        EXPECT_EQ(KNOWN_IMAGE.size(), stream->fCountBytesLeft());
+        ZS_RECORD read;
+        fRead(*stream, read);
+        EXPECT_TRUE(fSame(KNOWN, read));
+        EXPECT_FALSE(stream->fHasFailed());
+        EXPECT_EQ(0u, stream->fCountBytesLeft());
+    }
+    // A file opened for reading refuses writes, and says so.
+    file.fWriteEndLine();
+    EXPECT_TRUE(file.fHasFailed());
+    EXPECT_EQ(KNOWN_IMAGE, fGetFile("readonly.bin"));
+    EXPECT_FALSE(file.fOpenRead("no/such/file.bin"));
 }

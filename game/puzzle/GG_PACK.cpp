@@ -222,11 +222,16 @@ void GG_PACK::fSaveXml(pugi::xml_node element) const
 
 bool GG_PACK::fLoadBinary(ZC_BINARY_STREAM* stream)
 {
+    return fLoadBinary(stream, fGetPlayerShell().inApp);
+}
+
+bool GG_PACK::fLoadBinary(ZC_BINARY_STREAM* stream, bool inApp)
+{
     if (!stream || stream->fHasFailed())
         return false;
     GG_PACK read;
     stream->fReadInt(&read.id);
-    if (fGetPlayerShell().inApp)
+    if (inApp)
     {
         fReadByte(stream, &read.hasLock);
         if (read.hasLock)
@@ -251,10 +256,15 @@ bool GG_PACK::fLoadBinary(ZC_BINARY_STREAM* stream)
 
 bool GG_PACK::fSaveBinary(ZC_BINARY_STREAM* stream) const
 {
+    return fSaveBinary(stream, fGetPlayerShell().inApp);
+}
+
+bool GG_PACK::fSaveBinary(ZC_BINARY_STREAM* stream, bool inApp) const
+{
     if (!stream || !stream->fIsOpen())
         return false;
     stream->fWriteInt(&id);
-    if (fGetPlayerShell().inApp)
+    if (inApp)
     {
         fWriteByte(stream, hasLock);
         if (hasLock)

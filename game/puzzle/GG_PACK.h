@@ -89,9 +89,12 @@ public:
     // False without an "id" or when one of the levels fails; the pack is then left as it was.
     bool fLoadXml(pugi::xml_node element);
     void fSaveXml(pugi::xml_node element) const;
-    // False when the record runs short; the pack is then left as it was.
+    // False when the record runs short; the pack is then left as it was. Without a flag the
+    // record has lock and InAppKey when the edition has in-app purchases.
     bool fLoadBinary(ZOR::ZC_BINARY_STREAM* stream);
+    bool fLoadBinary(ZOR::ZC_BINARY_STREAM* stream, bool inApp);
     bool fSaveBinary(ZOR::ZC_BINARY_STREAM* stream) const;
+    bool fSaveBinary(ZOR::ZC_BINARY_STREAM* stream, bool inApp) const;
 
 private:
     int32_t id = -1;

@@ -133,6 +133,11 @@ bool GG_HEALTH::fLoseHeart()
 {
     if (count <= 0)
         return false;
+    // A full block has no timer to queue behind: stamps left from earlier (a block that was
+    // refilled past them, or a file written so) would date this heart in the past and give
+    // it back at once.
+    if (count >= fGetMaximum())
+        stamps.clear();
     --count;
     // Timers run one after another: a heart lost while another refills waits for it.
     const int64_t stamp = stamps.empty() ? int64_t(fNow()) : int64_t(stamps.back()) + refillPeriod;
@@ -187,10 +192,16 @@ void GG_HEALTH::fTick()
     countdown -= ZOR::zcFRAME_DELTA;
     if (countdown > 0.0)
         return;
-    fRefillHeart();
+    // A block read from XML may say it refills with every heart there: it just stops, and
+    // gains no stamp that a later loss would queue behind.
+    if (!fRefillHeart())
+    {
+        fUpdateRefill();
+        return;
+    }
     // Without a stamp (a block read from XML) nothing would reset the countdown, and every
     // frame would then give a heart; the next heart's timer starts now instead.
-    if (refilling && stamps.empty() && countdown <= 0.0)
+    if (refilling && stamps.empty() && count < fGetMaximum() && countdown <= 0.0)
     {
         stamps.push_back(fNow());
         fUpdateRefill();
@@ -355,6 +366,11 @@ void GG_PLAYER::fSaveXml(pugi::xml_node element) const
 
 bool GG_PLAYER::fSaveBinary(ZC_BINARY_STREAM* stream) const
 {
+    return fSaveBinary(stream, fGetWriteLayout());
+}
+
+bool GG_PLAYER::fSaveBinary(ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout) const
+{
     if (!gPlayer::fSaveBinary(stream))
         return false;
     stream->fWriteBool(&health.refilling);
@@ -372,29 +388,34 @@ bool GG_PLAYER::fSaveBinary(ZC_BINARY_STREAM* stream) const
                                   &statistic.badLevelMax, &statistic.badLevel})
         stream->fWriteUInt(value);
     stream->fWriteFloat(&statistic.minLevelTime);
-    // Always written: the shell records the current save version with every save.
-    stream->fWriteUInt(&statistic.maxScore);
+    if (layout.maxScore)
+        stream->fWriteUInt(&statistic.maxScore);
 
     const uint32_t packCount = uint32_t(packs.size());
     stream->fWriteUInt(&packCount);
     for (const auto& pack : packs)
-        pack->fSaveBinary(stream);
+        pack->fSaveBinary(stream, layout.inApp);
     return !stream->fHasFailed();
 }
 
 bool GG_PLAYER::fLoadBinary(ZC_BINARY_STREAM* stream)
 {
+    return fLoadBinary(stream, fGetExpectedLayout());
+}
+
+bool GG_PLAYER::fLoadBinary(ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout)
+{
     if (!stream || stream->fHasFailed())
         return false;
     // Read into a copy so that a record cut short leaves this player as it was.
     GG_PLAYER read(*this);
-    if (!read.fReadRecord(stream))
+    if (!read.fReadRecord(stream, layout))
         return false;
     *this = read;
     return true;
 }
 
-bool GG_PLAYER::fReadRecord(ZC_BINARY_STREAM* stream)
+bool GG_PLAYER::fReadRecord(ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout)
 {
     if (!gPlayer::fLoadBinary(stream))
         return false;
@@ -418,17 +439,17 @@ bool GG_PLAYER::fReadRecord(ZC_BINARY_STREAM* stream)
                             &statistic.badLevel})
         stream->fReadUInt(value);
     stream->fReadFloat(&statistic.minLevelTime);
-    if (fGetPlayerShell().saveVersion == SAVE_VERSION_OLD)
-        statistic.maxScore = statistic.score;
-    else
+    if (layout.maxScore)
         stream->fReadUInt(&statistic.maxScore);
+    else
+        statistic.maxScore = statistic.score;
 
     uint32_t packCount = 0;
     stream->fReadUInt(&packCount);
     for (uint32_t i = 0; i < packCount && !stream->fHasFailed(); ++i)
     {
         auto pack = std::make_unique<GG_PACK>();
-        if (!pack->fLoadBinary(stream))
+        if (!pack->fLoadBinary(stream, layout.inApp))
             break;
         packs.push_back(std::move(pack));
     }

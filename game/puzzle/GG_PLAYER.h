@@ -9,6 +9,7 @@
 
 #include "framework/gPlayer.h"
 #include "game/puzzle/GG_PACK.h"
+#include "game/puzzle/GG_PLAYER_SHELL.h"
 
 namespace ZOR
 {
@@ -111,8 +112,11 @@ public:
     void fLoadXml(pugi::xml_node element) override;
     void fSaveXml(pugi::xml_node element) const override;
     // False when the record runs short or holds a bad count; the player is then left as it was.
+    // Without a layout: read in the one the shell's settings expect, written in the current one.
     bool fLoadBinary(ZOR::ZC_BINARY_STREAM* stream) override;
     bool fSaveBinary(ZOR::ZC_BINARY_STREAM* stream) const override;
+    bool fLoadBinary(ZOR::ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout);
+    bool fSaveBinary(ZOR::ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout) const;
 
     GG_PACK* fGetPack(int32_t packId) const;
     bool fIsPackOpen(int32_t packId) const;
@@ -138,7 +142,7 @@ public:
     GG_STATISTIC statistic;
 
 private:
-    bool fReadRecord(ZOR::ZC_BINARY_STREAM* stream);
+    bool fReadRecord(ZOR::ZC_BINARY_STREAM* stream, const GG_SAVE_LAYOUT& layout);
 
     std::vector<std::unique_ptr<GG_PACK>> packs;
     GG_HEALTH health;

@@ -38,4 +38,25 @@ inline GG_PLAYER_SHELL& fGetPlayerShell()
     static GG_PLAYER_SHELL shell;
     return shell;
 }
+
+// The shape of the player records in a players.save: whether the statistics end with the best
+// score (every version but the old one) and whether pack records carry lock and InAppKey.
+struct GG_SAVE_LAYOUT
+{
+    bool maxScore = true;
+    bool inApp = false;
+};
+
+// The layout the shell's settings say a players.save is in.
+inline GG_SAVE_LAYOUT fGetExpectedLayout()
+{
+    const GG_PLAYER_SHELL& shell = fGetPlayerShell();
+    return {shell.saveVersion != SAVE_VERSION_OLD, shell.inApp};
+}
+
+// Every save is written in the current version, for the edition in use.
+inline GG_SAVE_LAYOUT fGetWriteLayout()
+{
+    return {true, fGetPlayerShell().inApp};
+}
 }

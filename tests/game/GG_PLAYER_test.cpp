@@ -123,6 +123,13 @@ TEST_F(PlayerTest, LosingAndRefillingAtTheLimits)
         ;
     EXPECT_EQ(7, health.count);
     EXPECT_FALSE(health.refilling);
+
+    // Losing a heart from a full block starts its timer now, not behind stamps left over.
+    health.stamps = {1, 2};
+    ASSERT_TRUE(health.fLoseHeart());
+    EXPECT_EQ(std::deque<int32_t>{gNow}, health.stamps);
+    EXPECT_EQ(6, health.count);
+    EXPECT_EQ(100.0, health.countdown);
 }
 
 TEST_F(PlayerTest, AStampInTheFutureWaitsForItsOwnPeriod)
@@ -351,5 +358,54 @@ TEST_F(PlayerTest, BinaryRecordByVersionAndCutShort)
     {
         EXPECT_FALSE(fReadRecord(other, record.substr(0, cut))) << cut;
         EXPECT_EQ(before, fRecord(other)) << cut;
+    }
+}
+
+TEST_F(PlayerTest, LostHeartsComeBackWhenDueWhateverTheTemplateSaid)
+{
+    const struct
+    {
+        const char* why;
+        const char* xml; // the template's hearts
+    } cases[] = {
+        {"a block made in code", nullptr},
+        {"a full block read from XML that says it refills",
+         "<health increment='true' count='5' countdown='0' time_refill_heart='100'/>"},
+        {"the same, halfway through a countdown", "<health increment='true' count='5' countdown='30' time_refill_heart='100'/>"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.why);
+        GG_PLAYER templ = fFullPlayer();
+        pugi::xml_document document;
+        if (c.xml)
+        {
+            ASSERT_TRUE(document.load_string(c.xml));
+            templ.fGetHealth().fLoadXml(document.first_child());
+        }
+        // A player made from the template plays for a while with every heart.
+        GG_PLAYER player(templ);
+        GG_HEALTH& health = player.fGetHealth();
+        ZOR::zcFRAME_DELTA = 1.0f;
+        for (int frame = 0; frame < 60; ++frame)
+            player.fUpdateHealth();
+        EXPECT_TRUE(health.stamps.empty());
+
+        // Long afterwards two hearts are lost; each second is one frame of the wall clock.
+        gNow += 100000;
+        const int32_t lost = gNow;
+        ASSERT_TRUE(health.fLoseHeart());
+        ASSERT_TRUE(health.fLoseHeart());
+        for (int second = 1; second <= 300; ++second)
+        {
+            ++gNow;
+            player.fUpdateHealth();
+            if (second % 7 == 0)
+                health.fUpdateRefill(); // the window comes back to the front now and then
+            const int expected = second < 100 ? 3 : second < 200 ? 4 : 5;
+            ASSERT_EQ(expected, health.count) << second << " s after the loss at " << lost;
+        }
+        EXPECT_FALSE(health.refilling);
+        EXPECT_TRUE(health.stamps.empty());
     }
 }

@@ -166,6 +166,7 @@ bool fPlatformTruncateFile(const char* path)
 namespace
 {
 ZE_DURABLE_STEP zcFAILING_STEP = DURABLE_STEP_NONE;
+bool zcMOVES_FAIL = false;
 
 // The folder part of a path, for flushing the folder after a rename.
 std::string fFolderOf(const char* path)
@@ -207,7 +208,7 @@ void fSyncFolder(const char* path)
 
 int fPlatformMoveFileNoReplace(const char* from, const char* to)
 {
-    if (!from || !to)
+    if (!from || !to || zcMOVES_FAIL)
         return -1;
     if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
     {
@@ -233,7 +234,9 @@ bool fPlatformReadFile(const char* path, std::string& bytes, uint64_t maxSize)
 {
     if (!path)
         return false;
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in the file's place cannot hang the open; it changes
+    // nothing for a regular file.
+    const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat info;
@@ -321,5 +324,10 @@ bool fPlatformWriteFileDurably(const char* path, const void* data, size_t size)
 void fPlatformFailDurableWriteForTests(ZE_DURABLE_STEP step)
 {
     zcFAILING_STEP = step;
+}
+
+void fPlatformFailMovesForTests(bool fail)
+{
+    zcMOVES_FAIL = fail;
 }
 }

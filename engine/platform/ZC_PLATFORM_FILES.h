@@ -72,4 +72,6 @@ enum ZE_DURABLE_STEP
     DURABLE_STEP_RENAME, // the new file cannot take the old one's place
 };
 void fPlatformFailDurableWriteForTests(ZE_DURABLE_STEP step);
+// Test seam: fPlatformMoveFileNoReplace answers -1 and moves nothing while set.
+void fPlatformFailMovesForTests(bool fail);
 }

@@ -4,6 +4,8 @@
 
 #include "engine/files/ZC_BINARY_STREAM.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
+#include "engine/platform/ZC_PLATFORM_FILES.h"
+#include "engine/platform/ZC_PLATFORM_SYSTEM.h"
 
 using ZOR::ZC_BINARY_STREAM;
 
@@ -12,9 +14,50 @@ namespace game
 namespace
 {
 const char* const SAVE_FILE = "players.save";
-const char* const DAMAGED_SUFFIX = ".damaged";
-const char* const TEMPORARY_SUFFIX = ".new";
+const char* const DAMAGED_SUFFIX = ".damaged-";
 const char END_BYTE = '\n';
+// Far beyond any real list; a larger file is not read into memory.
+const uint64_t MAX_SAVE_SIZE = 64u << 20;
+
+// How a layout read the file: not at all, up to an end byte that more bytes follow (what a
+// writer that did not cut the file leaves), or exactly up to the end byte that ends the file.
+enum ZE_READ
+{
+    READ_FAILED,
+    READ_WITH_TAIL,
+    READ_EXACT,
+};
+
+struct ZS_READ_LIST
+{
+    std::string currentName;
+    std::vector<std::unique_ptr<GG_PLAYER>> players;
+};
+
+ZE_READ fReadList(const std::string& bytes, const GG_SAVE_LAYOUT& layout, ZS_READ_LIST& list)
+{
+    ZC_BINARY_STREAM stream;
+    stream.fOpenBytes(bytes);
+    uint8_t hasCurrent = 0;
+    stream.fReadRaw(&hasCurrent, 1);
+    if (hasCurrent == 1)
+        stream.fReadString(list.currentName);
+    uint32_t count = 0;
+    stream.fReadUInt(&count);
+    // A damaged count ends at the end of the bytes, one record at a time.
+    for (uint32_t i = 0; i < count && !stream.fHasFailed(); ++i)
+    {
+        auto player = std::make_unique<GG_PLAYER>();
+        if (!player->fLoadBinary(&stream, layout))
+            return READ_FAILED;
+        list.players.push_back(std::move(player));
+    }
+    char end = 0;
+    stream.fReadRaw(&end, 1);
+    if (stream.fHasFailed() || end != END_BYTE)
+        return READ_FAILED;
+    return stream.fCountBytesLeft() == 0 ? READ_EXACT : READ_WITH_TAIL;
+}
 }
 
 bool gPlayers::fAddPlayer(GG_PLAYER* player)
@@ -75,85 +118,105 @@ std::vector<std::wstring> gPlayers::fGetNames() const
 bool gPlayers::fLoad(const std::string& folder)
 {
     const std::string path = folder + SAVE_FILE;
-    // No file, or a folder of that name: nothing to read, and nothing to keep aside.
+    // No file: nothing to read. A folder of that name can be neither read nor replaced.
     if (ZOR::fGetPathKind(path.c_str()) != 1)
         return false;
-    if (fReadFile(path))
-        return true;
-    const std::string aside = path + DAMAGED_SUFFIX;
-    std::remove(aside.c_str());
-    ZOR::fCopyPath(aside.c_str(), path.c_str());
+
+    std::string bytes;
+    ZS_READ_LIST chosen;
+    if (ZOR::fPlatformReadFile(path.c_str(), bytes, MAX_SAVE_SIZE))
+    {
+        // The expected layout first; then the other version, as after a lost or unreadable
+        // user game.xml; then the other edition's pack records.
+        const GG_SAVE_LAYOUT expected = fGetExpectedLayout();
+        const GG_SAVE_LAYOUT layouts[4] = {expected,
+                                           {!expected.maxScore, expected.inApp},
+                                           {expected.maxScore, !expected.inApp},
+                                           {!expected.maxScore, !expected.inApp}};
+        ZS_READ_LIST lists[4];
+        ZE_READ results[4];
+        for (int i = 0; i < 4; ++i)
+            results[i] = fReadList(bytes, layouts[i], lists[i]);
+        // A wrong layout that happens to meet a 10 where an end byte belongs rarely ends on
+        // the file's last byte as well, so a layout that does is taken first.
+        int found = -1;
+        for (const ZE_READ wanted : {READ_EXACT, READ_WITH_TAIL})
+            for (int i = 0; i < 4 && found < 0; ++i)
+                if (results[i] == wanted)
+                    found = i;
+        if (found >= 0)
+        {
+            chosen = std::move(lists[found]);
+            // The first of two equal names wins; the refused one is dropped.
+            for (auto& player : chosen.players)
+                if (fAddPlayer(player.get()))
+                    player.release();
+            if (!chosen.currentName.empty())
+                fSelectPlayerByName(pugi::as_wide(chosen.currentName));
+            if (blockedPath == path)
+                blockedPath.clear();
+            return true;
+        }
+    }
+    fMoveAside(path, true);
     return false;
 }
 
-bool gPlayers::fReadFile(const std::string& path)
+bool gPlayers::fMoveAside(const std::string& path, bool report)
 {
-    ZC_BINARY_STREAM stream;
-    if (!stream.fOpen(path.c_str()))
-        return false;
-
-    bool hasCurrent = false;
-    std::string currentName;
-    stream.fReadBool(&hasCurrent);
-    if (hasCurrent)
-        stream.fReadString(currentName);
-    uint32_t count = 0;
-    stream.fReadUInt(&count);
-
-    // Players are taken whole or not at all; reading stops at the first one cut short, and a
-    // damaged count ends at the end of the file.
-    for (uint32_t i = 0; i < count && !stream.fHasFailed(); ++i)
+    // A rename, not a copy: nothing can come out short, and a name already taken (an
+    // earlier damaged file) is never replaced.
+    const std::string stem = path + DAMAGED_SUFFIX + std::to_string(static_cast<long long>(ZOR::fGetUnixTime()));
+    for (int n = 1; n <= 1000; ++n)
     {
-        auto player = std::make_unique<GG_PLAYER>();
-        if (!player->fLoadBinary(&stream))
+        const std::string aside = n == 1 ? stem : stem + "-" + std::to_string(n);
+        const int moved = ZOR::fPlatformMoveFileNoReplace(path.c_str(), aside.c_str());
+        if (moved == 0)
+            continue;
+        if (moved < 0)
             break;
-        // The first of two equal names wins; the refused one is dropped.
-        if (fAddPlayer(player.get()))
-            player.release();
+        blockedPath.clear();
+        std::fprintf(stderr, "players.save could not be read; it is kept as %s\n", aside.c_str());
+        return true;
     }
-    // The end byte tells a whole file from one cut just after a record.
-    char end = 0;
-    stream.fReadRaw(&end, 1);
-    const bool whole = !stream.fHasFailed() && end == END_BYTE;
-    stream.fClose();
-
-    if (!currentName.empty())
-        fSelectPlayerByName(pugi::as_wide(currentName));
-    return whole;
+    if (report)
+        std::fprintf(stderr,
+                     "players.save could not be read nor moved aside; it is kept where it is, %s, "
+                     "and the players are not saved over it\n",
+                     path.c_str());
+    blockedPath = path;
+    return false;
 }
 
-bool gPlayers::fSave(const std::string& folder) const
+std::string gPlayers::fGetSaveBytes(const GG_SAVE_LAYOUT& layout) const
+{
+    ZC_BINARY_STREAM stream;
+    stream.fOpenBuffer();
+    const bool hasCurrent = current != nullptr;
+    stream.fWriteBool(&hasCurrent);
+    if (hasCurrent)
+        stream.fWriteString(current->fGetNameUtf8());
+    const uint32_t count = uint32_t(players.size());
+    stream.fWriteUInt(&count);
+    for (const auto& player : players)
+        player->fSaveBinary(&stream, layout);
+    stream.fWriteEndLine();
+    return stream.fGetBytes();
+}
+
+bool gPlayers::fSave(const std::string& folder)
 {
     if (ZOR::fGetPathKind(folder.c_str()) == 0)
         ZOR::fCreateFolders(folder.c_str());
     const std::string path = folder + SAVE_FILE;
-    const std::string fresh = path + TEMPORARY_SUFFIX;
-    // The stream writes over a file without cutting it; the new file must start empty.
-    std::remove(fresh.c_str());
-
-    bool written = false;
+    // A file that could not be read is never saved over: out of the way first, or no save.
+    if (path == blockedPath)
     {
-        ZC_BINARY_STREAM stream;
-        if (stream.fOpen(fresh.c_str()))
-        {
-            const bool hasCurrent = current != nullptr;
-            stream.fWriteBool(&hasCurrent);
-            if (hasCurrent)
-                stream.fWriteString(current->fGetNameUtf8());
-            const uint32_t count = uint32_t(players.size());
-            stream.fWriteUInt(&count);
-            for (const auto& player : players)
-                player->fSaveBinary(&stream);
-            stream.fWriteEndLine();
-            written = !stream.fHasFailed();
-        }
+        if (ZOR::fGetPathKind(path.c_str()) == 0)
+            blockedPath.clear();
+        else if (!fMoveAside(path, false))
+            return false;
     }
-    // rename replaces the old file in one step: a reader sees the old save or the new one.
-    if (!written || std::rename(fresh.c_str(), path.c_str()) != 0)
-    {
-        std::remove(fresh.c_str());
-        return false;
-    }
-    return true;
+    return ZOR::fPlatformWriteFileDurably(path, fGetSaveBytes(fGetWriteLayout()));
 }
 }

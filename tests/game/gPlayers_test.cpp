@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <set>
+#include <sys/stat.h>
 
+#include "engine/platform/ZC_PLATFORM_FILES.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/ZT_SAVE_BYTES.h"
+#include "platform/ZT_FILE_CONDITIONS.h"
 
 using namespace game;
 using namespace ZT_TEST;
@@ -85,11 +90,6 @@ std::string fHeader(const std::string& currentUtf8, uint32_t count)
     return b.fU32(count).bytes;
 }
 
-std::string fRecordOf(const GG_PLAYER& player)
-{
-    return fWriteStream("record.bin", [&](ZOR::ZC_BINARY_STREAM& s) { player.fSaveBinary(&s); });
-}
-
 struct PlayersTest : ::testing::Test
 {
     void SetUp() override
@@ -100,10 +100,27 @@ struct PlayersTest : ::testing::Test
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
-    void TearDown() override { fGetPlayerShell() = GG_PLAYER_SHELL{}; }
+    void TearDown() override
+    {
+        fGetPlayerShell() = GG_PLAYER_SHELL{};
+        ZOR::fPlatformFailDurableWriteForTests(ZOR::DURABLE_STEP_NONE);
+        ZOR::fPlatformFailMovesForTests(false);
+    }
 
     std::string fSaveFile() const { return fGetFile(folder + "players.save"); }
     void fPutSave(const std::string& bytes) const { fPutFile(folder + "players.save", bytes); }
+    // The bytes of every file in the folder whose name begins with the prefix, by name.
+    std::map<std::string, std::string> fFiles(const std::string& prefix = "") const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+        {
+            const std::string name = entry.path().filename().string();
+            if (name.compare(0, prefix.size(), prefix) == 0 && entry.is_regular_file())
+                files[name] = fGetFile(entry.path().string());
+        }
+        return files;
+    }
 
     std::string folder;
 };
@@ -158,11 +175,49 @@ TEST_F(PlayersTest, TwoPlayersAreWrittenInTheFileLayoutAndReadBackWithTheCurrent
     ASSERT_NE(nullptr, read.fGetCurrentPlayer());
     EXPECT_EQ(ZOE, read.fGetCurrentPlayer()->fGetName());
     EXPECT_EQ(3, read.fFindPlayer(L"Ann")->fGetLevel(0, 0)->fGetStars());
-    EXPECT_FALSE(std::filesystem::exists(folder + "players.save.damaged"));
+    EXPECT_EQ(1u, fFiles().size()); // nothing was set aside or left beside it
 
     // Written again, the file is the same to the byte.
     ASSERT_TRUE(read.fSave(folder));
     EXPECT_EQ(expected, fSaveFile());
+}
+
+TEST_F(PlayersTest, EveryLayoutLoadsWhateverTheSaveVersionAndTheEditionSay)
+{
+    // Ann has a pack with a purchase lock and a product, and a best score above her score, so
+    // that the four layouts differ.
+    fGetPlayerShell().inApp = true;
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string("<pack id='1' lock='true' InAppKey='sea.pack'><level id='10' file='s.xml'/></pack>"));
+    auto pack = std::make_unique<GG_PACK>();
+    ASSERT_TRUE(pack->fLoadXml(document.first_child()));
+    auto ann = fAnn();
+    ann->fAddPack(std::move(pack));
+    gPlayers saved;
+    saved.fAddPlayer(ann.release());
+    saved.fAddPlayer(fZoe().release());
+    saved.fSelectPlayerByName(ZOE);
+
+    const GG_SAVE_LAYOUT layouts[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+    for (const int32_t version : {SAVE_VERSION_OLD, SAVE_VERSION_CURRENT})
+        for (const bool inApp : {false, true})
+            for (const GG_SAVE_LAYOUT& written : layouts)
+            {
+                SCOPED_TRACE(testing::Message() << "version " << std::hex << version << ", in-app " << inApp
+                                                << "; file with best score " << written.maxScore << ", in-app "
+                                                << written.inApp);
+                fPutSave(saved.fGetSaveBytes(written));
+                fGetPlayerShell().saveVersion = version;
+                fGetPlayerShell().inApp = inApp;
+                gPlayers read;
+                ASSERT_TRUE(read.fLoad(folder));
+                // Field for field: written again in its own layout, the same bytes.
+                EXPECT_EQ(saved.fGetSaveBytes(written), read.fGetSaveBytes(written));
+                EXPECT_EQ(ZOE, read.fGetCurrentPlayer()->fGetName());
+                // The old layout holds no best score: it takes the score.
+                EXPECT_EQ(written.maxScore ? 9u : 5u, read.fFindPlayer(L"Ann")->statistic.maxScore);
+                EXPECT_EQ(1u, fFiles().size());
+            }
 }
 
 TEST_F(PlayersTest, WhoIsCurrentAfterLoading)
@@ -211,41 +266,168 @@ TEST_F(PlayersTest, ASmallerSaveReplacesTheWholeFile)
     list.fRemovePlayer(L"Ann");
     ASSERT_TRUE(list.fSave(folder));
     EXPECT_EQ(fHeader("", 1) + fZoeBytes() + "\n", fSaveFile());
-    EXPECT_FALSE(std::filesystem::exists(folder + "players.save.new"));
+    EXPECT_EQ(1u, fFiles().size());
 
     // A folder that does not exist yet is made, parents and all.
     ASSERT_TRUE(list.fSave(folder + "deeper/still/"));
     EXPECT_EQ(fSaveFile(), fGetFile(folder + "deeper/still/players.save"));
 }
 
-TEST_F(PlayersTest, AFileCutAnywhereFailsAndKeepsTheWholePlayersBeforeTheCut)
+TEST_F(PlayersTest, EveryPrefixAndEveryByteChangeLoadsWholeOrNotAtAllAndNoDamagedFileIsLost)
 {
-    const std::string header = fHeader(ZOE_UTF8, 2);
-    const std::string whole = header + fAnnBytes() + fZoeBytes() + "\n";
-    const size_t annEnd = header.size() + fAnnBytes().size();
-    const size_t zoeEnd = annEnd + fZoeBytes().size();
+    gPlayers saved;
+    saved.fAddPlayer(fAnn().release());
+    saved.fAddPlayer(fZoe().release());
+    saved.fSelectPlayerByName(ZOE);
+    ASSERT_TRUE(saved.fSave(folder));
+    const std::string whole = fSaveFile();
+
+    std::vector<std::pair<std::string, bool>> variants; // bytes, a prefix
     for (size_t cut = 0; cut < whole.size(); ++cut)
+        variants.emplace_back(whole.substr(0, cut), true);
+    for (size_t at = 0; at < whole.size(); ++at)
+        for (const uint8_t value : {uint8_t(0x00), uint8_t(0xFF), uint8_t(uint8_t(whole[at]) ^ 0x55)})
+        {
+            std::string changed = whole;
+            changed[at] = char(value);
+            if (changed != whole)
+                variants.emplace_back(changed, false);
+        }
+
+    std::map<std::string, std::string> kept; // every damaged file set aside so far
+    for (const auto& variant : variants)
     {
-        SCOPED_TRACE(cut);
-        const std::string bytes = whole.substr(0, cut);
+        const std::string& bytes = variant.first;
+        SCOPED_TRACE(testing::Message() << (variant.second ? "prefix of " : "changed byte, size ") << bytes.size());
         fPutSave(bytes);
         gPlayers list;
-        EXPECT_FALSE(list.fLoad(folder));
-        const int complete = cut >= zoeEnd ? 2 : cut >= annEnd ? 1 : 0;
-        ASSERT_EQ(complete, list.fGetCount());
-        if (complete >= 1)
+        auto before = std::make_unique<GG_PLAYER>();
+        before->fSetName(L"Kept");
+        list.fAddPlayer(before.release());
+
+        testing::internal::CaptureStderr();
+        const bool loaded = list.fLoad(folder);
+        const std::string log = testing::internal::GetCapturedStderr();
+        const auto damaged = fFiles("players.save.damaged-");
+        if (loaded)
         {
-            EXPECT_EQ(fAnnBytes(), fRecordOf(*list.fFindPlayer(L"Ann")));
+            // A change the format cannot see (a volume, a score): the saved players, read whole.
+            EXPECT_FALSE(variant.second);
+            EXPECT_EQ(3, list.fGetCount());
+            EXPECT_EQ(bytes, fSaveFile());
+            EXPECT_EQ(kept, damaged);
+            EXPECT_EQ("", log);
+            continue;
         }
-        if (complete == 2)
+        // Not read: the list is the one from before, and the file is kept aside as it was.
+        EXPECT_EQ(std::vector<std::wstring>{L"Kept"}, list.fGetNames());
+        EXPECT_EQ(L"Kept", list.fGetCurrentPlayer()->fGetName());
+        EXPECT_FALSE(std::filesystem::exists(folder + "players.save"));
+        ASSERT_EQ(kept.size() + 1, damaged.size());
+        for (const auto& file : damaged)
         {
-            EXPECT_EQ(fZoeBytes(), fRecordOf(*list.fFindPlayer(ZOE)));
-            EXPECT_EQ(ZOE, list.fGetCurrentPlayer()->fGetName());
+            const auto earlier = kept.find(file.first);
+            if (earlier == kept.end())
+            {
+                EXPECT_EQ(bytes, file.second);
+                EXPECT_EQ("players.save could not be read; it is kept as " + folder + file.first + "\n", log);
+                kept.insert(file);
+            }
+            else
+                ASSERT_EQ(earlier->second, file.second) << file.first;
         }
-        // What could not be read is kept aside, and the file itself is not touched.
-        EXPECT_EQ(bytes, fGetFile(folder + "players.save.damaged"));
-        EXPECT_EQ(bytes, fSaveFile());
     }
+    EXPECT_LT(kept.size(), variants.size());
+    EXPECT_EQ(kept, fFiles("players.save.damaged-"));
+}
+
+TEST_F(PlayersTest, ADamagedFileThatCannotBeMovedAsideIsNeverSavedOver)
+{
+    const std::string damaged = fHeader("", 2) + fAnnBytes();
+    fPutSave(damaged);
+    gPlayers list;
+    list.fAddPlayer(fZoe().release());
+    ZOR::fPlatformFailMovesForTests(true);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(list.fLoad(folder));
+    EXPECT_FALSE(list.fSave(folder));
+    EXPECT_FALSE(list.fSave(folder));
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(damaged, fSaveFile());
+    EXPECT_EQ(1u, fFiles().size());
+    // Said once, with the place.
+    EXPECT_EQ("players.save could not be read nor moved aside; it is kept where it is, " + folder +
+                  "players.save, and the players are not saved over it\n",
+              log);
+
+    // Once it can be moved, the next save moves it and writes the list.
+    ZOR::fPlatformFailMovesForTests(false);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(list.fSave(folder));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(fHeader(ZOE_UTF8, 1) + fZoeBytes() + "\n", fSaveFile());
+    const auto aside = fFiles("players.save.damaged-");
+    ASSERT_EQ(1u, aside.size());
+    EXPECT_EQ(damaged, aside.begin()->second);
+}
+
+TEST_F(PlayersTest, AFailedSaveLeavesTheFileByteForByte)
+{
+    gPlayers list;
+    list.fAddPlayer(fAnn().release());
+    ASSERT_TRUE(list.fSave(folder));
+    const std::string before = fSaveFile();
+    list.fAddPlayer(fZoe().release());
+
+    // The rename fails, and the disk is full (a file-size limit below the new size).
+    ZOR::fPlatformFailDurableWriteForTests(ZOR::DURABLE_STEP_RENAME);
+    EXPECT_FALSE(list.fSave(folder));
+    ZOR::fPlatformFailDurableWriteForTests(ZOR::DURABLE_STEP_NONE);
+    {
+        ZT_FILE_SIZE_LIMIT limit(before.size() + 10);
+        ASSERT_TRUE(limit.set);
+        EXPECT_FALSE(list.fSave(folder));
+    }
+    EXPECT_EQ(before, fSaveFile());
+    EXPECT_EQ(1u, fFiles().size());
+    EXPECT_TRUE(list.fSave(folder));
+    EXPECT_EQ(fHeader("Ann", 2) + fAnnBytes() + fZoeBytes() + "\n", fSaveFile());
+}
+
+TEST_F(PlayersTest, AFileTheUserCannotWriteLoadsAndIsReplacedThroughTheFolder)
+{
+    gPlayers list;
+    list.fAddPlayer(fAnn().release());
+    ASSERT_TRUE(list.fSave(folder));
+    ASSERT_EQ(0, chmod((folder + "players.save").c_str(), 0444));
+    ZT_OBEY_PERMISSIONS obey;
+    ASSERT_TRUE(obey.set);
+
+    gPlayers read;
+    ASSERT_TRUE(read.fLoad(folder));
+    EXPECT_EQ(std::vector<std::wstring>{L"Ann"}, read.fGetNames());
+    read.fAddPlayer(fZoe().release());
+    ASSERT_TRUE(read.fSave(folder));
+    EXPECT_EQ(fHeader("Ann", 2) + fAnnBytes() + fZoeBytes() + "\n", fSaveFile());
+}
+
+TEST_F(PlayersTest, NamesInAnyUtf8RoundTrip)
+{
+    const std::wstring names[] = {L"Zo\u00EB", L"\u5C0F\u660E", L"\U0001F642 Ann", L"e\u0301", L"\u0410\u043D\u044F",
+                                  std::wstring(L"a\0b", 3)};
+    gPlayers list;
+    for (const std::wstring& name : names)
+    {
+        auto player = std::make_unique<GG_PLAYER>();
+        player->fSetName(name);
+        ASSERT_TRUE(list.fAddPlayer(player.release()));
+    }
+    ASSERT_TRUE(list.fSelectPlayerByName(names[2]));
+    ASSERT_TRUE(list.fSave(folder));
+    gPlayers read;
+    ASSERT_TRUE(read.fLoad(folder));
+    EXPECT_EQ(std::vector<std::wstring>(std::begin(names), std::end(names)), read.fGetNames());
+    EXPECT_EQ(names[2], read.fGetCurrentPlayer()->fGetName());
 }
 
 TEST_F(PlayersTest, ImpossibleCountsAndLengthsFailWithoutReadingPastTheData)
@@ -261,15 +443,14 @@ TEST_F(PlayersTest, ImpossibleCountsAndLengthsFailWithoutReadingPastTheData)
     {
         const char* why;
         size_t at;
-        int players;
     } cases[] = {
-        {"player count", ann - 4, 2},
-        {"name length", ann, 0},
-        {"item count", ann + 4 + 3 + 4 + 4 + 1 + 1, 0},
-        {"stamp count", annHearts + 1 + 4 + 8 + 4, 0},
-        {"pack count", annPacks, 0},
-        {"level count", annPacks + 8, 0},
-        {"level file length", annFile, 0},
+        {"player count", ann - 4},
+        {"name length", ann},
+        {"item count", ann + 4 + 3 + 4 + 4 + 1 + 1},
+        {"stamp count", annHearts + 1 + 4 + 8 + 4},
+        {"pack count", annPacks},
+        {"level count", annPacks + 8},
+        {"level file length", annFile},
     };
     for (const auto& c : cases)
     {
@@ -278,8 +459,10 @@ TEST_F(PlayersTest, ImpossibleCountsAndLengthsFailWithoutReadingPastTheData)
         fSetLe32(bytes, c.at, 0xFFFFFFF0u);
         fPutSave(bytes);
         gPlayers list;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(list.fLoad(folder));
-        EXPECT_EQ(c.players, list.fGetCount());
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(0, list.fGetCount());
     }
 }
 
@@ -297,7 +480,7 @@ TEST_F(PlayersTest, NothingToReadGivesAnEmptyList)
     list.fAddPlayer(fAnn().release());
     EXPECT_FALSE(list.fSave(folder));
     EXPECT_TRUE(std::filesystem::is_directory(folder + "players.save"));
-    EXPECT_FALSE(std::filesystem::exists(folder + "players.save.new"));
+    EXPECT_EQ(1u, std::distance(std::filesystem::directory_iterator(folder), {}));
 
     // A save folder that cannot be made: a file lies in its way.
     fPutFile(folder + "blocked", "x");

@@ -1,10 +1,15 @@
 #include "game/puzzle/GG_PACK_DESC.h"
 
 #include "engine/files/ZC_LOCALIZATION.h"
+#include "framework/G_SPRITE.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
 
 namespace game
 {
+GG_PACK_DESC::GG_PACK_DESC() = default;
+
+GG_PACK_DESC::~GG_PACK_DESC() = default;
+
 bool GG_PACK_DESC::fLoadXml(pugi::xml_node element)
 {
     const pugi::xml_attribute idText = element.attribute("id");
@@ -34,9 +39,7 @@ bool GG_PACK_DESC::fLoadXml(pugi::xml_node element)
         return false;
     path = pathText.value();
 
-    background.reset();
-    if (pugi::xml_node picture = element.child("background"))
-        background.append_copy(picture);
+    background = std::make_unique<ZOR_GF::G_SPRITE>(element.child("background"));
     return true;
 }
 }

@@ -1,8 +1,14 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include <pugixml.hpp>
+
+namespace ZOR_GF
+{
+class G_SPRITE;
+}
 
 namespace game
 {
@@ -11,7 +17,8 @@ namespace game
 class GG_PACK_DESC
 {
 public:
-    GG_PACK_DESC() = default;
+    GG_PACK_DESC();
+    ~GG_PACK_DESC();
     GG_PACK_DESC(const GG_PACK_DESC&) = delete;
     GG_PACK_DESC& operator=(const GG_PACK_DESC&) = delete;
 
@@ -25,15 +32,16 @@ public:
     const std::wstring& fGetTitle() const { return title; }
     int32_t fGetStarsToPass() const { return stars2pass; }
     int32_t fGetPrice() const { return price; }
-    // The "background" element the pack's background sprite is built from (empty when the
-    // entry has none); kept as XML until the sprite class is available to this folder.
-    pugi::xml_node fGetBackground() const { return background.first_child(); }
+    // The pack's background picture on the level screen, owned by the description: built
+    // from the entry's "background" element, a sprite without a file when it has none, and
+    // none before the first load. Whoever shows it fetches and hands back its texture.
+    ZOR_GF::G_SPRITE* fGetBackground() const { return background.get(); }
 
 private:
     int32_t id = -1;
     std::string key;
     std::string path;
-    pugi::xml_document background;
+    std::unique_ptr<ZOR_GF::G_SPRITE> background;
     std::wstring title;
     int32_t stars2pass = 0;
     int32_t price = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/files/ZC_LOCALIZATION.h"
+#include "framework/G_SPRITE.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
 #include "support/ZT_TEST_ENV.h"
@@ -49,10 +50,11 @@ TEST(PackDescriptions, EntriesWithEveryRequiredValueAreKeptWithTheirTitles)
         int32_t stars2pass;
         int32_t price;
         const char* backgroundFile;
+        unsigned hotSpot;
     } expected[] = {
-        {0, "pack_garden", L"Garden", "data/packs/garden", 0, 0, "garden_back.png"},
-        {1, "pack_sea", L"Meer & K\u00FCste", "data/packs/sea", 10, 300, ""},
-        {4, "pack_unknown", L"etwas", "data/packs/desert", -1, 50, ""},
+        {0, "pack_garden", L"Garden", "data/packs/garden", 0, 0, "garden_back.png", 0},
+        {1, "pack_sea", L"Meer & K\u00FCste", "data/packs/sea", 10, 300, "", 4},
+        {4, "pack_unknown", L"etwas", "data/packs/desert", -1, 50, "", 4},
     };
     for (size_t i = 0; i < descs.size(); ++i)
     {
@@ -64,11 +66,12 @@ TEST(PackDescriptions, EntriesWithEveryRequiredValueAreKeptWithTheirTitles)
         EXPECT_EQ(expected[i].path, desc.fGetPath());
         EXPECT_EQ(expected[i].stars2pass, desc.fGetStarsToPass());
         EXPECT_EQ(expected[i].price, desc.fGetPrice());
-        EXPECT_STREQ(expected[i].backgroundFile, desc.fGetBackground().child_value("FILE"));
+        // Every kept description owns a sprite, with or without a picture.
+        ASSERT_NE(nullptr, desc.fGetBackground());
+        EXPECT_EQ(expected[i].backgroundFile, desc.fGetBackground()->fGetFile());
+        EXPECT_EQ(expected[i].hotSpot, desc.fGetBackground()->fGetHotSpot());
+        EXPECT_FALSE(desc.fGetBackground()->fIsLoaded());
     }
-    // The kept background is a copy: the document it came from may go.
-    document.reset();
-    EXPECT_STREQ("HS_UL", descs[0]->fGetBackground().child_value("HOT_SPOT"));
 }
 
 TEST(PackDescriptions, WithoutStringsTheTitleIsTheMissingKeyText)
@@ -76,7 +79,14 @@ TEST(PackDescriptions, WithoutStringsTheTitleIsTheMissingKeyText)
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string("<pack id='7' key='pack_sea' stars2pass='0' price='0' path='p'/>"));
     GG_PACK_DESC desc;
+    EXPECT_EQ(nullptr, desc.fGetBackground());
     ASSERT_TRUE(desc.fLoadXml(document.first_child()));
     EXPECT_EQ(L"etwas", desc.fGetTitle());
     EXPECT_FALSE(desc.fLoadXml(pugi::xml_node()));
+
+    // Loaded again, the description replaces its sprite with one from the new entry.
+    ASSERT_TRUE(document.load_string(
+        "<pack id='7' key='k' stars2pass='0' price='0' path='p'><background><FILE>b.png</FILE></background></pack>"));
+    ASSERT_TRUE(desc.fLoadXml(document.first_child()));
+    EXPECT_EQ("b.png", desc.fGetBackground()->fGetFile());
 }

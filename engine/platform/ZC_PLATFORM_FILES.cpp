@@ -210,24 +210,28 @@ int fPlatformMoveFileNoReplace(const char* from, const char* to)
 {
     if (!from || !to || zcMOVES_FAIL)
         return -1;
-    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+    bool moved = renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0;
+    if (!moved)
     {
-        fSyncFolder(to);
-        return 1;
+        if (errno == EEXIST)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return -1;
+        // File systems without the flag: a hard link cannot replace anything either.
+        if (link(from, to) == 0)
+            moved = unlink(from) == 0;
+        else if (errno == EEXIST)
+            return 0;
+        // Neither (FAT, some network shares): look first, then rename.
+        else if (fPlatformGetPathKind(to) != 0 || fPlatformIsLink(to))
+            return 0;
+        else
+            moved = std::rename(from, to) == 0;
     }
-    if (errno == EEXIST)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
+    if (!moved)
         return -1;
-    // File systems without the flag: a hard link cannot replace anything either.
-    if (link(from, to) == 0)
-        return unlink(from) == 0 ? 1 : -1;
-    if (errno == EEXIST)
-        return 0;
-    // Neither (FAT, some network shares): look first, then rename.
-    if (fPlatformGetPathKind(to) != 0 || fPlatformIsLink(to))
-        return 0;
-    return std::rename(from, to) == 0 ? 1 : -1;
+    fSyncFolder(to);
+    return 1;
 }
 
 bool fPlatformReadFile(const char* path, std::string& bytes, uint64_t maxSize)
@@ -292,6 +296,10 @@ bool fPlatformWriteFileDurably(const char* path, const void* data, size_t size)
     }
     if (fd < 0)
         return false;
+    // The new file keeps the old one's permissions: a save the user keeps private stays so.
+    struct stat old;
+    if (stat(path, &old) == 0 && S_ISREG(old.st_mode))
+        fchmod(fd, old.st_mode & 07777);
 
     const char* bytes = static_cast<const char*>(data);
     bool ok;

@@ -75,6 +75,10 @@ TEST_F(DurableTest, AFileTheUserCannotWriteIsReplacedThroughTheFolder)
     EXPECT_EQ(OLD_BYTES, read);
     EXPECT_TRUE(fPlatformWriteFileDurably(target, std::string("new")));
     EXPECT_EQ("new", fGetFile(target));
+    // The new file keeps the old one's permissions.
+    struct stat info;
+    ASSERT_EQ(0, stat(target.c_str(), &info));
+    EXPECT_EQ(0444u, info.st_mode & 07777u);
 }
 
 TEST_F(DurableTest, AFailedWriteAnswersFalseAndLeavesTheOldFileByteForByte)

@@ -123,7 +123,6 @@ bool gPlayers::fLoad(const std::string& folder)
         return false;
 
     std::string bytes;
-    ZS_READ_LIST chosen;
     if (ZOR::fPlatformReadFile(path.c_str(), bytes, MAX_SAVE_SIZE))
     {
         // The expected layout first; then the other version, as after a lost or unreadable
@@ -146,7 +145,7 @@ bool gPlayers::fLoad(const std::string& folder)
                     found = i;
         if (found >= 0)
         {
-            chosen = std::move(lists[found]);
+            ZS_READ_LIST& chosen = lists[found];
             // The first of two equal names wins; the refused one is dropped.
             for (auto& player : chosen.players)
                 if (fAddPlayer(player.get()))

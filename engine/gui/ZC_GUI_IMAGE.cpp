@@ -43,7 +43,10 @@ void ZC_GUI_IMAGE::fCreateSprite(ZS_TEXTURE* texture)
 
 ZS_GUI_EVENT* ZC_GUI_IMAGE::fUpdate()
 {
-    return event.code ? &event : nullptr;
+    // Reporting the held code in every frame would stop the update walk here, frame after
+    // frame: a caret after the image would stop blinking, a switch would stop sliding, and a
+    // holder reading the walk would act on one click again and again.
+    return nullptr;
 }
 
 ZS_GUI_EVENT* ZC_GUI_IMAGE::fReportIfInside(int32_t code)

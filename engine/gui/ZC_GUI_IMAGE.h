@@ -13,8 +13,9 @@ struct ZS_HIT_ZONE;
 struct ZS_TEXTURE;
 
 // One whole texture placed by a hot spot on the widget's transform. Any key or button going
-// down over it reports 7, going up 8, and the update walk repeats the last code until a key
-// walk finds the pointer elsewhere.
+// down over it reports 7, going up 8. The code stays in the widget's event until a key walk
+// finds the pointer elsewhere, but the update walk does not report it again: a click is one
+// event, and the widgets after the image keep getting their updates.
 class ZC_GUI_IMAGE : public ZC_GUI_OBJECT
 {
 public:

@@ -174,16 +174,18 @@ void G_WINDOW::fCheckContext(pugi::xml_node element, ZC_GUI_OBJECT* widget)
     for (pugi::xml_node child : context.children())
         if (child.type() == pugi::node_element)
             declared.push_back(child);
-    // The loader adds the widgets it could make, in order, and nothing else.
+    // The loader adds the widgets it could make, in order; fewer children than elements means
+    // one made nothing. (A widget that made children of its own cannot be paired up.)
     const std::vector<ZC_GUI_OBJECT*>& made = widget->fGetChildren();
-    if (made.size() != declared.size())
+    if (made.size() < declared.size())
     {
         fNoteLoadProblem(std::string("an element in the CONTEXT of <") + element.name() +
                          "> makes no widget: no such widget type, or a required attribute is missing");
         return;
     }
-    for (size_t i = 0; i < made.size(); ++i)
-        fCheckContext(declared[i], made[i]);
+    if (made.size() == declared.size())
+        for (size_t i = 0; i < made.size(); ++i)
+            fCheckContext(declared[i], made[i]);
 }
 
 void G_WINDOW::fLoadSounds(pugi::xml_node element)

@@ -1,0 +1,177 @@
+// level_check: tells whether level pictures have one solution that line logic reaches.
+//
+//   level_check [-v] [--suggest] [--bench N] FILE...
+//
+// FILE is a text picture (tools/levels) or a level file (Resources/data/share/levels).
+// -v prints the grid line logic reaches ('#' filled, '.' empty, '?' open).
+// --suggest lists the single cells whose change would make a stuck picture line-solvable.
+// --bench N solves each file N times and prints the time of one solve.
+// Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tools/levelcheck/GG_LINE_SOLVER.h"
+#include "tools/levelcheck/GG_PICTURE.h"
+
+using game::GG_LINE_SOLVER;
+using game::GG_PICTURE;
+
+namespace
+{
+const char* fVerdictText(GG_LINE_SOLVER::VERDICT verdict)
+{
+    switch (verdict)
+    {
+    case GG_LINE_SOLVER::LINE_SOLVABLE:
+        return "unique, solved by line logic";
+    case GG_LINE_SOLVER::NEEDS_GUESSING:
+        return "needs guessing (one solution, but line logic stops short of it)";
+    case GG_LINE_SOLVER::SEVERAL_SOLUTIONS:
+        return "needs guessing: two or more solutions";
+    case GG_LINE_SOLVER::NO_SOLUTION:
+        return "contradiction: no solution";
+    case GG_LINE_SOLVER::UNDECIDED:
+        return "needs guessing (the search gave up before telling one solution from several)";
+    }
+    return "?";
+}
+
+void fPrintGrid(const GG_LINE_SOLVER& solver)
+{
+    const std::vector<uint8_t>& cells = solver.fGetCells();
+    for (int row = 0; row < solver.fGetRows(); ++row)
+    {
+        std::string line;
+        for (int column = 0; column < solver.fGetColumns(); ++column)
+        {
+            const uint8_t cell = cells[size_t(column + row * solver.fGetColumns())];
+            line += cell == GG_LINE_SOLVER::FILLED ? '#' : cell == GG_LINE_SOLVER::EMPTY ? '.' : '?';
+        }
+        std::printf("    %s\n", line.c_str());
+    }
+}
+
+// Flipping one cell changes two lines' clues; try every cell and keep those that leave a
+// picture line logic solves (the designer then picks the one that spoils the picture least).
+void fSuggest(const GG_PICTURE& picture)
+{
+    const std::string text = [&] {
+        std::string all;
+        for (int row = 0; row < picture.fGetRows(); ++row)
+        {
+            for (int column = 0; column < picture.fGetColumns(); ++column)
+                all += picture.fIsFilled(row, column) ? '#' : '.';
+            all += '\n';
+        }
+        return all;
+    }();
+    const size_t width = size_t(picture.fGetColumns()) + 1;
+    int found = 0;
+    for (int row = 0; row < picture.fGetRows(); ++row)
+    {
+        for (int column = 0; column < picture.fGetColumns(); ++column)
+        {
+            std::string changed = text;
+            char& cell = changed[size_t(row) * width + size_t(column)];
+            cell = cell == '#' ? '.' : '#';
+            GG_PICTURE variant;
+            if (!variant.fReadText(changed, nullptr))
+                continue;
+            GG_LINE_SOLVER solver;
+            solver.fSetPicture(variant);
+            if (solver.fSolve() == GG_LINE_SOLVER::SOLVED)
+            {
+                std::printf("    flip row %d column %d (%s)\n", row, column, cell == '#' ? "fill" : "clear");
+                ++found;
+            }
+        }
+    }
+    if (!found)
+        std::printf("    no single cell makes it line-solvable\n");
+}
+}
+
+int main(int argc, char** argv)
+{
+    bool verbose = false;
+    bool suggest = false;
+    long bench = 0;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "-v") == 0)
+            verbose = true;
+        else if (std::strcmp(argv[i], "--suggest") == 0)
+            suggest = true;
+        else if (std::strcmp(argv[i], "--bench") == 0 && i + 1 < argc)
+            bench = std::strtol(argv[++i], nullptr, 10);
+        else if (argv[i][0] == '-')
+        {
+            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE...\n");
+            return 2;
+        }
+        else
+            files.push_back(argv[i]);
+    }
+    if (files.empty())
+    {
+        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE...\n");
+        return 2;
+    }
+
+    int status = 0;
+    for (const std::string& file : files)
+    {
+        GG_PICTURE picture;
+        std::string error;
+        if (!picture.fReadFile(file, &error))
+        {
+            std::printf("%s: unreadable: %s\n", file.c_str(), error.c_str());
+            status = 2;
+            continue;
+        }
+        GG_LINE_SOLVER solver;
+        solver.fSetPicture(picture);
+        GG_LINE_SOLVER::VERDICT verdict = solver.fJudge();
+        // A line-logic solution is the solution, but it must also be the picture drawn.
+        const bool samePicture = [&] {
+            for (size_t i = 0; i < picture.fGetCells().size(); ++i)
+                if ((solver.fGetCells()[i] == GG_LINE_SOLVER::FILLED) != (picture.fGetCells()[i] != 0))
+                    return false;
+            return true;
+        }();
+        std::printf("%s: %d x %d, %d picture cells: %s", file.c_str(), picture.fGetColumns(), picture.fGetRows(),
+                    picture.fCountFilled(), fVerdictText(verdict));
+        if (verdict != GG_LINE_SOLVER::LINE_SOLVABLE)
+            std::printf(", %d cells left open by line logic", solver.fCountUnknown());
+        if (picture.fCountFilled() == 0)
+            std::printf(", and no picture cell");
+        if (bench > 0)
+        {
+            const auto start = std::chrono::steady_clock::now();
+            for (long i = 0; i < bench; ++i)
+                solver.fSolve();
+            const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            std::printf(" [%.1f us per solve]", seconds * 1e6 / double(bench));
+        }
+        std::printf("\n");
+        if (verdict == GG_LINE_SOLVER::LINE_SOLVABLE && !samePicture)
+            std::printf("    the solution differs from the picture drawn\n");
+        if (verdict != GG_LINE_SOLVER::LINE_SOLVABLE || !samePicture || picture.fCountFilled() == 0)
+        {
+            if (status == 0)
+                status = 1;
+            if (verbose)
+                fPrintGrid(solver);
+            if (suggest)
+                fSuggest(picture);
+        }
+        else if (verbose)
+            fPrintGrid(solver);
+    }
+    return status;
+}

@@ -7,6 +7,7 @@
 // --suggest lists the single cells whose change would make a stuck picture line-solvable.
 // --bench N solves each file N times and prints the time of one solve.
 // Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,43 +56,54 @@ void fPrintGrid(const GG_LINE_SOLVER& solver)
     }
 }
 
-// Flipping one cell changes two lines' clues; try every cell and keep those that leave a
-// picture line logic solves (the designer then picks the one that spoils the picture least).
+// Flipping one cell changes two lines' clues; try every cell and list those that leave a
+// picture line logic solves, or else those that leave the fewest cells open (the designer
+// then picks the change that spoils the picture least, and looks again).
 void fSuggest(const GG_PICTURE& picture)
 {
-    const std::string text = [&] {
-        std::string all;
-        for (int row = 0; row < picture.fGetRows(); ++row)
-        {
-            for (int column = 0; column < picture.fGetColumns(); ++column)
-                all += picture.fIsFilled(row, column) ? '#' : '.';
-            all += '\n';
-        }
-        return all;
-    }();
-    const size_t width = size_t(picture.fGetColumns()) + 1;
-    int found = 0;
+    const int columns = picture.fGetColumns();
+    std::string text;
     for (int row = 0; row < picture.fGetRows(); ++row)
     {
-        for (int column = 0; column < picture.fGetColumns(); ++column)
+        for (int column = 0; column < columns; ++column)
+            text += picture.fIsFilled(row, column) ? '#' : '.';
+        text += '\n';
+    }
+    struct FLIP
+    {
+        int open, row, column;
+    };
+    std::vector<FLIP> flips;
+    for (int row = 0; row < picture.fGetRows(); ++row)
+    {
+        for (int column = 0; column < columns; ++column)
         {
             std::string changed = text;
-            char& cell = changed[size_t(row) * width + size_t(column)];
+            char& cell = changed[size_t(row) * size_t(columns + 1) + size_t(column)];
             cell = cell == '#' ? '.' : '#';
             GG_PICTURE variant;
             if (!variant.fReadText(changed, nullptr))
                 continue;
             GG_LINE_SOLVER solver;
             solver.fSetPicture(variant);
-            if (solver.fSolve() == GG_LINE_SOLVER::SOLVED)
-            {
-                std::printf("    flip row %d column %d (%s)\n", row, column, cell == '#' ? "fill" : "clear");
-                ++found;
-            }
+            solver.fSolve();
+            flips.push_back({solver.fCountUnknown(), row, column});
         }
     }
-    if (!found)
-        std::printf("    no single cell makes it line-solvable\n");
+    std::stable_sort(flips.begin(), flips.end(), [](const FLIP& a, const FLIP& b) { return a.open < b.open; });
+    const bool solving = !flips.empty() && flips.front().open == 0;
+    int shown = 0;
+    for (const FLIP& flip : flips)
+    {
+        if (solving ? flip.open > 0 : shown >= 8)
+            break;
+        const bool fill = !picture.fIsFilled(flip.row, flip.column);
+        std::printf("    flip row %d column %d (%s)", flip.row, flip.column, fill ? "fill" : "clear");
+        if (flip.open > 0)
+            std::printf(": %d cells left open", flip.open);
+        std::printf("\n");
+        ++shown;
+    }
 }
 }
 

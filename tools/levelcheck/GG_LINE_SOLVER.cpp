@@ -60,6 +60,19 @@ bool GG_LINE_SOLVER::fSolveLine(const int* clue, int clueCount, uint8_t* line, i
     const int n = length;
     const int k = clueCount;
     const int stride = n + 1;
+    // Sized for the puzzle's lines; a line from elsewhere may need more.
+    const size_t table = size_t(k + 1) * size_t(stride);
+    if (prefix.size() < table)
+    {
+        prefix.resize(table);
+        suffix.resize(table);
+    }
+    if (cover.size() < size_t(stride))
+    {
+        emptyBefore.resize(size_t(stride));
+        cover.resize(size_t(stride));
+        canEmpty.resize(size_t(n));
+    }
     auto P = [&](int j, int i) -> uint8_t& { return prefix[size_t(j * stride + i)]; };
     auto S = [&](int j, int i) -> uint8_t& { return suffix[size_t(j * stride + i)]; };
 
@@ -255,5 +268,23 @@ GG_LINE_SOLVER::VERDICT GG_LINE_SOLVER::fJudge(long nodeLimit)
     if (found == 0)
         return NO_SOLUTION;
     return found == 1 ? NEEDS_GUESSING : SEVERAL_SOLUTIONS;
+}
+
+const char* GG_LINE_SOLVER::fDescribe(VERDICT verdict)
+{
+    switch (verdict)
+    {
+    case LINE_SOLVABLE:
+        return "unique, solved by line logic";
+    case NEEDS_GUESSING:
+        return "needs guessing (one solution, but line logic stops short of it)";
+    case SEVERAL_SOLUTIONS:
+        return "needs guessing: two or more solutions";
+    case NO_SOLUTION:
+        return "contradiction: no solution";
+    case UNDECIDED:
+        return "needs guessing (the search gave up before telling one solution from several)";
+    }
+    return "?";
 }
 }

@@ -46,6 +46,8 @@ public:
     // The full verdict: line logic, then (when it stops short) a search for up to two
     // solutions of at most nodeLimit branches.
     VERDICT fJudge(long nodeLimit = 200000);
+    // The verdict in words, for reports.
+    static const char* fDescribe(VERDICT verdict);
 
     int fGetColumns() const { return columns; }
     int fGetRows() const { return rows; }

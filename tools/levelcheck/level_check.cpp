@@ -1,11 +1,13 @@
 // level_check: tells whether level pictures have one solution that line logic reaches.
 //
 //   level_check [-v] [--suggest] [--bench N] FILE...
+//   level_check --data RESOURCES
 //
 // FILE is a text picture (tools/levels) or a level file (Resources/data/share/levels).
 // -v prints the grid line logic reaches ('#' filled, '.' empty, '?' open).
 // --suggest lists the single cells whose change would make a stuck picture line-solvable.
 // --bench N solves each file N times and prints the time of one solve.
+// --data checks a resource folder: pack descriptions, template player and every level file.
 // Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
 #include <algorithm>
 #include <chrono>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/levelcheck/GG_LEVEL_DATA_CHECK.h"
 #include "tools/levelcheck/GG_LINE_SOLVER.h"
 #include "tools/levelcheck/GG_PICTURE.h"
 
@@ -23,24 +26,6 @@ using game::GG_PICTURE;
 
 namespace
 {
-const char* fVerdictText(GG_LINE_SOLVER::VERDICT verdict)
-{
-    switch (verdict)
-    {
-    case GG_LINE_SOLVER::LINE_SOLVABLE:
-        return "unique, solved by line logic";
-    case GG_LINE_SOLVER::NEEDS_GUESSING:
-        return "needs guessing (one solution, but line logic stops short of it)";
-    case GG_LINE_SOLVER::SEVERAL_SOLUTIONS:
-        return "needs guessing: two or more solutions";
-    case GG_LINE_SOLVER::NO_SOLUTION:
-        return "contradiction: no solution";
-    case GG_LINE_SOLVER::UNDECIDED:
-        return "needs guessing (the search gave up before telling one solution from several)";
-    }
-    return "?";
-}
-
 void fPrintGrid(const GG_LINE_SOLVER& solver)
 {
     const std::vector<uint8_t>& cells = solver.fGetCells();
@@ -121,9 +106,19 @@ int main(int argc, char** argv)
             suggest = true;
         else if (std::strcmp(argv[i], "--bench") == 0 && i + 1 < argc)
             bench = std::strtol(argv[++i], nullptr, 10);
+        else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
+        {
+            game::GG_LEVEL_DATA_CHECK check(argv[++i]);
+            const bool good = check.fRun();
+            for (const std::string& problem : check.fGetProblems())
+                std::printf("%s\n", problem.c_str());
+            std::printf("%d packs, %d levels: %s\n", check.fGetPackCount(), check.fGetLevelCount(),
+                        good ? "every level is whole, fits the screen and is line-solvable" : "problems found");
+            return good ? 0 : 1;
+        }
         else if (argv[i][0] == '-')
         {
-            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE...\n");
+            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
             return 2;
         }
         else
@@ -131,7 +126,7 @@ int main(int argc, char** argv)
     }
     if (files.empty())
     {
-        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE...\n");
+        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
         return 2;
     }
 
@@ -157,7 +152,7 @@ int main(int argc, char** argv)
             return true;
         }();
         std::printf("%s: %d x %d, %d picture cells: %s", file.c_str(), picture.fGetColumns(), picture.fGetRows(),
-                    picture.fCountFilled(), fVerdictText(verdict));
+                    picture.fCountFilled(), GG_LINE_SOLVER::fDescribe(verdict));
         if (verdict != GG_LINE_SOLVER::LINE_SOLVABLE)
             std::printf(", %d cells left open by line logic", solver.fCountUnknown());
         if (picture.fCountFilled() == 0)

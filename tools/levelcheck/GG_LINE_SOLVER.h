@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -70,8 +71,11 @@ private:
     std::vector<std::vector<int>> clues; // rows first, then columns
     std::vector<uint8_t> cells;
 
-    // Lines waiting to be looked at again (rows 0..rows-1, then the columns).
+    // Lines waiting to be looked at again (rows 0..rows-1, then the columns): a ring of one
+    // place per line, since a line waits at most once.
     std::vector<int> queue;
+    size_t queueHead = 0;
+    size_t queueSize = 0;
     std::vector<uint8_t> queued;
 
     // Scratch of fSolveLine, sized once for the longest line so that solving allocates nothing.

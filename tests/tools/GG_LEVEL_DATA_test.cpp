@@ -53,6 +53,7 @@ fs::path fCopyLevelData(const std::string& name)
     const fs::path root = fs::current_path() / "broken" / name;
     fs::remove_all(root);
     fs::create_directories(root / OTHER);
+    fs::create_directories(root / "data/share/main");
     fs::copy(RESOURCES + "/" + LEVELS, root / LEVELS, fs::copy_options::recursive);
     for (const char* file : {"player.xml", "packs_description.xml"})
         fs::copy_file(RESOURCES + "/" + OTHER + "/" + file, root / OTHER / file);
@@ -217,6 +218,19 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
         {"part blocks",
          [&](const fs::path& root) { fReplace(root / pack0 / "level07.xml", "block=\"4 6\"", "block=\"5 5\""); },
          "level07.xml: the grid is not made of whole blocks"},
+        {"clues wider than their panel",
+         [&](const fs::path& root) {
+             fWrite(root / "data/share/main/GameProcess numbers.xml",
+                    "<numbers><numbersLeft interval=\"30\" shift_first=\"10 0\"/>"
+                    "<numbersUp interval=\"18\" shift_first=\"0 10\"/></numbers>");
+         },
+         "pack3 level02.xml: a row of 7 clues reaches past the clue panel"},
+        {"clue panels deeper than the room left",
+         [&](const fs::path& root) {
+             fWrite(root / "data/share/main/GameProcess ambient.xml",
+                    "<ambient><left_ear size=\"240\"/><up_ear size=\"160\"/></ambient>");
+         },
+         "pack3 level15.xml: the grid"},
         {"level id skipped",
          [&](const fs::path& root) { fReplace(root / OTHER / "player.xml", "<level id=\"3\"", "<level id=\"4\""); },
          "player.xml: pack 0 level 3 has id 4"},

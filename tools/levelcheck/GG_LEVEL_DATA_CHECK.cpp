@@ -1,5 +1,6 @@
 #include "tools/levelcheck/GG_LEVEL_DATA_CHECK.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,7 @@ const int SCREEN_HEIGHT = 768;
 const char* const DESCRIPTIONS = "data/share/main/other/packs_description.xml";
 const char* const PLAYER = "data/share/main/other/player.xml";
 const char* const AMBIENT = "data/share/main/GameProcess ambient.xml";
+const char* const NUMBERS = "data/share/main/GameProcess numbers.xml";
 
 bool fReadText(const std::string& path, std::string* text)
 {
@@ -53,6 +55,19 @@ bool GG_LEVEL_DATA_CHECK::fRun()
     {
         earLeft = ambient.document_element().child("left_ear").attribute("size").as_int(160);
         earUp = ambient.document_element().child("up_ear").attribute("size").as_int(160);
+    }
+
+    pugi::xml_document numbers;
+    hasNumbers = false;
+    if (numbers.load_file((root + "/" + NUMBERS).c_str()))
+    {
+        const pugi::xml_node left = numbers.document_element().child("numbersLeft");
+        const pugi::xml_node up = numbers.document_element().child("numbersUp");
+        double unused = 0;
+        rowInterval = left.attribute("interval").as_double();
+        columnInterval = up.attribute("interval").as_double();
+        hasNumbers = fReadPair(left, "shift_first", &rowOffset, &unused) &&
+                     fReadPair(up, "shift_first", &unused, &columnOffset);
     }
 
     pugi::xml_document descriptions;
@@ -224,6 +239,22 @@ void GG_LEVEL_DATA_CHECK::fCheckLevel(const std::string& name, const std::string
                   << ") with its clue panels does not fit the screen";
             fProblem(where.str());
         }
+    }
+
+    if (hasNumbers)
+    {
+        // Row clues run leftwards from the grid, column clues upwards; the farthest number,
+        // half a step wide, must stay on its panel. An empty line shows one "0".
+        size_t rowClues = 1;
+        size_t columnClues = 1;
+        for (int row = 0; row < picture.fGetRows(); ++row)
+            rowClues = std::max(rowClues, picture.fRowClue(row).size());
+        for (int column = 0; column < picture.fGetColumns(); ++column)
+            columnClues = std::max(columnClues, picture.fColumnClue(column).size());
+        if (rowOffset + (double(rowClues) - 0.5) * rowInterval > earLeft)
+            fProblem(name + ": a row of " + std::to_string(rowClues) + " clues reaches past the clue panel");
+        if (columnOffset + (double(columnClues) - 0.5) * columnInterval > earUp)
+            fProblem(name + ": a column of " + std::to_string(columnClues) + " clues reaches past the clue panel");
     }
 
     GG_LINE_SOLVER solver;

@@ -7,7 +7,8 @@ namespace game
 // Checks the level data of a resource folder (the game's Resources): the pack descriptions,
 // the template player and every level file it names. A level must be whole (columns × rows
 // cells of known types, every "settings" value and sprite), hold a picture cell, fit the
-// 1024 × 768 screen with its clue panels, and have one solution that line logic reaches.
+// 1024 × 768 screen with its clue panels (and its clues in them), and have one solution
+// that line logic reaches.
 class GG_LEVEL_DATA_CHECK
 {
 public:
@@ -32,5 +33,12 @@ private:
     // the level screen's default.
     int earLeft = 160;
     int earUp = 160;
+    // The clue numbers' spacing and the offset of the number nearest the grid, from the
+    // numbers file when there is one: the most clues of a line must fit the clue panel.
+    bool hasNumbers = false;
+    double rowInterval = 0;
+    double rowOffset = 0;
+    double columnInterval = 0;
+    double columnOffset = 0;
 };
 }

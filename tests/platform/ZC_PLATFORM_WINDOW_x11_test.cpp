@@ -14,7 +14,6 @@
 
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/gui/ZC_GUI_LINEBOX.h"
-#include "game/puzzle/GG_PLAYER_SHELL.h"
 #include "game/puzzle/gPlayers.h"
 
 using namespace ZT_GUI;
@@ -149,11 +148,9 @@ TEST_F(Keyboard, ANameTypedIntoALineBoxIsExactlyThatNameAndSurvivesPlayersSave)
         return box->fGetText() == name;
     })) << pugi::as_utf8(box->fGetText());
 
-    // The name as a player, saved in players.save and read back (in the layout the game
-    // writes, which the shell tells the reader).
+    // The name as a player, saved in players.save and read back.
     const std::string folder = "typed-name/";
     std::filesystem::remove_all(folder);
-    game::fGetPlayerShell().saveVersion = game::SAVE_VERSION_CURRENT;
     {
         game::gPlayers players;
         auto* player = new game::GG_PLAYER;
@@ -165,5 +162,4 @@ TEST_F(Keyboard, ANameTypedIntoALineBoxIsExactlyThatNameAndSurvivesPlayersSave)
     ASSERT_TRUE(read.fLoad(folder));
     ASSERT_NE(nullptr, read.fGetCurrentPlayer());
     EXPECT_EQ(name, read.fGetCurrentPlayer()->fGetName());
-    game::fGetPlayerShell() = game::GG_PLAYER_SHELL{};
 }

@@ -41,6 +41,46 @@ void ZC_INPUT::fOnKeyDown(int key)
 {
     if (key < 0 || key > 255)
         return;
+    fCountPress(key);
+    if (!fIsControlKey(key) && fKeyToUnicode(key, keys, typed, 6) > 0)
+        typedInStep += typed;
+    fInvoke(zcON_KEY_DOWN, fKeyArgument(key));
+}
+
+void ZC_INPUT::fOnKeyDown(int key, const wchar_t* text)
+{
+    if (key < 0 || key > 255)
+        return;
+    if (fIsControlKey(key) || !text)
+        text = L"";
+    fCountPress(key);
+    fSetTyped(text[0]);
+    fInvoke(zcON_KEY_DOWN, fKeyArgument(key));
+    if (text[0] != 0)
+        fOnText(text + 1);
+}
+
+void ZC_INPUT::fOnText(const wchar_t* text)
+{
+    for (const wchar_t* p = text; p && *p; ++p)
+    {
+        fCountPress(kTextKey);
+        fSetTyped(*p);
+        fInvoke(zcON_KEY_DOWN, fKeyArgument(kTextKey));
+        fOnKeyUp(kTextKey);
+    }
+}
+
+void ZC_INPUT::fSetTyped(wchar_t ch)
+{
+    typed[0] = ch;
+    typed[1] = 0;
+    if (ch != 0)
+        typedInStep += ch;
+}
+
+void ZC_INPUT::fCountPress(int key)
+{
     lastKey = key;
     if (key == kShift)
     {
@@ -58,9 +98,6 @@ void ZC_INPUT::fOnKeyDown(int key)
         else
             state = 2;
     }
-    if (!fIsControlKey(key))
-        fKeyToUnicode(key, keys, typed, 6);
-    fInvoke(zcON_KEY_DOWN, fKeyArgument(key));
 }
 
 void ZC_INPUT::fOnKeyUp(int key)
@@ -88,6 +125,7 @@ void ZC_INPUT::fAdvanceFrame()
 {
     lastKey = 0;
     typed[0] = 0;
+    typedInStep.clear();
     for (int key = 0; key < 256; ++key)
     {
         uint8_t& state = keys[key];

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/core/ZS_POINT.h"
@@ -24,8 +25,19 @@ public:
     ZC_INPUT(const ZC_INPUT&) = delete;
     ZC_INPUT& operator=(const ZC_INPUT&) = delete;
 
-    // Codes outside 0..255 are ignored.
+    // Code of characters typed without a key press of their own (an input method's result):
+    // Win32's VK_PACKET, which Windows sends for such characters too.
+    static constexpr int kTextKey = 0xE7;
+
+    // Codes outside 0..255 are ignored. A key alone types what fKeyToUnicode makes of it.
     void fOnKeyDown(int key);
+    // A key press with what the system's text input typed for it (keyboard layout, dead keys,
+    // compose, input methods); null or empty when it typed nothing (control keys type nothing
+    // whatever the text). Widgets read one typed character per key-down: a second and further
+    // character each come as a press and release of kTextKey after the key's own press.
+    void fOnKeyDown(int key, const wchar_t* text);
+    // Text typed without a key press: each character is a press and release of kTextKey.
+    void fOnText(const wchar_t* text);
     void fOnKeyUp(int key);
     void fOnMouseMove(int x, int y);
     // Ages the key states; once per due update step, before the message pump.
@@ -41,11 +53,21 @@ public:
     ZS_POINTER_RECORD* fFindPointerRecord(int id) const;
 
     uint8_t keys[256] = {};
+    // The characters of the last key press that typed (its first one cleared at every step);
+    // a press with the system's text sets it even to nothing, so that a press that typed
+    // nothing never shows an earlier press's character.
     wchar_t typed[6] = {};
+    // Every character typed in this step, in order, for readers that poll once a step.
+    std::wstring typedInStep;
     int lastKey = 0;
     ZS_POINT position;
     ZS_POINT previousPosition;
     std::vector<ZS_POINTER_RECORD*> pointerRecords;
+
+private:
+    // Last key and the key's state for a press.
+    void fCountPress(int key);
+    void fSetTyped(wchar_t ch);
 };
 
 extern ZC_INPUT* zcINPUT;

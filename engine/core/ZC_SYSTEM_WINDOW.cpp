@@ -253,6 +253,13 @@ int fPumpWindowMessages(ZC_INPUT* input, ZC_SYSTEM_WINDOW* window)
         switch (event.kind)
         {
         case zeEVENT_KEY_DOWN:
+            if (input)
+                input->fOnKeyDown(event.code, event.text);
+            break;
+        case zeEVENT_TEXT:
+            if (input)
+                input->fOnText(event.text);
+            break;
         case zeEVENT_BUTTON_DOWN:
             if (input)
                 input->fOnKeyDown(event.code);

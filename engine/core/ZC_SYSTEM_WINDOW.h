@@ -84,7 +84,8 @@ void fGetDesktopSizeInto(ZS_POINT* out);
 ZS_POINT fGetDesktopSize();
 void fGetDesktopSizeWH(int* width, int* height);
 
-// Handles every queued window event now: keys and mouse buttons go to the input state,
+// Handles every queued window event now: keys (with the text the system typed for them, in
+// place of the key's own character) and mouse buttons go to the input state,
 // pointer moves are read at handling time and mapped to game pixels, focus and close
 // requests fire zcON_ACTIVATE, zcON_DEACTIVATE and zcON_CLOSE. Answers 0.
 int fPumpWindowMessages(ZC_INPUT* input, ZC_SYSTEM_WINDOW* window);

@@ -167,6 +167,27 @@ float ZC_GUI_LINEBOX::fGetHeight()
     return background ? background->fGetHeight() : 0.0f;
 }
 
+int ZC_GUI_LINEBOX::fShownAdvance(wchar_t ch) const
+{
+    // The font's advance counts a character it has no glyph for as nothing, but draws it as '?'.
+    const ZS_GLYPH* glyph = font->fFindGlyph(int(ch));
+    return glyph ? glyph->xadvance : 0;
+}
+
+int ZC_GUI_LINEBOX::fShownWidth(const std::wstring& line) const
+{
+    // As the font measures a line, with '?' standing in where it stands in when drawn.
+    const float scale = font->sprite && font->sprite->transform ? font->sprite->transform->scale.x : 1.0f;
+    int width = 0;
+    for (wchar_t ch : line)
+    {
+        const int advance = fShownAdvance(ch);
+        if (advance > 0)
+            width = int(float(width) + float(advance + font->letterSpacing) * scale);
+    }
+    return width;
+}
+
 void ZC_GUI_LINEBOX::fSetText(const std::wstring& atext)
 {
     if (!font || !inputArea)
@@ -178,7 +199,7 @@ void ZC_GUI_LINEBOX::fSetText(const std::wstring& atext)
         }
         return;
     }
-    if (int64_t(atext.size()) > maxLength || float(font->fMeasureLine(atext.c_str())) > inputArea->sizeX)
+    if (int64_t(atext.size()) > maxLength || float(fShownWidth(atext)) > inputArea->sizeX)
         return;
     text = atext;
     caret = 0;
@@ -340,7 +361,7 @@ void ZC_GUI_LINEBOX::fTypeCharacter(int key)
     if (!font || !inputArea)
         return;
     // Room for twice the character's advance is asked, not once.
-    const int needed = font->fMeasureLine(text.c_str()) + 2 * (font->fGetAdvance(ch) + font->letterSpacing);
+    const int needed = fShownWidth(text) + 2 * (fShownAdvance(ch) + font->letterSpacing);
     if (!(inputArea->sizeX > float(needed)) || caret > int32_t(text.size()))
         return;
     text.insert(size_t(caret), 1, ch);
@@ -396,7 +417,8 @@ void ZC_GUI_LINEBOX::fDrawText()
 
 void ZC_GUI_LINEBOX::fDrawTextLine()
 {
-    const int x0 = font->fGetLineOffset(text.c_str());
+    const int width = fShownWidth(text);
+    const int x0 = alignment == 4 ? -width / 2 : (alignment == 5 ? -width : 0);
     const int y = int(-insets[INSET_BOTTOM]);
     int sum = 0;
     for (size_t i = 0; i <= text.size(); ++i)
@@ -406,7 +428,7 @@ void ZC_GUI_LINEBOX::fDrawTextLine()
         if (i == text.size())
             break;
         font->fDrawGlyph(text[i], x0 + sum, y);
-        sum += font->fGetAdvance(text[i]) + font->letterSpacing;
+        sum += fShownAdvance(text[i]) + font->letterSpacing;
     }
 }
 

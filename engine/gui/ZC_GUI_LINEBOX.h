@@ -89,6 +89,9 @@ private:
     // The background and the input area over it.
     void fCreateBox(ZS_TEXTURE* backgroundTexture);
     void fRestartBlink();
+    // Advance and line width as drawn: a character the font lacks shows, and takes room, as '?'.
+    int fShownAdvance(wchar_t ch) const;
+    int fShownWidth(const std::wstring& line) const;
     void fTypeCharacter(int key);
     void fDrawText();
     void fDrawTextLine();

@@ -227,14 +227,13 @@ ZS_GUI_EVENT* ZC_GUI_TEXTBOX::fUpdate()
     if (fWentDown(KEY_DELETE))
         fDeleteCharacter(false);
 
-    const int key = zcINPUT ? zcINPUT->lastKey : 0;
-    const wchar_t ch = zcINPUT ? zcINPUT->typed[0] : 0;
-    if (int32_t(text.size()) < capacity && key != 0 && !ZC_INPUT::fIsControlKey(key) && !fWentDown(kLeftButton) &&
-        !fWentDown(kRightButton) && ch != 0)
-    {
+    // Polled once a step, so it takes everything typed in the step, not only the last press's
+    // character: fast typing (or an input method's whole word) brings several.
+    if (!zcINPUT || fWentDown(kLeftButton) || fWentDown(kRightButton))
+        return nullptr;
+    for (wchar_t ch : zcINPUT->typedInStep)
         if (fInsertCharacter(ch, caret) == 0)
             ++caret;
-    }
     return nullptr;
 }
 
@@ -258,8 +257,8 @@ void ZC_GUI_TEXTBOX::fDraw()
     float sum = 0.0f;
     for (size_t i = 0; i < text.size(); ++i)
     {
-        const int advance = font->fGetAdvance(text[i]);
-        font->fDrawGlyph(text[i], int(std::trunc(x0 + sum)), y);
+        // A character the font lacks is drawn as '?', with that glyph's advance.
+        const int advance = font->fDrawGlyph(text[i], int(std::trunc(x0 + sum)), y);
         if (int32_t(i) == caret)
             fDrawCaret(x0 + sum, y);
         sum += float(advance + letterSpacing);

@@ -82,6 +82,62 @@ bool fIsSystemKey(const SDL_Keysym& key)
     return (key.mod & KMOD_ALT) && !(key.mod & KMOD_CTRL);
 }
 
+// UTF-8 into wide characters (one per code point), 0-terminated; a malformed sequence
+// becomes U+FFFD. Answers the characters written.
+int fUtf8ToWide(const char* utf8, wchar_t* out, int size)
+{
+    int n = 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p && n < size - 1)
+    {
+        uint32_t c = *p++;
+        int more = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        const uint32_t least[4] = {0, 0x80, 0x800, 0x10000};
+        if (more < 0)
+            c = 0xFFFD;
+        else if (more > 0)
+        {
+            c &= 0x3Fu >> more;
+            int i = 0;
+            for (; i < more && (*p & 0xC0) == 0x80; ++i)
+                c = (c << 6) | (*p++ & 0x3Fu);
+            if (i < more || c < least[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+                c = 0xFFFD;
+        }
+        out[n++] = wchar_t(c);
+    }
+    out[n] = 0;
+    return n;
+}
+
+// The text a key press typed: SDL queues it right after the key-down, in the same handling of
+// the system's key event. Taken out of the queue with the key, so that whoever reads the key
+// press also sees its characters.
+void fTakeFollowingText(wchar_t* out, int size)
+{
+    out[0] = 0;
+    SDL_Event next;
+    if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 && next.type == SDL_TEXTINPUT &&
+        SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT) == 1)
+        fUtf8ToWide(next.text.text, out, size);
+}
+
+// Whether the text of a key held with Alt is AltGr's. Alt combinations are commands, as on
+// Windows, and type nothing; but X11 reports AltGr (the third level of most European layouts:
+// "@" on German AltGr+Q, Polish "ą") as right Alt. Right Alt giving the key's own letter again
+// is Alt on a layout without AltGr.
+bool fIsAltGrText(const SDL_Keysym& key, const wchar_t* text)
+{
+    if ((key.mod & KMOD_LALT) || !(key.mod & KMOD_RALT) || text[0] == 0)
+        return false;
+    if (text[1] != 0)
+        return true;
+    wchar_t c = text[0];
+    if (c >= L'A' && c <= L'Z')
+        c = wchar_t(c - L'A' + L'a');
+    return SDL_Keycode(c) != key.sym;
+}
+
 int fButtonCode(uint8_t button)
 {
     switch (button)
@@ -319,12 +375,27 @@ bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
     {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (!fIsSystemKey(e.key.keysym))
-        {
+    {
+        if (e.type == SDL_KEYDOWN)
+            fTakeFollowingText(event->text, kPlatformTextSize);
+        const bool systemKey = fIsSystemKey(e.key.keysym);
+        if (!systemKey)
             event->code = fVirtualKey(e.key.keysym);
-            if (event->code > 0 && event->code < 256)
-                event->kind = e.type == SDL_KEYDOWN ? zeEVENT_KEY_DOWN : zeEVENT_KEY_UP;
+        if (event->code > 0 && event->code < 256)
+            event->kind = e.type == SDL_KEYDOWN ? zeEVENT_KEY_DOWN : zeEVENT_KEY_UP;
+        else if (event->text[0] != 0 && (!systemKey || fIsAltGrText(e.key.keysym, event->text)))
+        {
+            // The key is not the engine's, but what it typed is the player's.
+            event->code = 0;
+            event->kind = zeEVENT_TEXT;
         }
+        else
+            event->text[0] = 0;
+        break;
+    }
+    case SDL_TEXTINPUT:
+        if (fUtf8ToWide(e.text.text, event->text, kPlatformTextSize) > 0)
+            event->kind = zeEVENT_TEXT;
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -337,9 +408,16 @@ bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
         break;
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+        {
+            SDL_StartTextInput();
             event->kind = zeEVENT_ACTIVATE;
+        }
         else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+        {
+            // A half-composed character (a dead key, an input method's draft) is dropped.
+            SDL_StopTextInput();
             event->kind = zeEVENT_DEACTIVATE;
+        }
         else if (e.window.event == SDL_WINDOWEVENT_CLOSE)
             event->kind = zeEVENT_CLOSE;
         break;

@@ -52,20 +52,33 @@ enum ZE_PLATFORM_EVENT
     zeEVENT_ACTIVATE,   // the window gained the keyboard focus
     zeEVENT_DEACTIVATE, // the window lost it
     zeEVENT_CLOSE,      // the player asked to close the window
+    zeEVENT_TEXT,       // text typed without a key press of its own (an input method's result)
 };
+
+// Longest text one event carries, terminator included.
+const int kPlatformTextSize = 32;
 
 struct ZS_PLATFORM_EVENT
 {
     ZE_PLATFORM_EVENT kind = zeEVENT_NONE;
     int code = 0;
+    // zeEVENT_KEY_DOWN and zeEVENT_TEXT: what the system's text input typed (it follows the
+    // keyboard layout, dead keys, compose and input methods), 0-terminated; empty for a key
+    // that typed nothing (control keys, a dead key waiting for its letter).
+    wchar_t text[kPlatformTextSize] = {};
 };
 
 // Takes the next queued event; false when the queue is empty. System keys (Alt and its
-// combinations, F10), the wheel, text events and unknown keys come out as zeEVENT_NONE.
+// combinations, F10), the wheel and unknown keys come out as zeEVENT_NONE. Text input is on
+// while the window has the keyboard focus; a key press and the text it typed come out as one
+// key-down, since they are queued one after the other.
 bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event);
 
 // The character a key gives on the player's keyboard layout, read like ToUnicode: the low
-// bit of keyStates[20] is Caps Lock, a high bit means held (keyStates[16]: Shift).
-// Writes it and a terminating 0 into out; answers 1 when a character came out, else -1.
+// bit of keyStates[20] is Caps Lock, a high bit means held (keyStates[16]: Shift); shifted
+// digits and punctuation follow the US layout. Only keys fed to the input state without the
+// system's text (fOnKeyDown with a key alone) use it; the message pump hands over the text
+// the system typed instead. Writes the character and a terminating 0 into out; answers 1 when
+// a character came out, else -1.
 int fKeyToUnicode(int key, const uint8_t* keyStates, wchar_t* out, int size);
 }

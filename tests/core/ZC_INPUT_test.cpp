@@ -150,6 +150,24 @@ TEST_F(Input, ControlKeysTypeNothingButStillFire)
     EXPECT_EQ(0, input.lastKey);
 }
 
+TEST_F(Input, TheSystemsTextGoesWithItsKeyAndLastsTheStep)
+{
+    input.fOnKeyDown('Q', L"\u00e9x");
+    EXPECT_EQ((std::vector<std::string>{"down 81", "down 231", "up 231"}), gEvents)
+        << "the second character comes as a press of its own";
+    EXPECT_EQ(L"x", std::wstring(input.typed));
+    input.fOnKeyDown(8, L"\b"); // whatever a control key comes with, it types nothing
+    EXPECT_EQ(0, input.typed[0]);
+    input.fOnText(L"\u03a9");
+    EXPECT_EQ(L"\u00e9x\u03a9", input.typedInStep);
+
+    input.fAdvanceFrame();
+    EXPECT_EQ(L"", input.typedInStep);
+    EXPECT_EQ(0, input.fGetKeyState(ZC_INPUT::kTextKey));
+    input.fOnKeyDown(-1, L"a");
+    EXPECT_EQ(L"", input.typedInStep) << "a code outside the table is ignored with its text";
+}
+
 TEST_F(Input, CodesOutsideTheTableAreIgnored)
 {
     for (int key : {-1, 256, 100000})

@@ -11,6 +11,8 @@
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/platform/ZC_PLATFORM_WINDOW.h"
 
+#include <pugixml.hpp>
+
 using namespace ZOR;
 
 namespace
@@ -90,6 +92,15 @@ protected:
         e.key.keysym.scancode = scancode;
         e.key.keysym.sym = sym;
         e.key.keysym.mod = mod;
+        ASSERT_EQ(1, SDL_PushEvent(&e));
+    }
+
+    void fPushText(const char* utf8)
+    {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        e.text.windowID = fWindowId();
+        SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
         ASSERT_EQ(1, SDL_PushEvent(&e));
     }
 
@@ -287,29 +298,89 @@ TEST_F(WindowEvents, KeysArriveAsVirtualKeyCodesAndSystemKeysDoNot)
     }
 }
 
-TEST_F(WindowEvents, ShiftedLettersComeOutCapitalAndDigitsUnshifted)
+// What each key-down handler saw: "<code> <typed character>".
+std::vector<std::string> gTypedAtDown;
+
+int fOnDownTyped(void* key)
 {
-    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT, SDLK_LSHIFT, KMOD_LSHIFT);
-    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_A, SDLK_a, KMOD_LSHIFT);
-    fPump();
-    EXPECT_EQ(1, input.keys[16]);
-    EXPECT_EQ(1, input.keys[20]) << "Caps Lock mirrors Shift";
-    EXPECT_EQ(L'A', input.typed[0]);
+    gTypedAtDown.push_back(std::to_string(intptr_t(key)) + " " + pugi::as_utf8(zcINPUT->typed));
+    return 0;
+}
 
-    input.fAdvanceFrame();
-    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_1, SDLK_1, KMOD_LSHIFT);
-    fPump();
-    EXPECT_EQ(L'1', input.typed[0]);
+TEST_F(WindowEvents, KeysTypeWhatTheSystemsTextInputGaveThem)
+{
+    delete zcON_KEY_DOWN;
+    zcON_KEY_DOWN = fCreateCallback(fOnDownTyped);
+    // A press with text is a key-down followed by SDL's text event, as SDL queues them; with
+    // the scancode unknown it is the text event alone (an input method's result).
+    struct Press
+    {
+        SDL_Scancode scancode;
+        SDL_Keycode sym;
+        uint16_t mod;
+        const char* text;
+    };
+    struct Case
+    {
+        const char* why;
+        std::vector<Press> presses;
+        std::vector<std::string> downs;
+    } cases[] = {
+        {"Shift+A: the capital", {{SDL_SCANCODE_LSHIFT, SDLK_LSHIFT, KMOD_LSHIFT, nullptr}, {SDL_SCANCODE_A, SDLK_a, KMOD_LSHIFT, "A"}},
+         {"16 ", "65 A"}},
+        {"Shift+1 on a US keyboard", {{SDL_SCANCODE_1, SDLK_1, KMOD_LSHIFT, "!"}}, {"49 !"}},
+        {"Shift+7 on a German keyboard", {{SDL_SCANCODE_7, SDLK_7, KMOD_LSHIFT, "/"}}, {"55 /"}},
+        {"a dead key types nothing, the next letter the composed character",
+         {{SDL_SCANCODE_EQUALS, SDLK_SCANCODE_MASK, KMOD_NONE, nullptr}, {SDL_SCANCODE_E, SDLK_e, KMOD_NONE, u8"\u00e9"}},
+         {"187 ", u8"69 \u00e9"}},
+        {"a Greek letter key keeps the code of its place", {{SDL_SCANCODE_A, 0x3B1, KMOD_NONE, u8"\u03b1"}}, {u8"65 \u03b1"}},
+        {"an input method's text: a text-key press per character",
+         {{SDL_SCANCODE_UNKNOWN, 0, KMOD_NONE, u8"\u65e5\u672c"}}, {u8"231 \u65e5", u8"231 \u672c"}},
+        {"a key that typed two characters", {{SDL_SCANCODE_X, SDLK_x, KMOD_NONE, u8"\u00b4x"}}, {u8"88 \u00b4", "231 x"}},
+        {"AltGr (right Alt on X11): the key stays a system key, its character is typed",
+         {{SDL_SCANCODE_Q, SDLK_q, KMOD_RALT, "@"}}, {"231 @"}},
+        {"Alt+X is a command", {{SDL_SCANCODE_X, SDLK_x, KMOD_LALT, "x"}}, {}},
+        {"right Alt typing the key's own letter is Alt", {{SDL_SCANCODE_X, SDLK_x, KMOD_RALT, "X"}}, {}},
+        {"control keys type nothing, nor what a press before them typed",
+         {{SDL_SCANCODE_B, SDLK_b, KMOD_NONE, "b"}, {SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE, KMOD_NONE, nullptr},
+          {SDL_SCANCODE_F1, SDLK_F1, KMOD_NONE, nullptr}},
+         {"66 b", "8 ", "112 "}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.why);
+        input.fAdvanceFrame();
+        input.fAdvanceFrame();
+        gTypedAtDown.clear();
+        std::string typed;
+        for (const Press& p : c.presses)
+        {
+            if (p.scancode != SDL_SCANCODE_UNKNOWN)
+                fPushKey(SDL_KEYDOWN, p.scancode, p.sym, p.mod);
+            if (p.text)
+            {
+                fPushText(p.text);
+                typed += p.text;
+            }
+        }
+        fPump();
+        EXPECT_EQ(c.downs, gTypedAtDown);
+        if (!c.downs.empty() && c.downs.back().rfind("231 ", 0) == 0)
+        {
+            EXPECT_TRUE(input.fIsKeyReleased(ZC_INPUT::kTextKey)) << "the text key never stays down";
+        }
+        if (c.downs.empty())
+            typed.clear();
+        EXPECT_EQ(typed, pugi::as_utf8(input.typedInStep)) << "everything typed in the step, in order";
+    }
 
-    input.fAdvanceFrame();
-    fPushKey(SDL_KEYUP, SDL_SCANCODE_LSHIFT, SDLK_LSHIFT, KMOD_NONE);
-    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_B, SDLK_b, KMOD_NONE);
+    // Text input follows the focus.
+    fPushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     fPump();
-    EXPECT_EQ(255, input.keys[16]);
-    EXPECT_EQ(L'b', input.typed[0]);
-    input.fAdvanceFrame();
-    EXPECT_EQ(0, input.keys[16]);
-    EXPECT_EQ(0, input.keys[20]);
+    EXPECT_FALSE(SDL_IsTextInputActive());
+    fPushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    fPump();
+    EXPECT_TRUE(SDL_IsTextInputActive());
 }
 
 TEST_F(WindowEvents, KeyRepeatCountsAsFurtherPresses)

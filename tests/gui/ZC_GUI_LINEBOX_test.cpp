@@ -2,6 +2,7 @@
 // editing keys, the blinking caret and the text as drawn.
 #include "gui/ZT_GUI_WIDGET_FIXTURE.h"
 
+#include "engine/core/ZS_CALLBACK.h"
 #include "engine/gui/ZC_GUI_LINEBOX.h"
 #include "engine/render/ZC_QUAD.h"
 #include "engine/text/ZC_FONT.h"
@@ -86,6 +87,55 @@ TEST_F(LineBox, ACharacterNeedsRoomForTwiceItsAdvance)
     EXPECT_EQ(5u, box->fGetText().size());
     // A narrower character still fits: 112 > 80 + 16.
     EXPECT_EQ(GUI_EVENT_VALUE_CHANGED, fCode(fType(L'A')));
+}
+
+namespace
+{
+// Every key-down walks the GUI from the engine's key-down slot, as in the game.
+ZC_GUI* gWalked = nullptr;
+int fWalkKeyDown(void*)
+{
+    gWalked->fOnKeyDown();
+    return 0;
+}
+}
+
+TEST_F(LineBox, TypedTextKeepsItsCharactersAndShowsTheOnesTheFontLacksAsQuestionMarks)
+{
+    fMake(fLineBox());
+    fClick(300, 100);
+    gWalked = gui;
+    zcON_KEY_DOWN = fCreateCallback(fWalkKeyDown);
+    // One step: a key, an input method's two characters, another key.
+    input->fOnKeyDown('A', L"A");
+    input->fOnText(L"\u00eb\u00d8");
+    input->fOnKeyDown('B', L"B");
+    EXPECT_EQ(L"A\u00eb\u00d8B", box->fGetText());
+    EXPECT_EQ(4, box->fGetCaretPosition());
+
+    // Each lacking character is a '?' with that glyph's room: 'A' 254..260, '?' 262..268 and
+    // 270..276, 'B' from 278.
+    fDrawFrame();
+    for (int x : {256, 264, 272, 280})
+        EXPECT_TRUE(fShows(x, 100, kWhite)) << x;
+    for (int x : {269, 277})
+        EXPECT_TRUE(fShows(x, 100, kNavy)) << x;
+
+    input->fOnKeyDown(ZC_GUI_LINEBOX::KEY_BACKSPACE, nullptr);
+    input->fOnKeyDown(ZC_GUI_LINEBOX::KEY_BACKSPACE, nullptr);
+    EXPECT_EQ(L"A\u00eb", box->fGetText()) << "Backspace removes one character";
+
+    // The width rule counts them as drawn: 112 > 88 + 2 x 8 takes the twelfth, not a thirteenth.
+    for (int i = 0; i < 20; ++i)
+        input->fOnKeyDown('O', L"\u00f8");
+    EXPECT_EQ(12u, box->fGetText().size());
+
+    delete zcON_KEY_DOWN;
+    zcON_KEY_DOWN = nullptr;
+    // The length limit counts characters (these three are six bytes in UTF-8).
+    box->fSetMaxLength(3);
+    box->fSetText(L"\u00eb\u00d8\u00df");
+    EXPECT_EQ(L"\u00eb\u00d8\u00df", box->fGetText());
 }
 
 TEST_F(LineBox, EditingKeysStopAtTheEnds)

@@ -44,8 +44,8 @@ struct TextBox : ZT_WIDGETS
     }
     void fTypeChar(wchar_t ch)
     {
-        input->fOnKeyDown('A');
-        input->typed[0] = ch;
+        const wchar_t text[2] = {ch, 0};
+        input->fOnKeyDown('A', text);
         gui->fUpdate();
         fStep();
         fRelease('A');
@@ -148,4 +148,23 @@ TEST_F(TextBox, TextAndCaretAsDrawn)
     EXPECT_FALSE(box->fIsCaretVisible());
     fDrawFrame();
     EXPECT_TRUE(fShows(422, 312, kNavy));
+}
+
+TEST_F(TextBox, TakesEverythingTypedInTheStepAndShowsWhatTheFontLacksAsQuestionMarks)
+{
+    zcFRAME_DELTA = 0.6f; // the caret hidden: only the glyphs show
+    fMove(500, 300);
+    fPress(1);
+    fRelease(1);
+    input->fOnKeyDown('A', L"A");
+    input->fOnText(L"\u00eb\u00d8");
+    gui->fUpdate();
+    EXPECT_EQ(L"A\u00eb\u00d8", box->fGetText());
+    EXPECT_EQ(3, box->fGetCaret());
+
+    // 'A' from 410, then a '?' for each, 8 apart.
+    fDrawFrame();
+    for (int x : {412, 420, 428})
+        EXPECT_TRUE(fShows(x, 305, kWhite)) << x;
+    EXPECT_TRUE(fShows(425, 305, kNavy));
 }

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Re-makes every generated font, sound and picture of the default data set in Resources/, then
+# the contact sheets and mock-ups of the picture kit in build/ (kit.png, kit_screens.png,
+# mock_level.png, mock_menu.png, mock_lists.png) and the kit's table (build/art_table.md).
+# The XML files come out byte for byte the same on every run; PNG and Ogg files depend on the
+# versions of Pillow, FreeType, sox and libvorbis.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+py=/usr/bin/python3
+mkdir -p build
+"$py" tools/make_fonts.py
+"$py" tools/make_sounds.py
+"$py" tools/make_gui_art.py build/art_table.md
+"$py" tools/art/kit_sheet.py build
+"$py" tools/art/mockups.py build

@@ -46,18 +46,28 @@ def hills(w, h, base_y, amp, waves, seed):
 
 
 def pines(w, h, base_y, count, height, seed, jitter=0.25):
+    """A row of pines on the ground line: each tree one zig-zag silhouette of four tiers."""
     rnd = random.Random(seed)
     m = S.blank(w, h)
-    S.rrect(m, (0, base_y, w, h), 0)
+    # The ground rises to the lowest boughs, so no bare trunks show between the trees.
+    S.rrect(m, (0, base_y - height * 0.12, w, h), 0)
+    tiers = 4
     for i in range(count):
-        x = (i + rnd.uniform(-0.4, 0.4)) * w / (count - 1)
+        x = (i + rnd.uniform(-0.35, 0.35)) * w / (count - 1)
         th = height * rnd.uniform(1 - jitter, 1 + jitter)
-        tw = th * 0.38
-        for k in range(3):
-            top = base_y - th + k * th * 0.26
-            wid = tw * (0.55 + 0.25 * k)
-            S.polygon(m, [(x, top), (x + wid, top + th * 0.42), (x - wid, top + th * 0.42)])
-        S.rrect(m, (x - th * 0.03, base_y - th * 0.2, x + th * 0.03, base_y + 2), 0)
+        tw = th * 0.3
+        top = base_y - th
+        right = [(x, top)]
+        for k in range(1, tiers + 1):
+            y = top + th * 0.85 * k / tiers
+            wk = tw * k / tiers
+            right.append((x + wk, y))
+            if k < tiers:
+                right.append((x + wk * 0.45, y - th * 0.02))
+        right.append((x + th * 0.04, top + th * 0.85))
+        right.append((x + th * 0.04, base_y - height * 0.1))
+        left = [(2 * x - px, py) for px, py in reversed(right[1:])]
+        S.polygon(m, right + left)
     return m
 
 
@@ -199,14 +209,14 @@ def scene_forest(w, h, seed=4):
         c = S.paint(c, S.circle(S.blank(w, h), x, y, rnd.uniform(0.8, 1.8) * w / 1024), CREAM, rnd.uniform(0.4, 0.9))
     c = soft_blob(c, w, h, w * 0.76, h * 0.2, h * 0.12, (255, 240, 210), 0.35)
     c = S.paint(c, S.circle(S.blank(w, h), w * 0.76, h * 0.2, h * 0.055), (255, 244, 220))
-    layers = [(0.58, 22, 0.2, (138, 96, 150)), (0.7, 18, 0.24, (92, 70, 120)), (0.84, 14, 0.3, (52, 50, 92)),
-              (1.0, 10, 0.38, (30, 34, 64))]
+    layers = [(0.6, 18, 0.18, (150, 104, 156)), (0.72, 14, 0.22, (104, 78, 128)), (0.86, 11, 0.27, (64, 58, 102)),
+              (1.02, 8, 0.32, (38, 40, 74))]
     for k, (base, count, height, col) in enumerate(layers):
         m = pines(w, h, h * base, count, h * height, seed * 10 + k)
         c = S.paint(c, m, col)
         if k < 3:
-            mist = S.rrect(S.blank(w, h), (0, h * (base - 0.04), w, h * (base + 0.03)), 0)
-            c = S.paint(c, S.blur(mist, h * 0.03), (250, 190, 170), 0.25)
+            mist = S.rrect(S.blank(w, h), (0, h * (base - 0.05), w, h * (base + 0.04)), 0)
+            c = S.paint(c, S.blur(mist, h * 0.035), (250, 190, 170), 0.3)
     return c
 
 
@@ -289,8 +299,8 @@ def splash_engine(w=W, h=H):
         return c.resize((w, h), Image.LANCZOS).convert("RGB")
 
 
-HEART = ["..........", ".##....##.", "####..####", "##########", "##########",
-         ".########.", "..######..", "...####...", "....##....", ".........."]
+HEART = [".###..###.", "##########", "##########", "##########", "##########",
+         ".########.", "..######..", "...####...", "....##....", ".....#...."]
 
 
 def clues(rows):
@@ -313,8 +323,8 @@ def splash_title(w=W, h=H):
         c = scene_menu(w, h, seed=9)
         n = 10
         cell = 34
-        gx0, gy0 = w / 2 - n * cell / 2 + 40, h * 0.47
-        clue_w, clue_h = 96, 96
+        gx0, gy0 = w / 2 - n * cell / 2 + 30, h * 0.42
+        clue_w, clue_h = 74, 44
         card = S.rrect(S.blank(w, h), (gx0 - clue_w - 20, gy0 - clue_h - 20, gx0 + n * cell + 20, gy0 + n * cell + 20), 18)
         c = S.paint(c, S.blur(S.shift(card, 0, 8), 10), NAVY_DEEP, 0.6)
         c = S.paint(c, card, PAPER_RIM)

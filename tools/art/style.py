@@ -416,7 +416,7 @@ def panel(w, h, r, top, bottom, rim, rim_px=2.0, margin=0.0, shadow=0.4, inner_l
 BUTTON_STATES = ("normal", "hover", "pressed", "selected", "disabled")
 
 
-def button_face(w, h, base, state, r=None, lip=5.0, margin=4.0, shape="rrect"):
+def button_face(w, h, base, state, r=None, lip=6.0, margin=4.0, shape="rrect"):
     """One frame of a pressable button: face with a light top edge on a darker lip, over a soft
     shadow. Pressed frames sink onto the lip; disabled frames turn grey and fade. Answers the
     canvas and the face's box (final pixels) for what is drawn on it."""

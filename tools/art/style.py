@@ -426,7 +426,8 @@ def button_face(w, h, base, state, r=None, lip=6.0, margin=4.0, shape="rrect"):
         base = lighten(base, 0.12)
     light, dark = lighten(base, 0.28), darken(base, 0.12)
     lip_col, rim = darken(base, 0.38), darken(base, 0.5)
-    top = margin * 0.6
+    # Some room above the face keeps its middle near the frame's, where a centred label sits.
+    top = margin * 0.6 + lip * 0.5
     bottom = h - margin
     sink = lip * 0.8 if state == "pressed" else 0.0
     fh = bottom - top - lip

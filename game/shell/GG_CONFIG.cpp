@@ -19,10 +19,13 @@
 #include "framework/G_SPRITE.h"
 #include "framework/G_STORE_ITEMS.h"
 #include "framework/G_TROPHIES.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "framework/ZS_TRANSFORM3_AUTO.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
 #include "game/puzzle/gPlayers.h"
+#include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowFactory.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -67,8 +70,10 @@ G_STORE_ITEMS* gStoreItems = nullptr;
 ZC_LOCALIZATION* gStrings = nullptr;
 gPlayers* gPlayerList = nullptr;
 ZC_FONT_MANAGER* gFonts = nullptr;
+G_WINDOW_MANAGER* gWindows = nullptr;
 G_TROPHIES* gTrophies = nullptr;
 G_LEADERBOARDS* gLeaderboards = nullptr;
+gGame* gTheGame = nullptr;
 
 // A child that must be there; records what is missing otherwise.
 bool fRequireChildren(pugi::xml_node root, std::initializer_list<const char*> names, const std::string& file)
@@ -91,8 +96,10 @@ void fCreateGameSingletons()
     gStrings = new ZC_LOCALIZATION;
     gPlayerList = new gPlayers;
     gFonts = new ZC_FONT_MANAGER;
+    gWindows = new G_WINDOW_MANAGER(fCreateWindowFromXml);
     gTrophies = new G_TROPHIES;
     gLeaderboards = new G_LEADERBOARDS;
+    gTheGame = new gGame;
 }
 
 // What the player model needs of the configuration, given once it is known.
@@ -304,13 +311,17 @@ void fDeleteGameSingletons()
     fDelete(gStrings);
     fDelete(gPlayerList);
     fDelete(gFonts);
+    fDelete(gWindows);
     fDelete(gTrophies);
     fDelete(gLeaderboards);
+    fDelete(gTheGame);
     fGetPlayerShell().strings = nullptr;
 }
 
 void fDestroyGameSingletons()
 {
+    if (gTheGame)
+        gTheGame->fShutdown();
     fDeleteGameSingletons();
 }
 
@@ -522,6 +533,11 @@ ZC_FONT_MANAGER* fGetFonts()
     return gFonts;
 }
 
+G_WINDOW_MANAGER* fGetWindowManager()
+{
+    return gWindows;
+}
+
 G_TROPHIES* fGetTrophies()
 {
     return gTrophies;
@@ -530,6 +546,11 @@ G_TROPHIES* fGetTrophies()
 G_LEADERBOARDS* fGetLeaderboards()
 {
     return gLeaderboards;
+}
+
+gGame* fGetGameInstance()
+{
+    return gTheGame;
 }
 
 void fSetStartFailure(const std::string& reason)

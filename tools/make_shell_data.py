@@ -19,11 +19,11 @@ FONT = "data/share/font"
 
 # Bitmap fonts: (descriptor resource, page texture resource) for labels, and the font
 # manager's names for texts that windows draw themselves.
-FONT_TITLE = (FONT + " sans_bold_36.xml", FONT + " sans_bold_36_0.png")
-FONT_BUTTON = (FONT + " sans_bold_24.xml", FONT + " sans_bold_24_0.png")
-FONT_TEXT = (FONT + " sans_20.xml", FONT + " sans_20_0.png")
-FONT_NAME_BIG = "sans_bold_28"
-FONT_NAME_MED = "sans_20"
+FONT_TITLE = (FONT + " header.xml", FONT + " header.png")
+FONT_BUTTON = (FONT + " button.xml", FONT + " button.png")
+FONT_TEXT = (FONT + " text.xml", FONT + " text.png")
+FONT_NAME_BIG = "header"
+FONT_NAME_MED = "text"
 
 # Colours of the one look (text forms: hexadecimal 0xAARRGGBB, or "a r g b").
 INK = "0xFF2B2D42"
@@ -131,19 +131,19 @@ def sprite(name, file, pos=None, hot="HS_MID", size=None):
 def data_xml():
     write("data/data.xml", E("data", children=[
         E("ear", children=[
-            sprite("ear_tile", SCREENS + " ear_tile.png", hot="HS_UL"),
-            sprite("ear_line", SCREENS + " ear_line.png", hot="HS_UL"),
+            sprite("ear_tile", SCREENS + " win_ear_tile.png", hot="HS_UL"),
+            sprite("ear_line", SCREENS + " win_ear_line.png", hot="HS_UL"),
         ]),
     ]), "Decorations of the letterbox margins in full screen.")
 
 
 def screen_loading_xml():
-    splashes = [("splash_studio.png", "512 384"), ("splash_title.png", "512 384")]
+    splashes = [("studio.png", "512 384"), ("title.png", "512 384")]
     write(OTHER + "/screen_loading.xml", E("loading", children=[
-        sprite("background", SCREENS + " loading_background.png", pos="512 384"),
-        sprite("logo", SCREENS + " title_logo.png", pos="512 300"),
+        sprite("background", SCREENS + " win_title_back.png", pos="512 384"),
+        sprite("logo", SCREENS + " win_title_logo.png", pos="512 234"),
         E("splashes", {"time_per_splash": "2.0", "time_fade": "0.4", "back_color": "255 20 24 48"}, [
-            E("splash", children=[E("FILE", text=SCREENS + "/" + name), E("POS", text=pos),
+            E("splash", children=[E("FILE", text="data/splash/" + name), E("POS", text=pos),
                                   E("HOT_SPOT", text="HS_MID")])
             for name, pos in splashes
         ]),
@@ -186,16 +186,16 @@ def sounds(*ids):
 
 
 def windows():
-    coral = GUI + " button_coral.png"
-    teal = GUI + " button_teal.png"
+    coral = SCREENS + " win_button_coral.png"
+    teal = SCREENS + " win_button_teal.png"
     write(WINDOWS + "/Fade_Transition.xml", window(
         "Fade_Transition", "G_WINDOW_SIMPLE", 200, [],
         [("_typeOpen", "SH_FADE"), ("_typeClose", "SH_FADE"), ("_timeShow", "0.35")],
         background=E("background", {"START_COLOR": "0 20 24 48", "END_COLOR": "255 20 24 48", "SIZE": "1024 768"},
-                     text=SCREENS + " fade_plate.png")))
+                     text=SCREENS + " win_fade.png")))
     write(WINDOWS + "/Title.xml", window(
         "Title", "GG_WINDOW_TITLE", 1, [
-            image(10, SCREENS + " title_logo.png", "0 -170"),
+            image(10, SCREENS + " win_title_logo.png", "0 -150"),
             button(1, coral, "button_play", "0 30"),
             button(2, teal, "button_options", "0 118"),
             button(3, teal, "button_exit", "0 206"),
@@ -203,9 +203,9 @@ def windows():
         [("_typeOpen", "SH_MOVE_UP"), ("_typeClose", "SH_MOVE_DOWN"), ("_timeShow", "0.45")],
         [sounds(1, 2, 3)],
         background=E("background", {"START_COLOR": "255 255 255 255", "END_COLOR": "255 255 255 255",
-                                    "SIZE": "1024 768"}, text=SCREENS + " title_background.png")))
+                                    "SIZE": "1024 768"}, text=SCREENS + " win_title_back.png")))
     write(WINDOWS + "/Title_Top.xml", window(
-        "Title_Top", "GG_WINDOW_TITLE_TOP", 2, [image(1, SCREENS + " greeting_plate.png", "0 0")],
+        "Title_Top", "GG_WINDOW_TITLE_TOP", 2, [image(1, SCREENS + " win_greeting.png", "0 0")],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_typePos", "POS_IN_PIX"),
          ("_position", "512 58"), ("_timeShow", "0.45")],
         [E("SETTINGS", {"text_color_highlight": "0xFFE4572E", "shift": "0 -22"}, [
@@ -213,27 +213,27 @@ def windows():
             E("font_big", {"fntName": FONT_NAME_BIG, "fntColor": INK, "fntHotSpot": "HS_MID"}),
         ]), sounds(2)]))
     dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " fade_plate.png")
+            text=SCREENS + " win_fade.png")
     write(WINDOWS + "/Confirm_Exit.xml", window(
         "Confirm_Exit", "G_WINDOW_CONFIRM", 50, [
-            image(10, SCREENS + " dialog_panel.png", "0 0"),
+            image(10, SCREENS + " win_dialog.png", "0 0"),
             wlabel(2, "confirm_exit_question", FONT_TITLE, "0 -50"),
-            button(3, coral, "button_yes", "-110 60"),
-            button(4, teal, "button_no", "110 60"),
+            button(3, SCREENS + " win_button_small_coral.png", "button_yes", "-110 60"),
+            button(4, SCREENS + " win_button_small_teal.png", "button_no", "110 60"),
         ],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.3")],
         [sounds(3, 4)], background=dim))
     write(WINDOWS + "/Players_EditBox.xml", window(
         "Players_EditBox", "G_WINDOW_EDITBOX", 50, [
-            image(10, SCREENS + " dialog_panel.png", "0 0"),
+            image(10, SCREENS + " win_dialog.png", "0 0"),
             wlabel(11, "label_enter_name", FONT_TITLE, "0 -70"),
-            E("LINEBOX", [("ID", 2), ("TEXTURE", SCREENS + " name_field.png"), ("FONT", FONT_TEXT[0]),
+            E("LINEBOX", [("ID", 2), ("TEXTURE", SCREENS + " win_name_field.png"), ("FONT", FONT_TEXT[0]),
                           ("FONT_TEXTURE", FONT_TEXT[1]), ("MAXLEN", 15), ("FONT_COLOR", "255 43 45 66"),
                           ("ALIGNMENT", "CENTER")],
               [E("POSITION", text="0 -8"), E("INPUT_AREA", text="-150 -20 300 40")]),
             wlabel(5, "label_name_taken", FONT_TEXT, "0 28", color=RED, visible=False),
-            button(3, coral, "button_ok", "-110 72"),
-            button(4, teal, "button_cancel", "110 72"),
+            button(3, SCREENS + " win_button_small_coral.png", "button_ok", "-110 72"),
+            button(4, SCREENS + " win_button_small_teal.png", "button_cancel", "110 72"),
         ],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.3")],
         [E("SETTINGS", {"text_color": "0xFF2B2D42", "text_color_error": RED}), sounds(3, 4)], background=dim))

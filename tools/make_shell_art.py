@@ -2,7 +2,7 @@
 """Draws the pictures of the start-up screens through the shared look (tools/art/style.py):
 the splashes, the title scene's backdrop and logo, its buttons, the greeting plate, the dialog
 panel of the exit question and the name box, the name field, the fade plate and the letterbox
-decorations. Deterministic: the same script gives the same pixels.
+decorations (beside data.xml). Deterministic: the same script gives the same pixels.
 
 The splashes are plain files in Resources/data/splash/ (the loading screen reads them from the
 disk, never from a package); everything else goes to Resources/data/share/image/screens/."""
@@ -18,6 +18,7 @@ import style as S  # noqa: E402
 ROOT = os.path.dirname(HERE)
 SCREENS = os.path.join(ROOT, "Resources", "data", "share", "image", "screens")
 SPLASH = os.path.join(ROOT, "Resources", "data", "splash")
+DATA = os.path.join(ROOT, "Resources", "data")
 W, H = 1024, 768
 
 
@@ -154,8 +155,10 @@ def main():
     out(SCREENS, "win_greeting.png", greeting(460, 96))
     out(SCREENS, "win_name_field.png", name_field(320, 52))
     out(SCREENS, "win_fade.png", S.Image.new("RGB", (8, 8), S.WHITE))
-    out(SCREENS, "win_ear_tile.png", ear_tile())
-    out(SCREENS, "win_ear_line.png", ear_line())
+    # Beside data.xml: the decorations load while the configuration is read, before the
+    # resource list mounts the other groups.
+    out(DATA, "ear_tile.png", ear_tile())
+    out(DATA, "ear_line.png", ear_line())
 
 
 if __name__ == "__main__":

@@ -131,8 +131,8 @@ def sprite(name, file, pos=None, hot="HS_MID", size=None):
 def data_xml():
     write("data/data.xml", E("data", children=[
         E("ear", children=[
-            sprite("ear_tile", SCREENS + " win_ear_tile.png", hot="HS_UL"),
-            sprite("ear_line", SCREENS + " win_ear_line.png", hot="HS_UL"),
+            sprite("ear_tile", "data ear_tile.png", hot="HS_UL"),
+            sprite("ear_line", "data ear_line.png", hot="HS_UL"),
         ]),
     ]), "Decorations of the letterbox margins in full screen.")
 
@@ -168,7 +168,9 @@ def button(ident, texture, key, pos, font=FONT_BUTTON, color=CREAM):
 
 
 def image(ident, texture, pos, hot="HS_MID"):
-    return E("IMAGE", [("ID", ident), ("TEXTURE", texture), ("HOT_SPOT", hot)], [E("POSITION", text=pos)])
+    # Pictures only decorate: disabled, they never take a click meant for the buttons on them.
+    return E("IMAGE", [("ID", ident), ("TEXTURE", texture), ("HOT_SPOT", hot), ("ENABLE", "false")],
+             [E("POSITION", text=pos)])
 
 
 def window(name, kind, layer, gui, attrs=(), children=(), background=None):

@@ -16,6 +16,7 @@
 #include "engine/core/ZS_THREAD.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
 #include "engine/soundbanks/ZC_SOUND_MANAGER.h"
+#include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
@@ -201,6 +202,7 @@ TEST_F(GameRun, SplashesThenTitleFocusMutesAndSavesExitAsksAndEnds)
     bool savedOnFocusLoss = false;
     bool askedToExit = false;
     int state = 0;
+    bool timedOut = false;
     const int result = fRunGame([&](int step) {
         if (step == 2)
             fPushKey(SDLK_SPACE, true);
@@ -211,7 +213,10 @@ TEST_F(GameRun, SplashesThenTitleFocusMutesAndSavesExitAsksAndEnds)
                 splashAfterKey = int(loader->fGetSplashIndex());
         }
         if (step > 600)
+        {
+            timedOut = true;
             zcGAME->running = false; // never hang on a failure
+        }
         switch (state)
         {
         case 0:
@@ -271,6 +276,7 @@ TEST_F(GameRun, SplashesThenTitleFocusMutesAndSavesExitAsksAndEnds)
     EXPECT_GT(backSounds, 0.0f);
     EXPECT_NE(backMusic, backSounds) << "the player's own volumes (70 and 40) come back";
     EXPECT_TRUE(askedToExit);
+    EXPECT_FALSE(timedOut) << "yes ended the game";
 
     const std::string config = fReadAll(fSaveFolder() / "game.xml");
     EXPECT_EQ(0, config.compare(0, 3, "\xEF\xBB\xBF")) << "written with the UTF-8 signature";

@@ -423,14 +423,8 @@ bool fWriteUserConfig()
     document.save(text, "\t", pugi::format_default | pugi::format_write_bom, pugi::encoding_utf8);
     const std::string bytes = text.str();
 
-    const std::string path = folder + kUserConfig;
-    const std::string temporary = path + ".new";
-    if (fWriteFile(temporary.c_str(), bytes.data(), bytes.size()) != 1)
-    {
-        fPlatformDeleteFile(temporary.c_str());
-        return false;
-    }
-    return fPlatformMoveFile(temporary.c_str(), path.c_str());
+    // Durably: a cut-off write never leaves a half file in place of the old one.
+    return fPlatformWriteFileDurably(folder + kUserConfig, bytes);
 }
 
 bool fReadUserConfig(const char* fileName)

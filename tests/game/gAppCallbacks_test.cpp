@@ -181,9 +181,11 @@ TEST(GameMain, IsRegisteredWithTheDefaultCloseHandler)
     EXPECT_EQ(fExitProcess, zcON_CLOSE->function);
 }
 
-// Runs first (alphabetically before GameRun): the data root is still empty.
+// Runs before GameRun copies the data set: no game.xml in the data root.
 TEST(GameMainAlone, AStartWithoutDataAnswersMinus100500NamesTheFileAndLeavesNothing)
 {
+    // An earlier run of this program may have left its copy of the data there.
+    fs::remove(fDataRoot() / "game.xml");
     testing::internal::CaptureStderr();
     EXPECT_EQ(-100500, fRunGame(nullptr));
     const std::string log = testing::internal::GetCapturedStderr();

@@ -186,6 +186,7 @@ TEST(GameMainAlone, AStartWithoutDataAnswersMinus100500NamesTheFileAndLeavesNoth
 {
     // An earlier run of this program may have left its copy of the data there.
     fs::remove(fDataRoot() / "game.xml");
+    fs::remove_all(fSaveFolder());
     testing::internal::CaptureStderr();
     EXPECT_EQ(-100500, fRunGame(nullptr));
     const std::string log = testing::internal::GetCapturedStderr();

@@ -1,77 +1,19 @@
 #!/usr/bin/python3
 """Makes the start-up files of the default data set: game.xml, data/data.xml, editions.xml,
-resource_list.xml, screen_loading.xml, the scenes file, the title windows, the exit question
-and the name box, store.xml, trophies.xml and tutorial.xml. Deterministic: re-running it
+resource_list.xml, screen_loading.xml, the scenes file with every window (each group of windows
+is a module of tools/windows/), store.xml, trophies.xml and tutorial.xml. Deterministic: re-running it
 writes the same bytes.
 
 Run with /usr/bin/python3 from anywhere; it writes below Resources/ of this repository."""
+import importlib
 import os
-from xml.sax.saxutils import quoteattr
+import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-RES = os.path.join(ROOT, "Resources")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "windows"))
+from wlib import *  # noqa: E402,F401,F403
 
-OTHER = "data/share/main/other"
-WINDOWS = "data/share/windows"
-SCREENS = "data/share/image/screens"
-GUI = "data/share/image/gui"
-FONT = "data/share/font"
-
-# Bitmap fonts: (descriptor resource, page texture resource) for labels, and the font
-# manager's names for texts that windows draw themselves.
-FONT_TITLE = (FONT + " header.xml", FONT + " header.png")
-FONT_BUTTON = (FONT + " button.xml", FONT + " button.png")
-FONT_TEXT = (FONT + " text.xml", FONT + " text.png")
-FONT_NAME_BIG = "header"
-FONT_NAME_MED = "text"
-
-# Colours of the one look (text forms: hexadecimal 0xAARRGGBB, or "a r g b").
-INK = "0xFF2B2D42"
-CREAM = "0xFFFDF6E3"
-GOLD = "0xFFF2C14E"
-RED = "0xFFD64545"
-
-PACKS = 4
-
-
-class E:
-    """An XML element written with its attributes in the order given."""
-
-    def __init__(self, name, attrs=(), children=(), text=None):
-        self.name = name
-        self.attrs = list(attrs.items()) if isinstance(attrs, dict) else list(attrs)
-        self.children = list(children)
-        self.text = text
-
-    def lines(self, depth=0):
-        pad = "\t" * depth
-        attrs = "".join(" %s=%s" % (k, quoteattr(str(v))) for k, v in self.attrs)
-        if self.text is not None and not self.children:
-            text = self.text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-            return [pad + "<%s%s>%s</%s>" % (self.name, attrs, text, self.name)]
-        if not self.children:
-            return [pad + "<%s%s/>" % (self.name, attrs)]
-        out = [pad + "<%s%s>" % (self.name, attrs)]
-        for child in self.children:
-            out += child.lines(depth + 1)
-        out.append(pad + "</%s>" % self.name)
-        return out
-
-
-def write(relative, root, comment=None):
-    path = os.path.join(RES, relative)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    text = ['<?xml version="1.0" encoding="UTF-8"?>']
-    if comment:
-        text.append("<!-- %s -->" % comment)
-    text += root.lines()
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(text) + "\n")
-
-
-def value(name, v):
-    return E(name, {"value": v})
-
+# The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
+WINDOW_GROUPS = ["title"]
 
 # ------------------------------------------------------------------ configuration
 
@@ -119,15 +61,6 @@ def resource_list_xml():
           "Groups mounted after start-up, in this order; the language folder follows.")
 
 
-def sprite(name, file, pos=None, hot="HS_MID", size=None):
-    children = [E("FILE", text=file), E("HOT_SPOT", text=hot)]
-    if pos:
-        children.append(E("POS", text=pos))
-    if size:
-        children.append(E("SIZE", text=size))
-    return E(name, children=children)
-
-
 def data_xml():
     write("data/data.xml", E("data", children=[
         E("ear", children=[
@@ -150,99 +83,10 @@ def screen_loading_xml():
     ]), "The splashes are plain files below the data root, not resource names.")
 
 
-# ------------------------------------------------------------------ windows
-
-def wlabel(ident, key, font, pos, hot=4, color=INK, visible=True):
-    attrs = [("ID", ident), ("FONT", font[0]), ("FONT_TEXTURE", font[1]), ("TEXT", key), ("HOT_SPOT", hot),
-             ("FONT_COLOR", color)]
-    if not visible:
-        attrs.append(("VISIBLE", "false"))
-    return E("WLABEL", attrs, [E("POSITION", text=pos)])
-
-
-def button(ident, texture, key, pos, font=FONT_BUTTON, color=CREAM):
-    return E("BUTTON5", [("ID", ident), ("TEXTURE", texture)], [
-        E("POSITION", text=pos),
-        E("CONTEXT", children=[wlabel(100 + ident, key, font, "0 -2", color=color)]),
-    ])
-
-
-def image(ident, texture, pos, hot="HS_MID"):
-    # Pictures only decorate: disabled, they never take a click meant for the buttons on them.
-    return E("IMAGE", [("ID", ident), ("TEXTURE", texture), ("HOT_SPOT", hot), ("ENABLE", "false")],
-             [E("POSITION", text=pos)])
-
-
-def window(name, kind, layer, gui, attrs=(), children=(), background=None):
-    a = [("_name", name), ("_type", kind)] + list(attrs) + [("layer", layer)]
-    kids = []
-    if background is not None:
-        kids.append(background)
-    kids.append(E("GUI", children=gui))
-    kids += list(children)
-    return E("window", a, kids)
-
-
-def sounds(*ids):
-    return E("sounds", children=[E("item", {"id": i, "sound": "click"}) for i in ids])
-
-
-def windows():
-    coral = SCREENS + " win_button_coral.png"
-    teal = SCREENS + " win_button_teal.png"
-    write(WINDOWS + "/Fade_Transition.xml", window(
-        "Fade_Transition", "G_WINDOW_SIMPLE", 200, [],
-        [("_typeOpen", "SH_FADE"), ("_typeClose", "SH_FADE"), ("_timeShow", "0.35")],
-        background=E("background", {"START_COLOR": "0 20 24 48", "END_COLOR": "255 20 24 48", "SIZE": "1024 768"},
-                     text=SCREENS + " win_fade.png")))
-    write(WINDOWS + "/Title.xml", window(
-        "Title", "GG_WINDOW_TITLE", 1, [
-            image(10, SCREENS + " win_title_logo.png", "0 -150"),
-            button(1, coral, "button_play", "0 30"),
-            button(2, teal, "button_options", "0 118"),
-            button(3, teal, "button_exit", "0 206"),
-        ],
-        [("_typeOpen", "SH_MOVE_UP"), ("_typeClose", "SH_MOVE_DOWN"), ("_timeShow", "0.45")],
-        [sounds(1, 2, 3)],
-        background=E("background", {"START_COLOR": "255 255 255 255", "END_COLOR": "255 255 255 255",
-                                    "SIZE": "1024 768"}, text=SCREENS + " win_title_back.png")))
-    write(WINDOWS + "/Title_Top.xml", window(
-        "Title_Top", "GG_WINDOW_TITLE_TOP", 2, [image(1, SCREENS + " win_greeting.png", "0 0")],
-        [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_typePos", "POS_IN_PIX"),
-         ("_position", "512 58"), ("_timeShow", "0.45")],
-        [E("SETTINGS", {"text_color_highlight": "0xFFE4572E", "shift": "0 -22"}, [
-            E("font_med", {"fntName": FONT_NAME_MED, "fntColor": "0xFF2A9D8F", "fntHotSpot": "HS_MID"}),
-            E("font_big", {"fntName": FONT_NAME_BIG, "fntColor": INK, "fntHotSpot": "HS_MID"}),
-        ]), sounds(2)]))
-    dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " win_fade.png")
-    write(WINDOWS + "/Confirm_Exit.xml", window(
-        "Confirm_Exit", "G_WINDOW_CONFIRM", 50, [
-            image(10, SCREENS + " win_dialog.png", "0 0"),
-            wlabel(2, "confirm_exit_question", FONT_TITLE, "0 -50"),
-            button(3, SCREENS + " win_button_small_coral.png", "button_yes", "-110 60"),
-            button(4, SCREENS + " win_button_small_teal.png", "button_no", "110 60"),
-        ],
-        [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.3")],
-        [sounds(3, 4)], background=dim))
-    write(WINDOWS + "/Players_EditBox.xml", window(
-        "Players_EditBox", "G_WINDOW_EDITBOX", 50, [
-            image(10, SCREENS + " win_dialog.png", "0 0"),
-            wlabel(11, "label_enter_name", FONT_TITLE, "0 -70"),
-            E("LINEBOX", [("ID", 2), ("TEXTURE", SCREENS + " win_name_field.png"), ("FONT", FONT_TEXT[0]),
-                          ("FONT_TEXTURE", FONT_TEXT[1]), ("MAXLEN", 15), ("FONT_COLOR", "255 43 45 66"),
-                          ("ALIGNMENT", "CENTER")],
-              [E("POSITION", text="0 -8"), E("INPUT_AREA", text="-150 -20 300 40")]),
-            wlabel(5, "label_name_taken", FONT_TEXT, "0 28", color=RED, visible=False),
-            button(3, SCREENS + " win_button_small_coral.png", "button_ok", "-110 72"),
-            button(4, SCREENS + " win_button_small_teal.png", "button_cancel", "110 72"),
-        ],
-        [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.3")],
-        [E("SETTINGS", {"text_color": "0xFF2B2D42", "text_color_error": RED}), sounds(3, 4)], background=dim))
-
-
 def scenes_xml():
-    names = ["Fade_Transition", "Title", "Title_Top", "Confirm_Exit", "Players_EditBox"]
+    names = []
+    for group in WINDOW_GROUPS:
+        names += importlib.import_module(group).windows()
     write(OTHER + "/scenes.xml", E("scenes", children=[E("window", {"file": WINDOWS + " %s.xml" % n}) for n in names]),
           "Every window of the game, one file each.")
 
@@ -300,7 +144,6 @@ def main():
     resource_list_xml()
     data_xml()
     screen_loading_xml()
-    windows()
     scenes_xml()
     store_xml()
     trophies_xml()

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Makes Resources/data/<lang>/strings.xml, an Excel 2003 XML spreadsheet (the form the
 localisation table reads: a header row, then one row per key with the key in the first cell
-and the text in the second), from tools/data/strings_<lang>.tsv. Deterministic: the same
-table gives the same bytes."""
+and the text in the second), from the tables tools/data/strings_<lang>/*.tsv (one per group of
+screens, read in name order). Deterministic: the same tables give the same bytes."""
 import os
 import sys
 from xml.sax.saxutils import escape
@@ -10,9 +10,8 @@ from xml.sax.saxutils import escape
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
-def read_table(path):
+def read_table(path, seen):
     rows = []
-    seen = set()
     with open(path, encoding="utf-8") as f:
         for number, line in enumerate(f, 1):
             line = line.rstrip("\n")
@@ -53,10 +52,15 @@ def spreadsheet(lang, rows):
 
 def main():
     lang = sys.argv[1] if len(sys.argv) > 1 else "en"
-    rows = read_table(os.path.join(ROOT, "tools", "data", "strings_%s.tsv" % lang))
-    folder = os.path.join(ROOT, "Resources", "data", lang)
-    os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, "strings.xml"), "w", encoding="utf-8", newline="\n") as f:
+    folder = os.path.join(ROOT, "tools", "data", "strings_%s" % lang)
+    rows = []
+    seen = set()
+    for name in sorted(os.listdir(folder)):
+        if name.endswith(".tsv"):
+            rows += read_table(os.path.join(folder, name), seen)
+    out = os.path.join(ROOT, "Resources", "data", lang)
+    os.makedirs(out, exist_ok=True)
+    with open(os.path.join(out, "strings.xml"), "w", encoding="utf-8", newline="\n") as f:
         f.write(spreadsheet(lang, rows))
 
 

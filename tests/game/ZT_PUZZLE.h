@@ -185,10 +185,10 @@ inline std::string fSolidPng(int width, int height, uint32_t color)
     return fPng(width, height, [color](int, int) { return color; });
 }
 
-// The digit font: each digit d a solid white box 2 + d wide and 8 high, 2 pixels apart in
+// The digit font: each digit d a solid white box 3 + d wide and 8 high, 2 pixels apart in
 // the picture, advancing its width plus 2; so a lit box's width tells its digit.
 const int kDigitHeight = 8;
-inline int fDigitWidth(int d) { return 2 + d; }
+inline int fDigitWidth(int d) { return 3 + d; }
 
 inline std::string fDigitFontPng()
 {

@@ -52,7 +52,13 @@ bool GG_PROCESS::fStart(pugi::xml_node cellList, const GG_LEVEL_SETTINGS* asetti
     // The level screen clears before every start; a grid left over would mix two levels.
     if (!cells.empty())
         fClear();
-    if (!settings || !fLoadNumbers() || !fBuildGrid(cellList))
+    startError.clear();
+    if (!settings)
+    {
+        startError = "no level settings";
+        return false;
+    }
+    if (!fLoadNumbers() || !fBuildGrid(cellList))
         return false;
     fPlaceBonuses();
     clues.fBuildClues(&cells, settings->gridSize);
@@ -65,7 +71,10 @@ bool GG_PROCESS::fLoadNumbers()
 {
     pugi::xml_document* document = zcREPOSITORY ? zcREPOSITORY->fGetXml(PROCESS_NUMBERS_FILE) : nullptr;
     if (!document)
+    {
+        startError = std::string("\"") + PROCESS_NUMBERS_FILE + "\" is missing";
         return false;
+    }
     const GG_LEVEL_SETTINGS& s = *settings;
     const pugi::xml_node root = document->document_element();
     const bool loaded =
@@ -76,6 +85,9 @@ bool GG_PROCESS::fLoadNumbers()
         rowStrip.fSetPosition(int(s.topLeft.x), int(s.topLeft.y));
         columnStrip.fSetPosition(int(s.topLeft.x), int(s.topLeft.y));
     }
+    else
+        startError = std::string("\"") + PROCESS_NUMBERS_FILE +
+                     "\" lacks \"numbersLeft\" or \"numbersUp\" or one of their attributes";
     zcREPOSITORY->fReleaseXml(document);
     return loaded;
 }
@@ -83,14 +95,21 @@ bool GG_PROCESS::fLoadNumbers()
 bool GG_PROCESS::fBuildGrid(pugi::xml_node cellList)
 {
     if (!cellList)
+    {
+        startError = "the level has no cell list \"gElements\"";
         return false;
+    }
     const GG_LEVEL_SETTINGS& s = *settings;
     const int columns = s.gridSize.x, rows = s.gridSize.y;
     // A grid without room, or whose cell list would leave positions without a cell or cells
     // without a position, cannot be played: it is refused before anything is built.
     if (columns <= 0 || rows <= 0 || !(s.cellSize.x > 0.0f) || !(s.cellSize.y > 0.0f) || s.blockSize.x < 0 ||
         s.blockSize.y < 0)
+    {
+        startError = "the level's grid " + std::to_string(columns) + " x " + std::to_string(rows) +
+                     " (cells, blocks or cell size) leaves no room";
         return false;
+    }
     const uint64_t expected = uint64_t(columns) * uint64_t(rows);
     uint64_t count = 0, pictures = 0;
     for (pugi::xml_node child = cellList.first_child(); child; child = child.next_sibling())
@@ -101,9 +120,18 @@ bool GG_PROCESS::fBuildGrid(pugi::xml_node cellList)
         if (child.attribute("type").as_int() == CELL_PICTURE)
             ++pictures;
     }
-    // Without a picture cell the level could never be won, and its progress would be 0 / 0.
-    if (count != expected || pictures == 0)
+    if (count != expected)
+    {
+        startError = "the level's cell list holds " + std::to_string(count) + " cells for a grid of " +
+                     std::to_string(columns) + " x " + std::to_string(rows);
         return false;
+    }
+    // Without a picture cell the level could never be won, and its progress would be 0 / 0.
+    if (pictures == 0)
+    {
+        startError = "the level has no picture cell";
+        return false;
+    }
 
     cells.reserve(size_t(expected));
     pictureCells.reserve(size_t(pictures));

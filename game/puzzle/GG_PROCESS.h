@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -39,6 +40,8 @@ public:
     // (a size of 0 or below, negative blocks), the cell list does not hold exactly
     // columns x rows cells, or no cell belongs to the picture.
     bool fStart(pugi::xml_node cellList, const GG_LEVEL_SETTINGS* settings);
+    // Why the last start failed, for the level screen to report; empty after a success.
+    const std::string& fGetStartError() const { return startError; }
     // The level's win animation into every picture cell.
     void fSetOpenAnimation(const ZOR_GF::G_ANIMATION& animation);
     // Deletes the cells, the clues and the sweep's moves; the settings stay.
@@ -107,5 +110,6 @@ private:
     std::vector<GG_ELEMENT*> candidates;
     // Counts clears: a hook that ended the level and cleared the grid stops the line there.
     unsigned clears = 0;
+    std::string startError;
 };
 }

@@ -126,18 +126,21 @@ TEST_F(Process, CellsStandRowByRowWithTheBlockGapsOfTheLayout)
 TEST_F(Process, LevelsTheGridCannotHoldAreRefused)
 {
     ASSERT_TRUE(fStart({"X.X", "..X"}));
+    EXPECT_TRUE(process.fGetStartError().empty());
     const struct
     {
         const char* why;
         std::string list;
         ZS_POINT grid;
+        const char* message;
     } cases[] = {
-        {"a cell short", "<g><e type='100'/><e type='101'/><e type='100'/><e type='101'/><e type='101'/></g>", {3, 2}},
-        {"a cell over", fCellList({"X.X", "..X", "X"}), {3, 2}},
-        {"no columns", fCellList({"X"}), {0, 1}},
-        {"rows below 0", fCellList({"X"}), {1, -1}},
-        {"no picture cell", fCellList({"...", "#.."}), {3, 2}},
-        {"no cell list", "", {3, 2}},
+        {"a cell short", "<g><e type='100'/><e type='101'/><e type='100'/><e type='101'/><e type='101'/></g>", {3, 2},
+         "the level's cell list holds 5 cells for a grid of 3 x 2"},
+        {"a cell over", fCellList({"X.X", "..X", "X"}), {3, 2}, "the level's cell list holds 7 cells for a grid of 3 x 2"},
+        {"no columns", fCellList({"X"}), {0, 1}, "the level's grid 0 x 1 (cells, blocks or cell size) leaves no room"},
+        {"rows below 0", fCellList({"X"}), {1, -1}, "the level's grid 1 x -1 (cells, blocks or cell size) leaves no room"},
+        {"no picture cell", fCellList({"...", "#.."}), {3, 2}, "the level has no picture cell"},
+        {"no cell list", "", {3, 2}, "the level has no cell list \"gElements\""},
     };
     for (const auto& c : cases)
     {
@@ -147,6 +150,7 @@ TEST_F(Process, LevelsTheGridCannotHoldAreRefused)
         level.load_string(c.list.c_str());
         fLayout(&settings, c.grid, ZS_VECTOR2(20, 20), ZS_POINT(5, 5), ZS_POINT(0, 0), ZS_VECTOR2(400, 300));
         EXPECT_FALSE(process.fStart(level.child("g") ? level.child("g") : level.child("gElements"), &settings));
+        EXPECT_EQ(process.fGetStartError(), c.message);
         EXPECT_TRUE(process.fGetCells().empty()) << "nothing is built";
         EXPECT_EQ(process.fGetCell(0, 0), nullptr);
         EXPECT_EQ(process.fGetProgress(), 0.0f) << "no 0 / 0";
@@ -165,10 +169,12 @@ TEST_F(Process, LevelsTheGridCannotHoldAreRefused)
     {
         data.fSetNumbers(numbers);
         EXPECT_FALSE(fStart({"X.X", "..X"}));
+        EXPECT_NE(process.fGetStartError().find("lacks \"numbersLeft\" or \"numbersUp\""), std::string::npos);
     }
     data.repository->fUnregister("puzzle.zip");
     data.repository->fCollect();
     EXPECT_FALSE(fStart({"X.X", "..X"}));
+    EXPECT_EQ(process.fGetStartError(), "\"data/share/main/GameProcess numbers.xml\" is missing");
 }
 
 TEST_F(Process, ADragBecomesAStraightLineFromItsStartCell)
@@ -310,6 +316,10 @@ TEST_F(Process, HintsPickOnlyClosedUnblockedPictureCells)
 
     process.fSetCellsBlocked(true);
     EXPECT_EQ(process.fPickHintCell(), nullptr) << "every remaining cell blocked";
+    // The level screen flies a hint only to a cell; its flight values wait at 0 until read.
+    EXPECT_EQ(screen.hintDeflection1, 0);
+    EXPECT_EQ(screen.hintDeflection2, 0);
+    EXPECT_EQ(screen.hintSpeed, 0.0f);
     process.fSetCellsBlocked(false);
     EXPECT_EQ(process.fMakeFirstOpenCellBonus(), ZS_POINT(0, 2));
     EXPECT_TRUE(process.fGetCell(0, 2)->fIsBonus());

@@ -280,22 +280,23 @@ bool GG_PROCESS::fApplyLine(int startRow, int startColumn, int row, int column, 
         if (cell->fIsSolved())
             continue;
         const int result = fill ? cell->fFill(delay) : cell->fCross(delay);
-        if (cell->fIsPicture())
+        const bool picture = cell->fIsPicture();
+        if (picture)
             openedPictureCells.push_back(cell);
         const char* sound = nullptr;
         if (result == JUDGED_RIGHT)
         {
+            sound = picture ? "fulltileclick" : "emptytileclick";
             if (owner)
                 owner->fOnCorrectCell(cell);
-            sound = cell->fIsPicture() ? "fulltileclick" : "emptytileclick";
         }
         else if (result == JUDGED_WRONG)
         {
+            sound = "errorclick";
             if (owner)
                 owner->fOnMistake(cell);
-            sound = "errorclick";
         }
-        // A hook that left the level has taken the grid with it.
+        // A hook that left the level has taken the grid, this cell included, with it.
         if (clears != clearsBefore)
             return true;
         if (sound)

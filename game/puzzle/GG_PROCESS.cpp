@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/core/ZC_RANDOM.h"
@@ -18,6 +19,18 @@ using namespace ZOR_GF;
 namespace game
 {
 const char* const PROCESS_NUMBERS_FILE = "data/share/main/GameProcess numbers.xml";
+
+pugi::xml_document* fGetGameProcessXml(const char* name)
+{
+    if (!zcREPOSITORY || !name)
+        return nullptr;
+    if (pugi::xml_document* document = zcREPOSITORY->fGetXml(name))
+        return document;
+    // The file's own name holds a blank, so "group file" cannot name it inside the group
+    // "data/share/main"; its own name alone is looked up in every group.
+    const char* slash = std::strrchr(name, '/');
+    return slash ? zcREPOSITORY->fGetXml(slash + 1) : nullptr;
+}
 
 namespace
 {
@@ -69,7 +82,7 @@ bool GG_PROCESS::fStart(pugi::xml_node cellList, const GG_LEVEL_SETTINGS* asetti
 
 bool GG_PROCESS::fLoadNumbers()
 {
-    pugi::xml_document* document = zcREPOSITORY ? zcREPOSITORY->fGetXml(PROCESS_NUMBERS_FILE) : nullptr;
+    pugi::xml_document* document = fGetGameProcessXml(PROCESS_NUMBERS_FILE);
     if (!document)
     {
         startError = std::string("\"") + PROCESS_NUMBERS_FILE + "\" is missing";

@@ -21,6 +21,12 @@ struct GG_LEVEL_SETTINGS;
 // The resource holding both number strips' descriptions.
 extern const char* const PROCESS_NUMBERS_FILE; // "data/share/main/GameProcess numbers.xml"
 
+// One of the level screen's files named "data/share/main/GameProcess <what>.xml": the entry of
+// that whole name (a package member), else, for a data set of folders whose group holds its
+// files by their own names, the entry "GameProcess <what>.xml" of any group. Null when neither
+// is there; the caller hands the document back with ZC_REPOSITORY::fReleaseXml.
+pugi::xml_document* fGetGameProcessXml(const char* name);
+
 // The puzzle being played inside the level screen: the grid of cells built from the level
 // file's cell list, the hidden bonus cells, the clues and their two number strips. It turns a
 // press and the cell under the pointer into a straight line, judges a released line cell by

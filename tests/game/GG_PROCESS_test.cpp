@@ -177,6 +177,17 @@ TEST_F(Process, LevelsTheGridCannotHoldAreRefused)
     EXPECT_EQ(process.fGetStartError(), "\"data/share/main/GameProcess numbers.xml\" is missing");
 }
 
+TEST_F(Process, TheNumbersFileIsFoundInAPackageOrInTheFolderGroupOfTheLevelScreensFiles)
+{
+    ASSERT_TRUE(fStart({"X.X", "..X"})) << "in a package, under its full name";
+    data.repository->fUnregister("puzzle.zip");
+    data.repository->fCollect();
+    data.fWrite("data/share/main/GameProcess numbers.xml", fNumbersXml());
+    ASSERT_EQ(1, data.repository->fRegister("data/share/main", ""));
+    EXPECT_TRUE(fStart({"X.X", "..X"})) << "in the folder group, under its own name";
+    EXPECT_EQ(data.fUsers("GameProcess numbers.xml"), 0) << "handed back";
+}
+
 TEST_F(Process, ADragBecomesAStraightLineFromItsStartCell)
 {
     ASSERT_TRUE(fStart(kTen));

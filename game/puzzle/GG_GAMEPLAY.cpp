@@ -33,3 +33,9 @@ void GG_GAMEPLAY::fOnMistake(GG_ELEMENT*) {}
 void GG_GAMEPLAY::fCheckWin() {}
 int32_t GG_GAMEPLAY::fGetLevelId() const { return -1; }
 }
+namespace game
+{
+bool GG_GAMEPLAY::fOfferSecondChance() { return false; }
+void GG_GAMEPLAY::fGrantSecondChance() {}
+void GG_GAMEPLAY::fSetControlsBlocked(bool cells, bool, bool, bool, bool) { process.fSetCellsBlocked(cells); }
+}

@@ -14,8 +14,8 @@
 #include "engine/platform/ZC_PLATFORM_SYSTEM.h"
 #include "engine/render/ZC_RENDER.h"
 #include "engine/soundbanks/ZC_SOUND_MANAGER.h"
-#include "framework/G_GAMEPLAY.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/G_LOADER_SCREEN.h"
@@ -37,12 +37,11 @@ struct ZS_SHELL
 {
     int phase = 0; // 0 loading, 1 game
     G_LOADER_SCREEN* loader = nullptr;
-    G_GAMEPLAY* levelScreen = nullptr;
+    GG_GAMEPLAY* levelScreen = nullptr;
     int loadingResult = 0;
 };
 
 ZS_SHELL gShell;
-ZF_MAKE_LEVEL_SCREEN gMakeLevelScreen = nullptr;
 
 int fOnUpdateStep(void*);
 int fOnFrame(void*);
@@ -85,14 +84,10 @@ int fLoadGame(ZC_LOADER* loader)
         return kStartFailed;
     }
     loader->fSetProgress(40);
-    // The level screen, once for the whole run; until it is built there is none, and every
-    // level operation of the game object does nothing.
-    if (gMakeLevelScreen)
-    {
-        GG_LEVEL_SCREEN_LINK link;
-        gShell.levelScreen = gMakeLevelScreen(&link);
-        game->fSetGameplay(gShell.levelScreen, link);
-    }
+    // The level screen, once for the whole run, now that fonts, strings, players and packs
+    // are read.
+    gShell.levelScreen = new GG_GAMEPLAY;
+    game->fSetGameplay(gShell.levelScreen);
     if (!game->fLoadMainWindows())
     {
         loader->fSetProgress(100);
@@ -262,10 +257,9 @@ int fOnFocusLost(void*)
     gGame* game = fGetGameInstance();
     if (!game)
         return 0;
-    G_GAMEPLAY* screen = game->fGetGameplay();
-    const GG_LEVEL_SCREEN_LINK& link = game->fGetLevelScreenLink();
+    GG_GAMEPLAY* screen = game->fGetGameplay();
     // A solved level (its win sweep running) is not paused.
-    if (screen && screen->started && !screen->paused && (!link.progress || link.progress(screen) < 1.0f))
+    if (screen && screen->started && !screen->paused && screen->fGetProgress() < 1.0f)
     {
         game->fPauseGameplay();
         if (G_WINDOW_MANAGER* windows = fGetWindowManager())
@@ -307,11 +301,6 @@ int fOnShutdown(void*)
     zcGAME->fShutdown();
     return 1;
 }
-}
-
-void fSetLevelScreenMaker(ZF_MAKE_LEVEL_SCREEN maker)
-{
-    gMakeLevelScreen = maker;
 }
 
 int fGetShellPhase()

@@ -8,13 +8,13 @@
 #include "engine/soundbanks/ZC_SOUND_MANAGER.h"
 #include "engine/store/ZC_INAPP.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
-#include "framework/G_GAMEPLAY.h"
 #include "framework/G_LEADERBOARDS.h"
 #include "framework/G_STORE_ITEMS.h"
 #include "framework/G_TROPHIES.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
+#include "game/puzzle/GG_PUZZLE_SHELL.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 
@@ -39,6 +39,13 @@ const GG_PACK_DESC* fFindPackDescForPlayers(int32_t packId)
     return game ? game->fFindPackDesc(packId) : nullptr;
 }
 
+// The puzzle's sounds go through the game object, as every game sound does.
+void fPlaySoundForPuzzle(const char* name)
+{
+    if (gGame* game = fGetGameInstance())
+        game->fPlaySound(name);
+}
+
 // A document the loading cannot do without; null (and the reason recorded) when it is
 // missing or not readable.
 pugi::xml_document* fRequireXml(const char* what, const std::string& resource)
@@ -58,6 +65,10 @@ gGame::gGame()
       storeItems(fGetStoreItems())
 {
     fGetPlayerShell().findPackDesc = fFindPackDescForPlayers;
+    GG_PUZZLE_SHELL& puzzle = fGetPuzzleShell();
+    puzzle.playSound = fPlaySoundForPuzzle;
+    puzzle.fonts = fonts;
+    puzzle.strings = strings;
 }
 
 gGame::~gGame()
@@ -67,6 +78,8 @@ gGame::~gGame()
     packDescriptions.clear();
     if (fGetPlayerShell().findPackDesc == fFindPackDescForPlayers)
         fGetPlayerShell().findPackDesc = nullptr;
+    if (fGetPuzzleShell().playSound == fPlaySoundForPuzzle)
+        fGetPuzzleShell() = GG_PUZZLE_SHELL();
 }
 
 bool gGame::fLoad()
@@ -275,10 +288,9 @@ void gGame::fShutdown()
     fSave();
 }
 
-void gGame::fSetGameplay(G_GAMEPLAY* screen, const GG_LEVEL_SCREEN_LINK& screenLink)
+void gGame::fSetGameplay(GG_GAMEPLAY* screen)
 {
     gameplay = screen;
-    link = screenLink;
 }
 
 int gGame::fPlaySound(const std::string& name)

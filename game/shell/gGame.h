@@ -22,7 +22,6 @@ struct ZS_PRODUCT;
 
 namespace ZOR_GF
 {
-class G_GAMEPLAY;
 class G_STORE_ITEM;
 class G_STORE_ITEMS;
 class G_TROPHY;
@@ -31,26 +30,9 @@ class G_WINDOW_MANAGER;
 
 namespace game
 {
+class GG_GAMEPLAY;
 class GG_PACK_DESC;
 class gPlayers;
-
-// What the game object needs of the level screen beyond the gameplay interface. The level
-// screen fills it when it registers (gGame::fSetGameplay); an empty entry does nothing, which
-// is the state until the level screen exists.
-struct GG_LEVEL_SCREEN_LINK
-{
-    // The solving process's share of open picture cells, 0..1.
-    float (*progress)(ZOR_GF::G_GAMEPLAY* screen) = nullptr;
-    // The running level's id, -1 without one.
-    int32_t (*levelId)(ZOR_GF::G_GAMEPLAY* screen) = nullptr;
-    void (*grantSecondChance)(ZOR_GF::G_GAMEPLAY* screen) = nullptr;
-    void (*offerSecondChance)(ZOR_GF::G_GAMEPLAY* screen) = nullptr;
-    // The control panel's hint, tool, store and reset controls and the grid's cells.
-    void (*setControlsBlocked)(ZOR_GF::G_GAMEPLAY* screen, bool cells, bool hint, bool tool, bool store,
-                               bool reset) = nullptr;
-    // The tutorial hears the control panel (no duplicates).
-    void (*addControlDelegate)(ZOR_GF::G_GAMEPLAY* screen, GG_TUTORIAL* tutorial) = nullptr;
-};
 
 // The one game object: the template player with every pack and level, the current player,
 // the pack descriptions, the tutorial, the level screen, the trophy pop-up queue and the
@@ -77,9 +59,8 @@ public:
     GG_PLAYER* fGetCurrentPlayer() const { return currentPlayer; }
     // Ends the level, releases every resource and saves; before the singletons are deleted.
     void fShutdown();
-    void fSetGameplay(ZOR_GF::G_GAMEPLAY* screen, const GG_LEVEL_SCREEN_LINK& link = GG_LEVEL_SCREEN_LINK());
-    ZOR_GF::G_GAMEPLAY* fGetGameplay() const { return gameplay; }
-    const GG_LEVEL_SCREEN_LINK& fGetLevelScreenLink() const { return link; }
+    void fSetGameplay(GG_GAMEPLAY* screen);
+    GG_GAMEPLAY* fGetGameplay() const { return gameplay; }
     int fPlaySound(const std::string& name);
     int fPlayMusicList();
 
@@ -159,8 +140,7 @@ private:
     GG_LEVEL* currentLevel = nullptr;
     std::vector<GG_PACK_DESC*> packDescriptions;
     GG_TUTORIAL tutorial;
-    ZOR_GF::G_GAMEPLAY* gameplay = nullptr;
-    GG_LEVEL_SCREEN_LINK link;
+    GG_GAMEPLAY* gameplay = nullptr;
     ZOR_GF::G_WINDOW_MANAGER* windows;
     gPlayers* players;
     ZOR::ZC_FONT_MANAGER* fonts;

@@ -6,6 +6,7 @@
 #include "framework/G_GAMEPLAY.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
@@ -298,14 +299,14 @@ void gGame::fResumeGameplay()
 
 void gGame::fGrantSecondChance()
 {
-    if (gameplay && link.grantSecondChance)
-        link.grantSecondChance(gameplay);
+    if (gameplay)
+        gameplay->fGrantSecondChance();
 }
 
 void gGame::fOfferSecondChance()
 {
-    if (gameplay && link.offerSecondChance)
-        link.offerSecondChance(gameplay);
+    if (gameplay)
+        gameplay->fOfferSecondChance();
 }
 
 bool gGame::fLoadGameplayResources()
@@ -327,18 +328,18 @@ void gGame::fStartTutorialForLevel()
 {
     if (!gameplay || !currentPlayer || currentPlayer->fGetPassedTutorial())
         return;
-    const int32_t levelId = link.levelId ? link.levelId(gameplay) : -1;
+    const int32_t levelId = gameplay->fGetLevelId();
     if (!tutorial.fStartForLevel(levelId))
         return;
     tutorial.fLoadResources();
-    if (link.addControlDelegate)
-        link.addControlDelegate(gameplay, &tutorial);
+    // The tutorial hears the level's controls once it is their listener (it joins the
+    // control panel's listeners with the real tutorial).
 }
 
 void gGame::fSetControlsBlocked(bool cells, bool hint, bool tool, bool store, bool reset)
 {
-    if (gameplay && link.setControlsBlocked)
-        link.setControlsBlocked(gameplay, cells, hint, tool, store, reset);
+    if (gameplay)
+        gameplay->fSetControlsBlocked(cells, hint, tool, store, reset);
 }
 
 GG_PACK_DESC* gGame::fSelectPack(int32_t packId)

@@ -11,6 +11,7 @@
 #include "framework/G_TROPHIES.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
@@ -131,8 +132,9 @@ void gGame::fUpdateTrophyPopup()
         return;
     if (gameplay && !gameplay->paused)
     {
-        popup->fSetEventCallback(WE_SHOW_BEGIN, gameplay, fCallGameplayPause);
-        popup->fSetEventCallback(WE_HIDDEN, gameplay, fCallGameplayResume);
+        G_GAMEPLAY* screen = gameplay;
+        popup->fSetEventCallback(WE_SHOW_BEGIN, screen, fCallGameplayPause);
+        popup->fSetEventCallback(WE_HIDDEN, screen, fCallGameplayResume);
     }
     windows->fShowWindow(kTrophyPopup, false);
     trophyQueue.pop_back();

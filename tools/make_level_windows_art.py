@@ -15,11 +15,11 @@ import style as S  # noqa: E402
 GUI = os.path.join(os.path.dirname(HERE), "Resources", "data", "share", "image", "gui")
 
 # The result window's layout (tools/windows/level.py) in panel pixels: the panel is centred
-# on the window, so window y = panel y - 250.
-RESULT_W, RESULT_H = 620, 500
-STAR_Y = 250 - 156           # centre of the stars ("shift" of the star sprite)
+# on the window, so window y = panel y - 235.
+RESULT_W, RESULT_H = 620, 470
+STAR_Y = 235 - 140           # centre of the stars ("shift" of the star sprite)
 STAR_STEP = 96               # the star picture's cell width
-ROWS_Y = (250 - 72, 250 - 22, 250 + 28)
+ROWS_Y = (235 - 40, 235 + 10, 235 + 60)
 
 
 def result_panel():

@@ -177,7 +177,9 @@ void GG_WINDOW_FINISH::fOnShown()
     }
     if (!result)
         return;
-    const ZS_TRANSFORM3 world = fGetTransform()->fCompose();
+    // Where the window rests, not where its live transform is: the shown event comes with the
+    // show move's last step still to run, which would leave the stars that far off their tray.
+    const ZS_TRANSFORM3 world = fGetTargetTransform().fCompose();
     float x = world.position.x + starShift.x;
     const float y = world.position.y + starShift.y;
     const int due = fStarsFor(result->errors);

@@ -80,13 +80,13 @@ def finish():
     """The result of a won level. Labels 4-10 are filled by the window; the stars come from
     "settings" and are drawn over the tray of the panel."""
     rows = [  # y, (icon, caption key, value id) left and right
-        (-72, ("icon_clock_32.png", "result_time", 4), ("icon_trophy_32.png", "result_best_time", 8)),
-        (-22, ("icon_cross_32.png", "result_errors", 6), ("icon_hint_32.png", "result_hints", 5)),
-        (28, ("icon_coin_32.png", "result_score", 7), ("icon_coin_32.png", "result_total", 10)),
+        (-40, ("icon_clock_32.png", "result_time", 4), ("icon_trophy_32.png", "result_best_time", 8)),
+        (10, ("icon_cross_32.png", "result_errors", 6), ("icon_hint_32.png", "result_hints", 5)),
+        (60, ("icon_coin_32.png", "result_score", 7), ("icon_coin_32.png", "result_total", 10)),
     ]
     gui = [image(20, GUI + " level_result_panel.png", "0 0"),
-           image(21, GUI + " ribbon.png", "0 -246"),
-           wlabel(9, "result_title", FONT_TITLE, "0 -255", color=CREAM)]
+           image(21, GUI + " ribbon.png", "0 -230"),
+           wlabel(9, "result_title", FONT_TITLE, "0 -239", color=CREAM)]
     picture = 30
     for y, *columns in rows:
         for x0, (icon, caption, ident) in zip((-272, 28), columns):
@@ -95,12 +95,12 @@ def finish():
             gui.append(wlabel(ident, "result_value_none", FONT_HUD, "%d %d" % (x0 + 246, y - 1), hot=RIGHT))
             picture += 2
     gui += [
-        neutral(3, "result_level_list", "-196 166", NEUTRAL_S),
-        button(2, SECONDARY_S, "result_replay", "-16 166", font=FONT_BUTTON),
-        button(1, PRIMARY_M, "result_next", "184 166"),
+        neutral(3, "result_level_list", "-198 156", NEUTRAL_S),
+        button(2, SECONDARY_S, "result_replay", "-22 156", font=FONT_BUTTON),
+        button(1, PRIMARY_M, "result_next", "174 156"),
     ]
     settings = E("settings", children=[
-        E("star_sprite", {"shift": "-96 -156"}, [E("FILE", text=GUI + " star_big.png"),
+        E("star_sprite", {"shift": "-96 -140"}, [E("FILE", text=GUI + " star_big.png"),
                                                   E("HOT_SPOT", text="HS_MID")]),
         E("star_effect", {"time": "0.6", "amplitude": "0.6", "frequency": "2.5", "decay": "0.8"}),
     ])

@@ -204,6 +204,7 @@ protected:
         level->started = false;
         level->paused = false;
         level->startWorks = true;
+        fRemovePlayers(); // an earlier run's players.save may have brought some
     }
     void TearDown() override
     {
@@ -211,6 +212,10 @@ protected:
             w->fHide(true);
         fFrames(4);
         game->fEndLevel();
+        fRemovePlayers();
+    }
+    void fRemovePlayers()
+    {
         game->fSetPlayer(nullptr);
         gPlayers* players = fGetPlayers();
         for (const std::wstring& name : players->fGetNames())
@@ -285,6 +290,9 @@ protected:
     }
     void fClickAt(int x, int y)
     {
+        // Two moves, as a real pointer makes many: one move reports only the first widget it
+        // changes (the button it left), so the one it reached lights up at the next.
+        fPointer(x + 1, y);
         fPointer(x, y);
         input->fAdvanceFrame();
         input->fOnKeyDown(1);

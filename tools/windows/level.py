@@ -52,7 +52,7 @@ def question(name, headline, detail, answers, icon=None):
         gui.append(wlabel(11, detail, FONT_TEXT, "0 24", color=INK_SOFT))
     else:
         gui.append(wlabel(11, detail, FONT_TEXT, "0 -22", color=INK_SOFT))
-    spacing = 240 if len(answers) == 3 else 260
+    spacing = 232 if len(answers) == 3 else 260
     first = -spacing * (len(answers) - 1) / 2
     for i, (ident, texture, key, ink) in enumerate(answers):
         pos = "%d 92" % (first + i * spacing)

@@ -332,8 +332,7 @@ void gGame::fStartTutorialForLevel()
     if (!tutorial.fStartForLevel(levelId))
         return;
     tutorial.fLoadResources();
-    // The tutorial hears the level's controls once it is their listener (it joins the
-    // control panel's listeners with the real tutorial).
+    gameplay->fAddControlDelegate(&tutorial);
 }
 
 void gGame::fSetControlsBlocked(bool cells, bool hint, bool tool, bool store, bool reset)

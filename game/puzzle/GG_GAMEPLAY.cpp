@@ -377,7 +377,10 @@ void GG_GAMEPLAY::fRefuseLevel(int32_t packId, const std::string& reason)
     {
         game->fEndLevel();
         game->fUnloadGameplay();
-        game->fShowLevelsScene(packId, true);
+        if (game->fFindPackDesc(packId))
+            game->fShowLevelsScene(packId, true);
+        else
+            game->fShowPacksScene();
     }
 }
 

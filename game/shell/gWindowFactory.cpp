@@ -9,6 +9,8 @@
 #include "framework/G_WINDOW_EDITBOX.h"
 #include "framework/G_WINDOW_SIMPLE.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_FINISH.h"
+#include "game/shell/GG_WINDOW_GAME_MENU.h"
 #include "game/shell/GG_WINDOW_TITLE.h"
 #include "game/shell/gLog.h"
 
@@ -46,12 +48,12 @@ const ZS_WINDOW_TYPE kWindowTypes[] = {
     {"G_WINDOW_CONFIRM", fMake<G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", fMake<G_WINDOW_EDITBOX>},
     {"GG_WINDOW_LEVEL", nullptr},
-    {"GG_WINDOW_GAME_MENU", nullptr},
+    {"GG_WINDOW_GAME_MENU", fMake<GG_WINDOW_GAME_MENU>},
     {"GG_WINDOW_CONFIRM_EX", nullptr},
     {"GG_WINDOW_HELP", nullptr},
     {"GG_WINDOW_TROPHY", nullptr},
     {"G_WINDOW_SIMPLE", fMake<G_WINDOW_SIMPLE>},
-    {"GG_WINDOW_FINISH", nullptr},
+    {"GG_WINDOW_FINISH", fMake<GG_WINDOW_FINISH>},
     {"GG_WINDOW_TROPHY_GET", nullptr},
     {"GG_WINDOW_SUNIME", nullptr},
     {"GG_WINDOW_SHOP", nullptr},

@@ -24,8 +24,14 @@ void G_EFFECT_BASE::fAddStep()
 
 gEffects::~gEffects()
 {
+    fClear();
+}
+
+void gEffects::fClear()
+{
     for (G_EFFECT_BASE* effect : effects)
         delete effect;
+    effects.clear();
 }
 
 void gEffects::fAdd(G_EFFECT_BASE* effect)

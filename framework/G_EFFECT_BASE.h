@@ -98,6 +98,10 @@ public:
     // call (a hint landing on a bonus cell starts the bonus in the frame the hint arrives).
     void fUpdate();
 
+    // Deletes every effect, its remaining handlers unheard (a level that ends takes its
+    // flights with it). Not from inside a handler.
+    void fClear();
+
     size_t fGetCount() const { return effects.size(); }
 
 private:

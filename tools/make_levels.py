@@ -27,7 +27,7 @@ HUD_TOP = 0          # strip at the top edge kept for the HUD (none: the clue pa
 MARGIN = 16          # kept free along every screen edge
 EAR_LEFT = 160       # depth of the row-clue panel left of the grid ("left_ear" "size")
 EAR_UP = 160         # depth of the column-clue panel above the grid ("up_ear" "size")
-CLUE_INTERVAL = 18   # pixels between two clue numbers of one line (numbers.xml "interval")
+CLUE_INTERVAL = 20   # pixels between two row clue numbers (numbers.xml "numbersLeft" "interval")
 FRAME_MARGIN = 12    # how far the frame reaches beyond the grid on the right and below
 CELL_MIN, CELL_MAX = 22, 48   # cell size in pixels: as large as fits, within these bounds
 BLOCK_GAP = 2        # pixels between blocks of cells and around them ("shiftBlock" -2 -2)
@@ -143,6 +143,17 @@ def geometry(columns, rows, name="grid"):
     }
 
 
+def block_picture(bx, by, cell):
+    """The file of the block background for blocks of bx x by cells of cell pixels."""
+    return f"block_{bx}x{by}_{cell}.png"
+
+
+def level_geometries():
+    """Every level's geometry, in pack and level order."""
+    return [geometry(len(rows[0]), len(rows), f"pack{pack}/{name}")
+            for pack, levels in read_packs() for name, _, rows in levels]
+
+
 def sprite(tag, file, hot_spot, size, indent):
     pad = " " * indent
     return (f"{pad}<{tag}>\n"
@@ -160,9 +171,12 @@ def level_xml(name, rows, geo):
                f'block="{geo["block"][0]} {geo["block"][1]}" shiftBlock="{-BLOCK_GAP} {-BLOCK_GAP}" '
                f'position="{number(geo["position"][0])} {number(geo["position"][1])}" '
                f'bonuses="{geo["bonuses"]}">\n')
-    out.append(sprite("block", f"{SPRITE_GROUP} block.png", "HS_UL", geo["block_pixels"], 4))
+    # Pictures drawn for this cell size and block shape (tools/make_level_data.py), so that the
+    # cell lines and signs sit on the cells crisply at every level's size.
+    bx, by = geo["block"]
+    out.append(sprite("block", f"{SPRITE_GROUP} {block_picture(bx, by, cell)}", "HS_UL", geo["block_pixels"], 4))
     for tag in ("selection", "selection_yes", "selection_no"):
-        out.append(sprite(tag, f"{SPRITE_GROUP} {tag}.png", "HS_MID", (cell, cell), 4))
+        out.append(sprite(tag, f"{SPRITE_GROUP} {tag}_{cell}.png", "HS_MID", (cell, cell), 4))
     out.append("  </settings>\n")
     out.append("  <gElements>\n")
     for row in rows:

@@ -13,6 +13,7 @@
 #include "framework/G_GAMEPLAY.h"
 #include "framework/G_PARTICLES.h"
 #include "framework/G_SPRITE.h"
+#include "framework/G_TROPHIES.h"
 #include "game/puzzle/GG_EFFECT_BONUS.h"
 #include "game/puzzle/GG_LEVEL_SETTINGS.h"
 #include "game/puzzle/GG_PROCESS.h"
@@ -97,6 +98,9 @@ public:
     void fUnloadEffectResources();
     // Why the last start was refused; empty after a successful start.
     const std::string& fGetStartError() const { return startError; }
+    // A level that cannot be played: the reason is logged and shown, the level screen's
+    // textures go back and the pack's level list comes back.
+    void fRefuseLevel(int32_t packId, const std::string& reason);
 
     // ---- moves
     void fUpdateHoverCell();
@@ -144,8 +148,8 @@ public:
     // ---- what the game object, the windows, the shop and the tutorial read or set
     GG_PROCESS& fGetProcess() { return process; }
     const GG_PROCESS& fGetProcess() const { return process; }
-    GG_AMBIENT* fGetAmbient() const { return ambient; }
-    GG_CONTROL_PANEL* fGetControlPanel() const { return controls; }
+    GG_AMBIENT* fGetAmbient() const { return ambient.get(); }
+    GG_CONTROL_PANEL* fGetControlPanel() const { return controls.get(); }
     GG_LEVEL_RESULT& fGetResult() { return result; }
     const GG_LEVEL_RESULT& fGetResult() const { return result; }
     GG_LEVEL_SETTINGS& fGetSettings() { return settings; }
@@ -190,14 +194,21 @@ private:
         ZOR_GF::G_SPRITE locked;
     };
 
-    bool fRefuse(const std::string& reason, pugi::xml_document* document);
+    bool fRefuse(const std::string& file, const std::string& reason, pugi::xml_document* document);
+    bool fCheckLevelRecord();
     bool fReadLevelSettings(pugi::xml_node element);
+    void fReadSkin(pugi::xml_node element, ZS_SKIN& skin, bool base);
     void fChooseSkin();
-    void fSetHints();
+    void fSizeSkinsToCell();
+    void fShowHints();
     void fDropEffects();
-    void fAsk(const char* window, bool answerIsBool);
+    void fResetDrag();
+    // Finds the question as a confirm window and shows it once the error panel has placed
+    // its pending icons; busy until it is answered. False when the window is not declared.
+    bool fAsk(const char* window, void (*answer)(void*, bool), void (*result)(void*, int));
     bool fPlayerHasHearts() const;
-    void fCheckTrophy(const std::string& name, uint32_t bits);
+    // The trophy's value fed; a trophy reached is awarded by the game object.
+    void fFeedTrophy(const std::string& trophy, const ZOR_GF::G_TROPHY_VALUE& value);
 
     int errorLimit = 6;
     unsigned maxHints = 4;
@@ -216,8 +227,8 @@ private:
     ZOR::ZC_BOT_CONTAINER timers;
     ZOR_GF::gEffects effects;
     GG_PROCESS process;
-    GG_AMBIENT* ambient = nullptr;        // owned
-    GG_CONTROL_PANEL* controls = nullptr; // owned
+    std::unique_ptr<GG_AMBIENT> ambient;
+    std::unique_ptr<GG_CONTROL_PANEL> controls;
     std::vector<GG_ELEMENT*> selectionLine;
     ZOR::ZC_FONT* selectionFont = nullptr;
     ZOR_GF::G_SPRITE background;

@@ -66,13 +66,18 @@ void GG_HINT_BUTTON::fSetCount(int n)
 
 void GG_HINT_BUTTON::fSlideIn()
 {
+    // Back in play, unless a press is still on its way out: its hint comes first.
+    if (!pressPending)
+        outOfPlay = false;
     bots.fAdd(fCreateBotColor(&hint, speed, 0xFFFFFFFFu, 0.0f));
     bots.fAdd(fCreateBotMove(buttonSprite.transform, speed, 0.0f, shownPlace.x, shownPlace.y, 0.0f, 0.0f));
 }
 
 void GG_HINT_BUTTON::fSlideOut(bool pressed)
 {
-    fSetBlocked(true);
+    outOfPlay = true;
+    if (pressed)
+        pressPending = true;
     ZC_BOT_MOVE* move =
         fCreateBotMove(buttonSprite.transform, speed, 0.0f, hiddenPlace.x, hiddenPlace.y, 0.0f, 0.0f);
     bots.fAdd(move);
@@ -86,15 +91,17 @@ int GG_HINT_BUTTON::fOnSlideOutFinished(void* target)
     GG_HINT_BUTTON* button = static_cast<GG_HINT_BUTTON*>(target);
     if (!button)
         return 0;
+    button->pressPending = false;
+    button->outOfPlay = false;
+    // The hint usually sets the count, which slides the button back in or keeps it out.
     if (button->owner && button->hintOperation)
         button->hintOperation(button->owner);
-    button->fSetBlocked(false);
     return 0;
 }
 
 int GG_HINT_BUTTON::fOnKeyDown(int key)
 {
-    if (GG_BASE_CONTROL::fOnKeyDown(key) == -109 || count <= 0 || key != 1 || !buttonSprite.fIsMouseOver())
+    if (GG_BASE_CONTROL::fOnKeyDown(key) == -109 || !fIsInPlay() || key != 1 || !buttonSprite.fIsMouseOver())
         return 0;
     fSlideOut(true);
     return -109;

@@ -8,8 +8,10 @@ namespace game
 {
 // The hint button: a picture showing how many hints the level has (frame n of a 5-frame
 // strip shows n), with a glow that fades with it. It slides in while there are hints; a left
-// press over it slides it out and, once out, asks the owner to start a hint. It is blocked
-// from the start of any slide-out to the end of a pressed one.
+// press over it slides it out and, once out, asks the owner to start a hint. It takes no press
+// from the start of any slide-out until it slides in again (or a pressed slide-out ends), nor
+// while the tutorial blocks it; the two are kept apart, so that a slide never clears the
+// tutorial's block and a button slid in is never left dead.
 class GG_HINT_BUTTON : public GG_BASE_CONTROL
 {
 public:
@@ -36,6 +38,8 @@ public:
     void fLoadResources() override;
     void fUnloadResources() override;
 
+    // A left press over it would start a hint.
+    bool fIsInPlay() const { return !blocked && !outOfPlay && !pressPending && count > 0; }
     ZOR_GF::G_SPRITE& fGetButtonSprite() { return buttonSprite; }
     ZOR_GF::G_ANIMATION& fGetHintAnimation() { return hint; }
     ZOR::ZS_VECTOR2 fGetShownPlace() const { return shownPlace; }
@@ -47,6 +51,8 @@ private:
     ZF_CONTROL_ACTION hintOperation;
     ZOR::ZS_CALLBACK completion;
     int count = 0;
+    bool outOfPlay = false;   // slid out (or sliding out)
+    bool pressPending = false; // a pressed slide-out has not ended yet
     float speed = 1.0f;
     ZOR::ZS_VECTOR2 shownPlace;
     ZOR::ZS_VECTOR2 hiddenPlace;

@@ -3,13 +3,15 @@
 
 #include <pugixml.hpp>
 
+#include "game/puzzle/cControlDelegate.h"
+
 namespace game
 {
 // The scripted tutorial of the first levels, as the game object drives it. This is the
 // stand-in the game starts with: it reads nothing and never runs, so every level plays
 // without tutorial steps; the real script (steps, arrow, panel, skip question) replaces it
 // behind the same operations.
-class GG_TUTORIAL
+class GG_TUTORIAL : public cControlDelegate
 {
 public:
     GG_TUTORIAL() = default;

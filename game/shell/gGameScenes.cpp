@@ -251,16 +251,27 @@ bool gGame::fStartLevel(int32_t levelId, int32_t packId)
     currentLevel = nullptr;
     if (!gameplay)
         return false;
+    // A level that cannot be played says why and leads back to the level list.
+    const std::string place = "level " + std::to_string(levelId) + " of pack " + std::to_string(packId);
     GG_PACK_DESC* desc = fSelectPack(packId);
     if (!desc)
+    {
+        gameplay->fRefuseLevel(packId, "There is no pack description for " + place + ".");
         return false;
+    }
     GG_PACK* pack = templatePlayer.fGetPack(packId);
     currentLevel = pack ? pack->fGetLevel(levelId) : nullptr;
     if (!currentLevel)
+    {
+        gameplay->fRefuseLevel(packId, "The template player has no record of " + place + ".");
         return false;
+    }
     const std::string resource = desc->fGetPath() + " " + currentLevel->fGetFile();
     if (!gameplay->fStartLevel(resource))
+    {
+        gameplay->fRefuseLevel(packId, gameplay->fGetStartError());
         return false;
+    }
     fLoadGameplayResources();
     fSetControlsBlocked(false, false, false, false, false);
     fStartTutorialForLevel();
@@ -332,8 +343,7 @@ void gGame::fStartTutorialForLevel()
     if (!tutorial.fStartForLevel(levelId))
         return;
     tutorial.fLoadResources();
-    // The tutorial hears the level's controls once it is their listener (it joins the
-    // control panel's listeners with the real tutorial).
+    gameplay->fAddControlDelegate(&tutorial);
 }
 
 void gGame::fSetControlsBlocked(bool cells, bool hint, bool tool, bool store, bool reset)

@@ -209,7 +209,7 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
          "level99.xml: a level file that player.xml does not name"},
         {"lacks a sprite",
          [&](const fs::path& root) {
-             fReplace(root / pack0 / "level06.xml", "<FILE>data/share/image/level selection_no.png</FILE>", "");
+             fReplace(root / pack0 / "level06.xml", "<FILE>data/share/image/level selection_no_48.png</FILE>", "");
          },
          "level06.xml: the \"selection_no\" sprite names no file"},
         {"too large for the screen",

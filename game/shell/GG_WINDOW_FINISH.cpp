@@ -306,12 +306,9 @@ void GG_WINDOW_FINISH::fOnNextLevel()
         return;
     }
     game->fEndLevel();
-    if (!game->fStartLevel(next->fGetId(), pack->fGetId()))
-    {
-        // A level that cannot be played: back to the list behind the fade.
-        fLeaveThroughFade(fCallFinishGoToLevelList);
-        return;
-    }
+    // A level that cannot be played is refused by the game object, which says why and brings
+    // the level list back itself; the window goes either way.
+    game->fStartLevel(next->fGetId(), pack->fGetId());
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fHideWindow(kSelf, false);
 }

@@ -134,9 +134,10 @@ TEST_F(GameMenu, LeavingTheLevelEndsItOnlyOnceTheFadeCoversTheScreen)
         ++frames;
     }
     EXPECT_GE(frames, 3);
-    EXPECT_TRUE(fOpen("Fade_Transition"));
     EXPECT_TRUE(fOpen("Levels"));
-    EXPECT_FALSE(windows->fFindWindow("Levels")->fIsAnimating()) << "shown immediately, behind the fade";
+    fFrames(1);
+    EXPECT_FALSE(windows->fFindWindow("Levels")->fIsAnimating()) << "shown without its show effect";
+    EXPECT_TRUE(fOpen("Fade_Transition")) << "while the fade still covers it";
     EXPECT_EQ(0, game->fGetCurrentPack()->fGetId()) << "the list of the level's pack";
 }
 

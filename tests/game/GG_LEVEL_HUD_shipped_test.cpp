@@ -230,6 +230,9 @@ TEST_F(ShippedHud, FramesOfA20x20AndA5x5LevelShowEveryPieceInPlace)
         settings.no.fLoadTexture();
         process.fUnloadResources();
         ASSERT_TRUE(process.fStart(level.document_element().child("gElements"), &settings)) << process.fGetStartError();
+        // As the level screen does: the numbers centred on their lines at the level's cell size.
+        process.fGetRowStrip().firstOffset.y = settings.cellSize.y * 0.5f;
+        process.fGetColumnStrip().firstOffset.x = settings.cellSize.x * 0.5f;
         ASSERT_TRUE(ambient.fLoadXml(&settings)) << ambient.fGetLoadError();
         ambient.fLoadResources();
         process.fLoadResources();

@@ -10,31 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "ZT_PUZZLE.h"
-#include "engine/core/ZC_INPUT.h"
-#include "engine/files/ZC_FILE_SYSTEM.h"
-#include "engine/files/ZC_REPOSITORY.h"
+#include "ZT_SHIPPED_HUD.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_CHECKBOX.h"
-#include "engine/text/ZC_FONT_MANAGER.h"
-#include "game/puzzle/GG_AMBIENT.h"
-#include "game/puzzle/GG_CONTROL_PANEL.h"
-#include "game/puzzle/GG_LEVEL_SETTINGS.h"
-#include "game/puzzle/GG_PROCESS.h"
 #include "render/ZT_RENDER_FIXTURE.h"
-#include "support/ZT_ALLOCATION_COUNT.h"
-#include "support/ZT_TEST_ENV.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;
+using namespace ZT_HUD;
 namespace fs = std::filesystem;
 
 namespace
 {
-const char* const kGroups[] = {"data/share/main", "data/share/image/level", "data/share/image/gui", "data/share/font",
-                               "data/share/image/packs", "data/share/levels/pack0", "data/share/levels/pack1",
-                               "data/share/levels/pack2", "data/share/levels/pack3"};
 const int kScreenW = 1024, kScreenH = 768;
 
 struct ZT_RECT
@@ -64,115 +52,58 @@ protected:
         if (HasFatalFailure())
             return;
         render->clearColor = ZS_COLOR(0xFF000000u);
-        savedRoot = fGetFileSystem()->fGetDataRoot();
-        resources = ZT_TEST::fDataDir() + "/../../Resources/";
-        fGetFileSystem()->fSetDataRoot(resources.c_str());
-        repository = std::make_unique<ZC_REPOSITORY>();
-        zcREPOSITORY = repository.get();
-        for (const char* group : kGroups)
-            ASSERT_EQ(repository->fRegister(group, ""), 1) << group;
-        ASSERT_TRUE(fonts.fLoad("data/share/font fonts.xml"));
-        fGetPuzzleShell().fonts = &fonts;
-        GG_CONTROL_SHELL& shell = fGetControlShell();
-        shell.windows = [] { return static_cast<G_WINDOW_MANAGER*>(nullptr); };
-        shell.pauseGameplay = [] {};
-        shell.storeButton = [] { return true; };
         zcFRAME_DELTA = 0.125f;
-        panel = std::make_unique<GG_CONTROL_PANEL>(nullptr, nullptr, nullptr, nullptr);
-        ASSERT_TRUE(panel->fLoadXml());
-        panel->fLoadResources();
+        hud = std::make_unique<ZT_SHIPPED_HUD>();
+        ASSERT_TRUE(hud->panelLoaded);
     }
     void TearDown() override
     {
-        if (panel)
-            panel->fUnloadResources();
-        panel.reset();
-        ambient.fUnloadResources();
-        process.fUnloadResources();
-        process.fClear();
-        background.fUnloadTexture();
-        fUnloadSettings();
-        fResetControlShell();
-        fGetPuzzleShell().fonts = nullptr;
-        fonts.fReleaseTextures();
-        repository.reset();
-        zcREPOSITORY = nullptr;
-        fGetFileSystem()->fSetDataRoot(savedRoot.c_str());
+        hud.reset();
         ZT_GL_RENDER::TearDown();
-    }
-
-    void fUnloadSettings()
-    {
-        settings.blockSprite.fUnloadTexture();
-        settings.yes.fUnloadTexture();
-        settings.no.fUnloadTexture();
-        settings.locked.fUnloadTexture();
-    }
-
-    // The level file's "settings" as the level screen reads them; the cell list in `level`.
-    void fReadLevel(const std::string& name)
-    {
-        ASSERT_TRUE(level.load_file((resources + name).c_str())) << name;
-        const pugi::xml_node s = level.document_element().child("settings");
-        settings.cellSize.fParse(s.attribute("elSize").value());
-        settings.gridSize.fParse(s.attribute("grid").value());
-        settings.blockSize.fParse(s.attribute("block").value());
-        settings.blockShift.fParse(s.attribute("shiftBlock").value());
-        settings.position.fParse(s.attribute("position").value());
-        settings.bonuses = 0;
-        settings.fUpdateDerived();
-        settings.blockSprite.fUnloadTexture();
-        settings.blockSprite = G_SPRITE();
-        settings.blockSprite.fLoadXml(s.child("block"));
     }
 
     // Everything the HUD column holds, where the loaded controls put it.
     std::vector<ZT_RECT> fHudRects()
     {
         std::vector<ZT_RECT> rects;
-        ZC_GUI_BUTTON5* pause = panel->fGetPause().fGetButton();
+        GG_CONTROL_PANEL& panel = *hud->panel;
+        ZC_GUI_BUTTON5* pause = panel.fGetPause().fGetButton();
         const ZS_TRANSFORM3 pauseAt = pause->fGetTransform()->fCompose();
         rects.push_back(fAround(pauseAt.position.x, pauseAt.position.y, pause->fGetWidth(), pause->fGetHeight(), "pause"));
-        const G_SPRITE& hud = *ambient.fGetErrorPanel().fGetBackgroundSprite();
-        rects.push_back({hud.transform->position.x, hud.transform->position.y, hud.transform->position.x + hud.fGetWidth(),
-                         hud.transform->position.y + hud.fGetHeight(), "currency and errors"});
-        ZC_GUI_CHECKBOX_INTERFACE* toggle = panel->fGetToggle().fGetWidget();
+        const G_SPRITE& plate = *hud->ambient.fGetErrorPanel().fGetBackgroundSprite();
+        rects.push_back({plate.transform->position.x, plate.transform->position.y,
+                         plate.transform->position.x + plate.fGetWidth(), plate.transform->position.y + plate.fGetHeight(),
+                         "currency and errors"});
+        ZC_GUI_CHECKBOX_INTERFACE* toggle = panel.fGetToggle().fGetWidget();
         const ZS_TRANSFORM3 toggleAt = toggle->fGetTransform()->fCompose();
         rects.push_back(fAround(toggleAt.position.x, toggleAt.position.y, toggle->fGetWidth(), toggle->fGetHeight(), "tool"));
-        G_ANIMATION& area = panel->fGetResetSelection().fGetArea();
+        G_ANIMATION& area = panel.fGetResetSelection().fGetArea();
         const ZS_TRANSFORM3 areaAt = area.transform->fCompose();
         rects.push_back(fAround(areaAt.position.x, areaAt.position.y, area.fGetWidth(), area.fGetHeight(), "reset area"));
-        GG_HINT_BUTTON& hint = panel->fGetHintButton();
+        GG_HINT_BUTTON& hint = panel.fGetHintButton();
         const ZS_TRANSFORM3_AUTO& hintAt = hint.fGetPlacement();
         rects.push_back(fAround(hintAt.position.x + hint.fGetShownPlace().x, hintAt.position.y + hint.fGetShownPlace().y,
                                 hint.fGetHintAnimation().fGetWidth(), hint.fGetHintAnimation().fGetHeight(), "hint"));
         return rects;
     }
 
-    std::string resources, savedRoot;
-    std::unique_ptr<ZC_REPOSITORY> repository;
-    ZC_FONT_MANAGER fonts;
-    std::unique_ptr<GG_CONTROL_PANEL> panel;
-    GG_LEVEL_SETTINGS settings;
-    GG_AMBIENT ambient;
-    ZT_PUZZLE::ZT_LEVEL_SCREEN screen;
-    GG_PROCESS process{&screen};
-    pugi::xml_document level;
-    G_SPRITE background;
+    std::unique_ptr<ZT_SHIPPED_HUD> hud;
 };
 }
 
 TEST_F(ShippedHud, EveryLevelsDecorStaysOnTheScreenAndClearOfTheHud)
 {
+    GG_AMBIENT& ambient = hud->ambient;
+    const GG_LEVEL_SETTINGS& settings = hud->settings;
     int levels = 0;
     for (int pack = 0; pack < 4; ++pack)
         for (const fs::directory_entry& file :
-             fs::directory_iterator(resources + "data/share/levels/pack" + std::to_string(pack)))
+             fs::directory_iterator(hud->resources + "data/share/levels/pack" + std::to_string(pack)))
         {
             const std::string name = "data/share/levels/pack" + std::to_string(pack) + "/" + file.path().filename().string();
             SCOPED_TRACE(name);
-            fReadLevel(name);
-            ASSERT_TRUE(ambient.fLoadXml(&settings)) << ambient.fGetLoadError();
+            hud->fReadLevel(name);
+            ASSERT_TRUE(ambient.fLoadXml(&hud->settings)) << ambient.fGetLoadError();
             ambient.fLoadResources();
             const ZS_VECTOR2 tl = settings.topLeft;
             const float w = float(settings.pixelSize.x), h = float(settings.pixelSize.y);
@@ -198,10 +129,11 @@ TEST_F(ShippedHud, EveryLevelsDecorStaysOnTheScreenAndClearOfTheHud)
 
     // The HUD pieces keep apart from each other (the store button takes the hint's place
     // while there are no hints).
-    const std::vector<ZT_RECT> hud = fHudRects();
-    for (size_t i = 0; i < hud.size(); ++i)
-        for (size_t j = i + 1; j < hud.size(); ++j)
-            EXPECT_FALSE(hud[i].fOverlaps(hud[j])) << hud[i] << " and " << hud[j];
+    const std::vector<ZT_RECT> rects = fHudRects();
+    for (size_t i = 0; i < rects.size(); ++i)
+        for (size_t j = i + 1; j < rects.size(); ++j)
+            EXPECT_FALSE(rects[i].fOverlaps(rects[j])) << rects[i] << " and " << rects[j];
+    hud->settings.blockSprite.fUnloadTexture();
 }
 
 TEST_F(ShippedHud, FramesOfA20x20AndA5x5LevelShowEveryPieceInPlace)
@@ -218,80 +150,29 @@ TEST_F(ShippedHud, FramesOfA20x20AndA5x5LevelShowEveryPieceInPlace)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.level);
-        fReadLevel(c.level);
-        settings.yes.fUnloadTexture();
-        pugi::xml_document skins;
-        skins.load_string("<s><yes><FILE>data/share/image/level cell_yes_48.png</FILE>"
-                          "<ANIMATION grid=\"6 1\" frames=\"6\" fps=\"24\" loop=\"0\"/></yes>"
-                          "<no><FILE>data/share/image/level cell_no_48.png</FILE>"
-                          "<ANIMATION grid=\"6 1\" frames=\"6\" fps=\"24\" loop=\"0\"/></no></s>");
-        settings.yes.fLoadXml(skins.first_child().child("yes"));
-        settings.no.fLoadXml(skins.first_child().child("no"));
-        settings.yes.fLoadTexture();
-        settings.no.fLoadTexture();
-        process.fUnloadResources();
-        ASSERT_TRUE(process.fStart(level.document_element().child("gElements"), &settings)) << process.fGetStartError();
-        // As the level screen does: the numbers centred on their lines at the level's cell size.
-        process.fGetRowStrip().firstOffset.y = settings.cellSize.y * 0.5f;
-        process.fGetColumnStrip().firstOffset.x = settings.cellSize.x * 0.5f;
-        ASSERT_TRUE(ambient.fLoadXml(&settings)) << ambient.fGetLoadError();
-        ambient.fLoadResources();
-        process.fLoadResources();
-        background.fUnloadTexture();
-        background.fSetFile(c.pack);
-        background.fLoadTexture();
-        background.fSetHotSpot(0, 0, 0);
+        hud->fStartLevel(c.level, c.pack);
+        const GG_LEVEL_SETTINGS& settings = hud->settings;
 
         // Some play: two rows filled, a few errors, some currency, the hints.
-        process.fApplyLine(0, 0, 0, settings.gridSize.x - 1, true);
-        process.fApplyLine(settings.gridSize.y - 1, 0, settings.gridSize.y - 1, settings.gridSize.x - 1, false);
-        ambient.fSetErrorLimit(c.limit);
+        hud->process.fApplyLine(0, 0, 0, settings.gridSize.x - 1, true);
+        hud->process.fApplyLine(settings.gridSize.y - 1, 0, settings.gridSize.y - 1, settings.gridSize.x - 1, false);
+        hud->ambient.fSetErrorLimit(c.limit);
         for (int i = 0; i < c.errors; ++i)
-            ambient.fAddError();
-        ambient.fAddCurrency(c.currency);
-        panel->fSetFillMode();
-        panel->fSetBlocked(false, false, false, false);
-        panel->fSetHints(c.hints);
-        GG_ELEMENT* hovered = process.fGetCell(settings.gridSize.y / 2, settings.gridSize.x / 2);
-        ambient.fSetHighlightCell(hovered->fGetPosition());
-        ambient.fShowHighlight();
+            hud->ambient.fAddError();
+        hud->ambient.fAddCurrency(c.currency);
+        hud->panel->fSetFillMode();
+        hud->panel->fSetBlocked(false, false, false, false);
+        hud->panel->fSetHints(c.hints);
+        GG_ELEMENT* hovered = hud->process.fGetCell(settings.gridSize.y / 2, settings.gridSize.x / 2);
+        hud->ambient.fSetHighlightCell(hovered->fGetPosition());
+        hud->ambient.fShowHighlight();
         for (int i = 0; i < 40; ++i)
-        {
-            ambient.fUpdate();
-            panel->fUpdate();
-            process.fUpdate();
-        }
+            hud->fUpdate();
 
-        // Two frames in the level screen's order; the second one's decor and controls, their
-        // updates included, allocate nothing.
-        uint64_t allocations = 0;
-        for (int frame = 0; frame < 2; ++frame)
-        {
-            ASSERT_EQ(render->fBeginFrame(), 1);
-            background.fDraw();
-            const uint64_t before = fAllocationCount().load();
-            ambient.fUpdate();
-            panel->fUpdate();
-            ambient.fDrawBlocks();
-            ambient.fDrawEars();
-            ambient.fDrawHighlight();
-            const uint64_t mid = fAllocationCount().load();
-            process.fDraw();
-            const uint64_t after = fAllocationCount().load();
-            panel->fDrawHintButton();
-            panel->fDrawStoreButton();
-            ambient.fDrawFrame();
-            ambient.fDrawErrorPanel();
-            ambient.fDrawCounter();
-            panel->fDrawResetSelection();
-            panel->fDrawToggle();
-            panel->fDrawPause();
-            allocations = (mid - before) + (fAllocationCount().load() - after);
-            ASSERT_EQ(render->fEndFrame(), 0);
-        }
-        EXPECT_EQ(allocations, 0u);
-        const std::string name = std::string("level_hud_") + (settings.gridSize.x == 20 ? "20x20" : "5x5");
-        fSaveFrame(name);
+        ASSERT_EQ(render->fBeginFrame(), 1);
+        hud->fDraw();
+        ASSERT_EQ(render->fEndFrame(), 0);
+        fSaveFrame(std::string("level_hud_") + (settings.gridSize.x == 20 ? "20x20" : "5x5"));
 
         // The clue panels are paper on both sides of the grid.
         const ZS_VECTOR2 tl = settings.topLeft;
@@ -318,10 +199,6 @@ TEST_F(ShippedHud, FramesOfA20x20AndA5x5LevelShowEveryPieceInPlace)
         {
             EXPECT_LT(bottom >> 16 & 0xFF, 0x80) << std::hex << bottom;
         }
-        ambient.fEndLevel();
-        process.fUnloadResources();
-        process.fClear();
-        ambient.fUnloadResources();
-        fUnloadSettings();
+        hud->fEndLevel();
     }
 }

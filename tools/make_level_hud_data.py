@@ -40,18 +40,18 @@ TOGGLE_AT = (COLUMN_X, 336)
 RESET_AT = (COLUMN_X, 492)
 # The hint and store buttons stand at the bottom edge: sliding down by their height takes them
 # out of the screen.
-HINT_AT = (COLUMN_X, levels.SCREEN_H - 48)
+HINT_AT = (COLUMN_X, levels.SCREEN_H - 64)          # its glow (128) touches the edge
 STORE_AT = (COLUMN_X, levels.SCREEN_H - 38)
 SLIDE_SECONDS = 0.35
 
 # ---- The clue numbers. ----
-CLUE_FONT = "clue"
+CLUE_FONT = "clue_small"          # two digits fit a column of the smallest cells (27) with air
 CLUE_COLOR = "0xFF2B2D42"         # ink on the paper panels
 CLUE_CROSSED = "0xFFB9AC92"       # a satisfied clue fades into the paper
-ROW_INTERVAL = levels.CLUE_INTERVAL     # 20: two digits of this font beside one keep apart
+ROW_INTERVAL = levels.CLUE_INTERVAL     # 20
 COLUMN_INTERVAL = 18                    # a line of this font with a little air
 ROW_FIRST = 28                    # the nearest row number's centre left of the grid area: clear
-                                  # of the frame's outer half (12) with a two-digit number
+                                  # of the frame's outer half (12) with room to spare
 COLUMN_FIRST = 24                 # the nearest column number's centre above it
 
 

@@ -1,6 +1,7 @@
 #include "game/puzzle/GG_BASE_CONTROL.h"
 
 #include "engine/files/ZC_REPOSITORY.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/GG_PROCESS.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
@@ -46,6 +47,19 @@ GG_CONTROL_SHELL& fGetControlShell()
 void fResetControlShell()
 {
     fGetControlShell() = fShellDefaults();
+}
+
+bool fPauseIntoWindow(const char* window)
+{
+    G_WINDOW_MANAGER* windows = fGetControlShell().windows();
+    if (!windows || !windows->fFindWindow(window))
+    {
+        fLogLine(std::string("level controls: no window \"") + window + "\" to show; the level goes on");
+        return false;
+    }
+    fGetControlShell().pauseGameplay();
+    windows->fShowWindow(window, false);
+    return true;
 }
 
 pugi::xml_document* fGetControlXml(const char* name)

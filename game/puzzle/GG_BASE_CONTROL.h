@@ -78,6 +78,9 @@ protected:
     bool loaded = false;
 };
 
+// Pauses the level and shows the window (not at once); a window that is not there is logged
+// and the level keeps running, since nothing could resume it. False then.
+bool fPauseIntoWindow(const char* window);
 // Fetches a control file by its resource name; logs and answers null when it is missing.
 pugi::xml_document* fGetControlXml(const char* name);
 // One line in the game's log about a control file.

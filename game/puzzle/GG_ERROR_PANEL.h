@@ -44,6 +44,8 @@ public:
     ZOR::ZS_POINT fGetInterval() const { return interval; }
     ZOR::ZS_POINT fGetIconSize() const { return iconSize; }
     float fGetPing() const { return ping; }
+    // The panel's picture; null without one.
+    const ZOR_GF::G_ANIMATION* fGetBackgroundSprite() const { return hasBackground ? &background : nullptr; }
     // Where slot k (from 0, row by row) is drawn.
     ZOR::ZS_VECTOR2 fSlotPosition(int k) const;
 

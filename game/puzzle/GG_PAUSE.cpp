@@ -3,7 +3,6 @@
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
-#include "framework/G_WINDOW_MANAGER.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -62,11 +61,7 @@ int GG_PAUSE::fOnKeyDown(int)
 int GG_PAUSE::fOnKeyUp(int)
 {
     if (button && button->fKeyUpTree())
-    {
-        fGetControlShell().pauseGameplay();
-        if (G_WINDOW_MANAGER* windows = fGetControlShell().windows())
-            windows->fShowWindow("GP_Menu", false);
-    }
+        fPauseIntoWindow("GP_Menu");
     return 0;
 }
 

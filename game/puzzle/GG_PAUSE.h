@@ -9,7 +9,8 @@ class ZC_GUI_BUTTON5;
 namespace game
 {
 // The pause button: a push button that cannot be blocked. The press is reported to the
-// control panel; the click pauses the level and opens the in-level menu "GP_Menu".
+// control panel; the click pauses the level and opens the in-level menu "GP_Menu" (not without
+// the menu: nothing would resume the level).
 class GG_PAUSE : public GG_BASE_CONTROL
 {
 public:

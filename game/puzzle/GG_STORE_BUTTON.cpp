@@ -4,7 +4,6 @@
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
-#include "framework/G_WINDOW_MANAGER.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -84,9 +83,7 @@ int GG_STORE_BUTTON::fOnKeyDown(int key)
         return 0;
     if (!button->fKeyDownTree())
         return 0;
-    if (G_WINDOW_MANAGER* windows = fGetControlShell().windows())
-        windows->fShowWindow("Shop", false);
-    fGetControlShell().pauseGameplay();
+    fPauseIntoWindow("Shop");
     return -109;
 }
 

@@ -11,7 +11,8 @@ class ZC_GUI_BUTTON5;
 namespace game
 {
 // The store button: shown while the level has no hints left, slid out of view below its place
-// otherwise; a press opens the window "Shop" and pauses the level. Editions without the store
+// otherwise; a press opens the window "Shop" and pauses the level (not without the window:
+// nothing would resume it). Editions without the store
 // button read an empty file for it.
 class GG_STORE_BUTTON : public GG_BASE_CONTROL
 {

@@ -266,6 +266,26 @@ TEST_F(Controls, PauseIsPressedThenOpensTheMenuOnTheRelease)
     EXPECT_EQ(ZT_SHELL_LOG::fPauses(), 1);
 }
 
+TEST_F(Controls, WithoutTheirWindowThePauseAndStoreButtonsLeaveTheLevelRunning)
+{
+    ASSERT_TRUE(fMakePanel());
+    panel->fSetHints(0);
+    fSettle();
+    G_WINDOW_MANAGER bare(ZT_WIN::fTestFactory);
+    ZT_SHELL_LOG::fManager() = &bare;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(fPressAt(950, 50), -109);
+    fRelease();
+    EXPECT_EQ(fPressAt(600, 600), -109);
+    fRelease();
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ZT_SHELL_LOG::fPauses(), 0) << "nothing would resume the level";
+    EXPECT_NE(log.find("no window \"GP_Menu\""), std::string::npos) << log;
+    EXPECT_NE(log.find("no window \"Shop\""), std::string::npos) << log;
+    EXPECT_EQ(heard, (Strings{"tutorial pause", "tutorial store"}));
+    ZT_SHELL_LOG::fManager() = manager.get();
+}
+
 TEST_F(Controls, TheResetAreaGlowsUnderADragAndDropsTheSelectionReleasedOverIt)
 {
     ASSERT_TRUE(fMakePanel());

@@ -16,6 +16,7 @@ namespace game
 {
 namespace
 {
+const char* const kLevels = "Levels";
 const char* const kLevelTitle = "Level_Title";
 const char* const kFade = "Fade_Transition";
 const char* const kNoHealth = "Confirm_NoHealth";
@@ -55,6 +56,12 @@ void fCallStartChosenLevel(void* list)
 {
     if (list)
         static_cast<gPages_Level*>(list)->fStartChosenLevel();
+}
+
+void fCallShowLevelsAgain(void* list)
+{
+    if (list)
+        static_cast<gPages_Level*>(list)->fShowLevelsAgain();
 }
 
 void fCallLevelPagesOnNoHealthAnswer(void* list, bool yes)
@@ -163,7 +170,8 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
     GG_PAGE_ITEM* tile = dynamic_cast<GG_PAGE_ITEM*>(item);
     GG_PLAYER* player = fCurrentPlayer();
     G_WINDOW_MANAGER* windows = fGetWindowManager();
-    if (!tile || !player || !windows)
+    gGame* game = fGetGameInstance();
+    if (!tile || !player || !windows || !game)
         return;
     if (player->fGetHealth().count <= 0)
     {
@@ -175,6 +183,13 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
     }
     if (tile->fGetState() == GG_PAGE_ITEM::STATE_LOCKED)
     {
+        fPlay("deny");
+        return;
+    }
+    // Without a level screen no level can start: the list stays rather than fading to nothing.
+    if (!game->fGetGameplay())
+    {
+        fLogLine("There is no level screen: the level " + std::to_string(tile->id) + " cannot start.");
         fPlay("deny");
         return;
     }
@@ -194,13 +209,17 @@ void gPages_Level::fOnFadeShown()
         return;
     if (G_WINDOW* fade = windows->fFindWindow(kFade))
         fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
-    // The level starts when the first open hub panel has gone; with none open nothing would
-    // ever call it, and the screen would stay dark.
+    // The level starts when the first open hub panel has gone. With none open nothing would
+    // ever start it and the screen would stay dark: the level list's own hide starts it then.
     bool panelOpen = false;
     for (const char* name : kHubPanels)
         panelOpen = panelOpen || windows->fIsWindowOpen(name);
     game->fHideLevelsScene(this, fCallStartChosenLevel);
-    if (!panelOpen)
+    if (panelOpen)
+        return;
+    if (G_WINDOW* levels = windows->fFindOpenWindow(kLevels))
+        levels->fSetEventCallback(WE_HIDDEN, this, fCallStartChosenLevel);
+    else
         fStartChosenLevel();
 }
 
@@ -214,8 +233,9 @@ void gPages_Level::fStartChosenLevel()
     const GG_LEVEL* level = pack ? pack->fGetLevelAt(chosenLevel) : nullptr;
     if (!level)
         return;
-    if (G_WINDOW* panel = fFirstHubPanel(windows))
-        panel->fSetEventCallback(WE_HIDDEN, nullptr, nullptr);
+    for (G_WINDOW* window : {fFirstHubPanel(windows), windows->fFindWindow(kLevels)})
+        if (window)
+            window->fSetEventCallback(WE_HIDDEN, nullptr, nullptr);
     if (game->fStartLevel(level->fGetId(), packId))
     {
         windows->fHideWindow(kFade, false);
@@ -223,9 +243,24 @@ void gPages_Level::fStartChosenLevel()
         return;
     }
     // A level that cannot start would leave an empty screen behind the fade: the level list
-    // comes back instead.
+    // comes back instead, once it has finished going.
     fLogLine("The level " + std::to_string(level->fGetId()) + " of the pack " + std::to_string(packId) +
              " could not start; the level list is shown again.");
+    G_WINDOW* levels = windows->fFindOpenWindow(kLevels);
+    if (levels)
+        levels->fSetEventCallback(WE_HIDDEN, this, fCallShowLevelsAgain);
+    else
+        fShowLevelsAgain();
+}
+
+void gPages_Level::fShowLevelsAgain()
+{
+    G_WINDOW_MANAGER* windows = fGetWindowManager();
+    gGame* game = fGetGameInstance();
+    if (!windows || !game)
+        return;
+    if (G_WINDOW* levels = windows->fFindWindow(kLevels))
+        levels->fSetEventCallback(WE_HIDDEN, nullptr, nullptr);
     game->fShowLevelsScene(packId, true);
     windows->fHideWindow(kFade, false);
 }

@@ -52,6 +52,8 @@ public:
     // lacks, every tile locked). The open level before the first locked one is the next.
     void fSetPack(const GG_PACK* pack);
     void fStartChosenLevel();
+    // After a level that could not start: the level scene again, and the fade goes.
+    void fShowLevelsAgain();
     void fOnNoHealthAnswer(bool yes);
 
     int32_t fGetPackId() const { return packId; }
@@ -93,5 +95,6 @@ private:
 // Bound into window callbacks with the level list as data.
 void fCallLevelPagesOnFadeShown(void* list);
 void fCallStartChosenLevel(void* list);
+void fCallShowLevelsAgain(void* list);
 void fCallLevelPagesOnNoHealthAnswer(void* list, bool yes);
 }

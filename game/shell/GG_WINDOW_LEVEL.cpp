@@ -217,7 +217,8 @@ void gPages_Level::fOnFadeShown()
     game->fHideLevelsScene(this, fCallStartChosenLevel);
     if (panelOpen)
         return;
-    if (G_WINDOW* levels = windows->fFindOpenWindow(kLevels))
+    G_WINDOW* levels = windows->fFindWindow(kLevels);
+    if (levels && levels->fIsOpen())
         levels->fSetEventCallback(WE_HIDDEN, this, fCallStartChosenLevel);
     else
         fStartChosenLevel();
@@ -246,8 +247,9 @@ void gPages_Level::fStartChosenLevel()
     // comes back instead, once it has finished going.
     fLogLine("The level " + std::to_string(level->fGetId()) + " of the pack " + std::to_string(packId) +
              " could not start; the level list is shown again.");
-    G_WINDOW* levels = windows->fFindOpenWindow(kLevels);
-    if (levels)
+    // (Still listed by the manager from inside its own hidden event, but no longer open.)
+    G_WINDOW* levels = windows->fFindWindow(kLevels);
+    if (levels && levels->fIsOpen())
         levels->fSetEventCallback(WE_HIDDEN, this, fCallShowLevelsAgain);
     else
         fShowLevelsAgain();

@@ -41,10 +41,12 @@ def ribbon_window(name, key):
         ("_position", "512 122"), ("_timeShow", "0.35")])
 
 
-def arrows(y=0, dx=448):
+def arrows(y=0, dx=448, cx=0):
     return [
-        E("BUTTON5", [("ID", 1), ("TEXTURE", GUI + " btn_page_left.png")], [E("POSITION", text="%d %d" % (-dx, y))]),
-        E("BUTTON5", [("ID", 2), ("TEXTURE", GUI + " btn_page_right.png")], [E("POSITION", text="%d %d" % (dx, y))]),
+        E("BUTTON5", [("ID", 1), ("TEXTURE", GUI + " btn_page_left.png")],
+          [E("POSITION", text="%d %d" % (cx - dx, y))]),
+        E("BUTTON5", [("ID", 2), ("TEXTURE", GUI + " btn_page_right.png")],
+          [E("POSITION", text="%d %d" % (cx + dx, y))]),
     ]
 
 
@@ -52,13 +54,13 @@ def page_sounds():
     return E("sounds", children=[E("item", {"id": i, "sound": "page"}) for i in (1, 2)])
 
 
-def list_window(name, kind, list_file, dots_y, gui, position="512 400"):
+def list_window(name, kind, list_file, dots_y, gui, position="512 400", dots_x=0):
     return window(name, kind, 10, gui, [
         ("_typeOpen", "SH_MOVE_UP"), ("_typeClose", "SH_MOVE_DOWN"), ("_typePos", "POS_IN_PIX"),
         ("_position", position), ("_timeShow", "0.35"),
     ], [
         E("gPages", {"file": WINDOWS + " " + list_file}),
-        E("settings", {"page_number": GUI + " page_dots.png", "pos": "0 %d" % dots_y}),
+        E("settings", {"page_number": GUI + " page_dots.png", "pos": "%d %d" % (dots_x, dots_y)}),
         page_sounds(),
     ])
 
@@ -129,18 +131,17 @@ def trophy_list():
             E("fontSunime", {"fntName": FONT_NAME_TEXT, "fntColor": CORAL_DARK, "fntHotSpot": "HS_ML",
                              "shift": "104 33"}),
         ]))
-    write(WINDOWS + "/list_trophies.xml", pages((2, 3, 330, 14), entries),
+    write(WINDOWS + "/list_trophies.xml", pages((2, 3, 303, 8), entries),
           "Every trophy of trophies.xml; the entries take the size of their medals.")
     # The medals sit left of their texts, so the list's middle lies left of the screen's: the
-    # window stands 150 px left of the middle and its panel 150 px right of the window.
+    # window stands 137 px left of the middle, its panel, dots and arrows 137 px right of it.
     panel = E("PANEL9", [("ID", 10), ("ENABLE", "false")] +
               [("TX_%d_%d" % (r, c), GUI + " panel_paper_%s.png" % p) for (r, c), p in zip(
                   [(1, 1), (1, 2), (1, 3), (2, 1), (2, 2), (2, 3), (3, 1), (3, 2), (3, 3)],
                   ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"])],
-              [E("POSITION", text="150 0"), E("SIZE", text="900 470")])
-    write(WINDOWS + "/Trophy.xml", list_window("Trophy", "GG_WINDOW_TROPHY", "list_trophies.xml", 258,
-                                               [panel] + arrows(258, 96), position="362 392"))
-    # The arrows flank the dots under the panel, centred on the screen.
+              [E("POSITION", text="137 0"), E("SIZE", text="880 440")])
+    write(WINDOWS + "/Trophy.xml", list_window("Trophy", "GG_WINDOW_TROPHY", "list_trophies.xml", 264,
+                                               [panel] + arrows(264, 80, 137), position="375 384", dots_x=137))
     write(WINDOWS + "/Trophy_Title.xml", ribbon_window("Trophy_Title", "title_trophies"))
 
 

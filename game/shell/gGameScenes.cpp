@@ -9,6 +9,7 @@
 #include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/gGame.h"
 
 using namespace ZOR;
@@ -72,8 +73,9 @@ void gGame::fShowLevelsScene(int32_t packId, bool immediately)
     if (!windows)
         return;
     windows->fShowWindow("Level_Title", immediately);
-    windows->fShowWindow("Levels", immediately);
-    // The level list takes its pack once the level list window exists.
+    G_WINDOW* levels = windows->fShowWindow("Levels", immediately);
+    if (GG_WINDOW_LEVEL* list = dynamic_cast<GG_WINDOW_LEVEL*>(levels))
+        list->fSetPack(currentPlayer ? currentPlayer->fGetPack(packId) : nullptr);
     fSelectPack(packId);
 }
 

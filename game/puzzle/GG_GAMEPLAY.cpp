@@ -373,20 +373,11 @@ bool GG_GAMEPLAY::fStartLevel(const std::string& file)
     return true;
 }
 
-void GG_GAMEPLAY::fRefuseLevel(int32_t packId, const std::string& reason)
+void GG_GAMEPLAY::fReportRefusal(const std::string& reason)
 {
     const std::string text = "This level cannot be played.\n" + reason;
     fLogLine(text);
     fShowMessageBox(zcGAME_WINDOW ? zcGAME_WINDOW->fGetHandle() : nullptr, "Nonogram", text.c_str());
-    if (gGame* game = fGetGameInstance())
-    {
-        game->fEndLevel();
-        game->fUnloadGameplay();
-        if (game->fFindPackDesc(packId))
-            game->fShowLevelsScene(packId, true);
-        else
-            game->fShowPacksScene();
-    }
 }
 
 void GG_GAMEPLAY::fSetMistakeLimit(int limit)
@@ -454,9 +445,15 @@ void GG_GAMEPLAY::fRestart()
     fEndLevel();
     fUnloadResources();
     if (fStartLevel(file))
+    {
         fLoadResources();
-    else
-        fRefuseLevel(packId, startError);
+        return;
+    }
+    // The file went bad since the level began: say so and go back to the level list rather
+    // than leave an empty screen under the window that asked for the restart.
+    fReportRefusal(startError);
+    if (gGame* game = fGetGameInstance())
+        game->fShowLevelsScene(packId, true);
 }
 
 void GG_GAMEPLAY::fPause()

@@ -192,6 +192,7 @@ TEST_F(LevelList, AClickStartsTheLevelOrRefusesOrAsksAboutHearts)
     fLevelsAfterThreeWins(script);
 
     // Without a level screen no level starts, and the list stays.
+    script.fDo("no level screen", []() { fGetGameInstance()->fSetGameplay(nullptr); });
     script.fClick(kTileX[0], kTileY[0]).fWait(30).fDo("refused", []() {
         EXPECT_TRUE(fOpen("Levels"));
         EXPECT_FALSE(fOpen("Fade_Transition"));

@@ -540,7 +540,10 @@ void GG_GAMEPLAY::fUpdate()
     timers.fUpdate();
     if (!started || paused)
         return;
-    result.time += zcFRAME_DELTA;
+    // The clock stops when the level is decided: the time a win records as the best is the
+    // time the result window shows, not that plus the sweep and the coins still flying.
+    if (!levelEnded)
+        result.time += zcFRAME_DELTA;
     ambient->fUpdate();
     controls->fUpdate();
     process.fUpdate();

@@ -22,6 +22,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "art"))
 sys.path.insert(0, os.path.join(HERE, "windows"))
 
+import make_level_hud_data as hud  # noqa: E402
 import make_levels  # noqa: E402
 import kit  # noqa: E402
 import kit_level  # noqa: E402
@@ -36,9 +37,11 @@ SUNIME_ONE = 1        # currency per picture cell opened (pack prices assume abo
 SUNIME_BONUS = 10     # shown on the counter when a bonus coin arrives
 MAX_HINTS = 3         # free hints a level can grant as the picture fills in
 
-# ---- The right-hand HUD column (tools/make_levels.py keeps 200 px free at the right edge).
-HINT_START = (924, 472)   # where a hint sets off: the hint button
-COUNTER = (924, 142)      # the currency counter: where bonus coins fly to
+# ---- Places in the HUD column (tools/make_level_hud_data.py lays it out).
+HINT_START = hud.HINT_AT  # where a hint sets off: the hint button
+COUNTER = (hud.PANEL_TOP_LEFT[0] + hud.art.COIN_CENTRE[0],  # the coin beside the currency counter,
+           hud.PANEL_TOP_LEFT[1] + hud.art.COIN_CENTRE[1])  # where bonus coins fly to
+BONUS_TEXT = (COUNTER[0] + 64, COUNTER[1] + 30)             # the "+n" rises from below the amount
 
 REVEAL_STEP = 0.035       # seconds between the judged cells of one line
 SKIN_FPS = 24
@@ -144,7 +147,7 @@ def effects(cells):
         sprite("sprite_sunime", "bonus_coin.png", animation=[("grid", "8 1"), ("frames", "8"), ("fps", "16"),
                                                              ("loop", "true")]),
         E("font", [("fntName", "hud"), ("fntColor", "0xFFF2C14E"), ("fntHotSpot", "HS_MID")], [
-            E("motion", [("time", "0.9"), ("start", "%d %d" % (COUNTER[0], COUNTER[1] + 40)),
+            E("motion", [("time", "0.9"), ("start", "%d %d" % BONUS_TEXT),
                          ("endoffset", "0 -46")]),
             E("text", [("value", "level_bonus_value")])]),
         particles("particles_follow", "particle_dot.png", 40, 30, 6.2832, "0 -25", 0.45, 12, 2, gold, area="5"),

@@ -45,7 +45,9 @@ STORE_AT = (COLUMN_X, levels.SCREEN_H - 38)
 SLIDE_SECONDS = 0.35
 
 # ---- The clue numbers. ----
-CLUE_FONT = "clue_small"          # two digits fit a column of the smallest cells (27) with air
+CLUE_FONT = "clue"
+CLUE_FONT_SMALL = "clue_small"    # for cells too narrow for two digits of the clue font side by side
+CLUE_SMALL_BELOW = 32             # cell size in pixels below which the small font is used
 CLUE_COLOR = "0xFF2B2D42"         # ink on the paper panels
 CLUE_CROSSED = "0xFFB9AC92"       # a satisfied clue fades into the paper
 ROW_INTERVAL = levels.CLUE_INTERVAL     # 20
@@ -128,7 +130,7 @@ def numbers():
     def strip(name, interval, first):
         return E(name, [
             ("font", CLUE_FONT), ("font_color", CLUE_COLOR), ("font_cross", CLUE_CROSSED), ("interval", interval),
-            ("shift_first", first),
+            ("shift_first", first), ("font_small", CLUE_FONT_SMALL), ("font_small_below", CLUE_SMALL_BELOW),
         ], [
             E("FILE", text=LEVEL + " clue_cross.png"),
             E("HOT_SPOT", text="HS_MID"),

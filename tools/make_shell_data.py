@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "win
 from wlib import *  # noqa: E402,F401,F403
 
 # The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
-WINDOW_GROUPS = ["title", "level"]
+WINDOW_GROUPS = ["title", "lists", "level"]
 
 # ------------------------------------------------------------------ configuration
 
@@ -111,9 +111,11 @@ def store_xml():
 
 
 def trophies_xml():
+    from lists import medal
+
     def trophy(name, bonus, vtype, target, op=">="):
         return E("trophy", [("name", name), ("desc", name + "_desc"), ("bonus", bonus),
-                            ("image_open", GUI + " trophy_open.png"), ("image_close", GUI + " trophy_closed.png")],
+                            ("image_open", medal(name, True)), ("image_close", medal(name, False))],
                  [E("condition", [("name", ""), ("value_type", vtype), ("value", target), ("operator", op)])])
 
     items = [trophy("tr_pack_%d" % (i + 1), 100 * (i + 1), "float", "1") for i in range(PACKS)]

@@ -346,11 +346,6 @@ bool GG_GAMEPLAY::fStartLevel(const std::string& file)
         return fRefuse(file, startError, document);
     if (!process.fStart(root.child("gElements"), &settings))
         return fRefuse(file, process.fGetStartError(), document);
-    // One numbers file serves every cell size: each clue is centred on its row or column,
-    // whatever the file's first offset along the line says; its offset away from the grid
-    // stays.
-    process.fGetRowStrip().firstOffset.y = settings.cellSize.y * 0.5f;
-    process.fGetColumnStrip().firstOffset.x = settings.cellSize.x * 0.5f;
     if (!ambient->fLoadXml(&settings))
         return fRefuse(file, ambient->fGetLoadError(), document);
     fChooseSkin();
@@ -373,20 +368,11 @@ bool GG_GAMEPLAY::fStartLevel(const std::string& file)
     return true;
 }
 
-void GG_GAMEPLAY::fRefuseLevel(int32_t packId, const std::string& reason)
+void GG_GAMEPLAY::fReportRefusal(const std::string& reason)
 {
     const std::string text = "This level cannot be played.\n" + reason;
     fLogLine(text);
     fShowMessageBox(zcGAME_WINDOW ? zcGAME_WINDOW->fGetHandle() : nullptr, "Nonogram", text.c_str());
-    if (gGame* game = fGetGameInstance())
-    {
-        game->fEndLevel();
-        game->fUnloadGameplay();
-        if (game->fFindPackDesc(packId))
-            game->fShowLevelsScene(packId, true);
-        else
-            game->fShowPacksScene();
-    }
 }
 
 void GG_GAMEPLAY::fSetMistakeLimit(int limit)
@@ -454,9 +440,15 @@ void GG_GAMEPLAY::fRestart()
     fEndLevel();
     fUnloadResources();
     if (fStartLevel(file))
+    {
         fLoadResources();
-    else
-        fRefuseLevel(packId, startError);
+        return;
+    }
+    // The file went bad since the level began: say so and go back to the level list rather
+    // than leave an empty screen under the window that asked for the restart.
+    fReportRefusal(startError);
+    if (gGame* game = fGetGameInstance())
+        game->fShowLevelsScene(packId, true);
 }
 
 void GG_GAMEPLAY::fPause()
@@ -548,7 +540,10 @@ void GG_GAMEPLAY::fUpdate()
     timers.fUpdate();
     if (!started || paused)
         return;
-    result.time += zcFRAME_DELTA;
+    // The clock stops when the level is decided: the time a win records as the best is the
+    // time the result window shows, not that plus the sweep and the coins still flying.
+    if (!levelEnded)
+        result.time += zcFRAME_DELTA;
     ambient->fUpdate();
     controls->fUpdate();
     process.fUpdate();

@@ -98,9 +98,9 @@ public:
     void fUnloadEffectResources();
     // Why the last start was refused; empty after a successful start.
     const std::string& fGetStartError() const { return startError; }
-    // A level that cannot be played: the reason is logged and shown, the level screen's
-    // textures go back and the pack's level list comes back.
-    void fRefuseLevel(int32_t packId, const std::string& reason);
+    // A level that cannot be played: the reason is logged and shown to the player (the
+    // caller of the start leads back to the level list).
+    void fReportRefusal(const std::string& reason);
 
     // ---- moves
     void fUpdateHoverCell();

@@ -14,6 +14,7 @@
 #include "game/puzzle/GG_PLAYER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_FINISH.h"
 #include "game/shell/gGame.h"
 
 using namespace ZOR;
@@ -102,8 +103,11 @@ void GG_GAMEPLAY::fOnLevelWon()
                     G_TROPHY_VALUE::fFromFloat("", pack->fGetCompletion()));
 
     G_WINDOW_MANAGER* windows = fGetWindowManager();
-    if (G_WINDOW* finish = windows ? windows->fFindWindow(kFinishWindow) : nullptr)
+    if (auto* finish = dynamic_cast<GG_WINDOW_FINISH*>(windows ? windows->fFindWindow(kFinishWindow) : nullptr))
+    {
         finish->fSetEventCallback(WE_SHOWN, fAsGameplay(this), fCallGameplayPause);
+        finish->fShowResult(&result);
+    }
 
     if (player)
     {

@@ -52,6 +52,11 @@ bool GG_NUMBER_STRIP::fLoadXml(pugi::xml_node element, int ablockShift, int acel
     if (!(a = element.attribute("shift_first")))
         return false;
     firstOffset.fParse(a.value());
+    // One numbers file serves every cell size: below "font_small_below" pixels a cell is too
+    // narrow for two digits of the usual font side by side, and "font_small" takes over.
+    if (pugi::xml_attribute small = element.attribute("font_small"))
+        if (cellSize < element.attribute("font_small_below").as_int())
+            fontName = small.value();
     crossTemplate.fLoadXml(element);
     return true;
 }

@@ -35,7 +35,8 @@ public:
     GG_NUMBER_STRIP& operator=(const GG_NUMBER_STRIP&) = delete;
 
     // The layout values, then the attributes "font", "font_color", "font_cross", "interval"
-    // and "shift_first" (all required) and the cross animation of the same element. False
+    // and "shift_first" (all required), "font_small" and "font_small_below" (optional: the
+    // font for cells narrower than that) and the cross animation of the same element. False
     // without the element or at the first missing attribute (what was read before stays).
     bool fLoadXml(pugi::xml_node element, int blockShift, int cellSize, int lineCount, int blockSize);
     // The grid's top-left corner.

@@ -257,7 +257,7 @@ int fOnFocusLost(void*)
     gGame* game = fGetGameInstance();
     if (!game)
         return 0;
-    GG_GAMEPLAY* screen = game->fGetGameplay();
+    GG_GAMEPLAY* screen = game->fGetLevelScreen();
     // A solved level (its win sweep running) is not paused.
     if (screen && screen->started && !screen->paused && screen->fGetProgress() < 1.0f)
     {

@@ -12,6 +12,7 @@
 #include "framework/G_STORE_ITEMS.h"
 #include "framework/G_TROPHIES.h"
 #include "framework/G_WINDOW_MANAGER.h"
+#include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
@@ -288,9 +289,14 @@ void gGame::fShutdown()
     fSave();
 }
 
-void gGame::fSetGameplay(GG_GAMEPLAY* screen)
+void gGame::fSetGameplay(G_GAMEPLAY* screen)
 {
     gameplay = screen;
+}
+
+GG_GAMEPLAY* gGame::fGetLevelScreen() const
+{
+    return dynamic_cast<GG_GAMEPLAY*>(gameplay);
 }
 
 int gGame::fPlaySound(const std::string& name)

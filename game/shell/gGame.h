@@ -22,6 +22,7 @@ struct ZS_PRODUCT;
 
 namespace ZOR_GF
 {
+class G_GAMEPLAY;
 class G_STORE_ITEM;
 class G_STORE_ITEMS;
 class G_TROPHY;
@@ -59,8 +60,11 @@ public:
     GG_PLAYER* fGetCurrentPlayer() const { return currentPlayer; }
     // Ends the level, releases every resource and saves; before the singletons are deleted.
     void fShutdown();
-    void fSetGameplay(GG_GAMEPLAY* screen);
-    GG_GAMEPLAY* fGetGameplay() const { return gameplay; }
+    void fSetGameplay(ZOR_GF::G_GAMEPLAY* screen);
+    ZOR_GF::G_GAMEPLAY* fGetGameplay() const { return gameplay; }
+    // The level screen behind the gameplay interface, for what only it does (second chance,
+    // blocked controls, control listeners, its level id); null for any other gameplay.
+    GG_GAMEPLAY* fGetLevelScreen() const;
     int fPlaySound(const std::string& name);
     int fPlayMusicList();
 
@@ -87,6 +91,8 @@ public:
 
     // ---- levels
     bool fStartLevel(int32_t levelId, int32_t packId);
+    // A level that cannot be played: the level screen tells the player why.
+    void fRefuseLevel(const std::string& reason);
     void fRestartLevel();
     void fEndLevel();
     void fPauseGameplay();
@@ -140,7 +146,7 @@ private:
     GG_LEVEL* currentLevel = nullptr;
     std::vector<GG_PACK_DESC*> packDescriptions;
     GG_TUTORIAL tutorial;
-    GG_GAMEPLAY* gameplay = nullptr;
+    ZOR_GF::G_GAMEPLAY* gameplay = nullptr;
     ZOR_GF::G_WINDOW_MANAGER* windows;
     gPlayers* players;
     ZOR::ZC_FONT_MANAGER* fonts;

@@ -9,6 +9,7 @@
 #include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/gGame.h"
 
 using namespace ZOR;
@@ -72,8 +73,9 @@ void gGame::fShowLevelsScene(int32_t packId, bool immediately)
     if (!windows)
         return;
     windows->fShowWindow("Level_Title", immediately);
-    windows->fShowWindow("Levels", immediately);
-    // The level list takes its pack once the level list window exists.
+    G_WINDOW* levels = windows->fShowWindow("Levels", immediately);
+    if (GG_WINDOW_LEVEL* list = dynamic_cast<GG_WINDOW_LEVEL*>(levels))
+        list->fSetPack(currentPlayer ? currentPlayer->fGetPack(packId) : nullptr);
     fSelectPack(packId);
 }
 
@@ -251,25 +253,26 @@ bool gGame::fStartLevel(int32_t levelId, int32_t packId)
     currentLevel = nullptr;
     if (!gameplay)
         return false;
-    // A level that cannot be played says why and leads back to the level list.
+    // A level that cannot be played says why; its caller leads back to the level list.
     const std::string place = "level " + std::to_string(levelId) + " of pack " + std::to_string(packId);
     GG_PACK_DESC* desc = fSelectPack(packId);
     if (!desc)
     {
-        gameplay->fRefuseLevel(packId, "There is no pack description for " + place + ".");
+        fRefuseLevel("There is no pack description for " + place + ".");
         return false;
     }
     GG_PACK* pack = templatePlayer.fGetPack(packId);
     currentLevel = pack ? pack->fGetLevel(levelId) : nullptr;
     if (!currentLevel)
     {
-        gameplay->fRefuseLevel(packId, "The template player has no record of " + place + ".");
+        fRefuseLevel("The template player has no record of " + place + ".");
         return false;
     }
     const std::string resource = desc->fGetPath() + " " + currentLevel->fGetFile();
     if (!gameplay->fStartLevel(resource))
     {
-        gameplay->fRefuseLevel(packId, gameplay->fGetStartError());
+        if (const GG_GAMEPLAY* screen = fGetLevelScreen())
+            fRefuseLevel(screen->fGetStartError());
         return false;
     }
     fLoadGameplayResources();
@@ -277,6 +280,12 @@ bool gGame::fStartLevel(int32_t levelId, int32_t packId)
     fStartTutorialForLevel();
     fPlaySound("levelshow");
     return true;
+}
+
+void gGame::fRefuseLevel(const std::string& reason)
+{
+    if (GG_GAMEPLAY* screen = fGetLevelScreen())
+        screen->fReportRefusal(reason);
 }
 
 void gGame::fRestartLevel()
@@ -310,14 +319,14 @@ void gGame::fResumeGameplay()
 
 void gGame::fGrantSecondChance()
 {
-    if (gameplay)
-        gameplay->fGrantSecondChance();
+    if (GG_GAMEPLAY* screen = fGetLevelScreen())
+        screen->fGrantSecondChance();
 }
 
 void gGame::fOfferSecondChance()
 {
-    if (gameplay)
-        gameplay->fOfferSecondChance();
+    if (GG_GAMEPLAY* screen = fGetLevelScreen())
+        screen->fOfferSecondChance();
 }
 
 bool gGame::fLoadGameplayResources()
@@ -339,17 +348,19 @@ void gGame::fStartTutorialForLevel()
 {
     if (!gameplay || !currentPlayer || currentPlayer->fGetPassedTutorial())
         return;
-    const int32_t levelId = gameplay->fGetLevelId();
+    GG_GAMEPLAY* screen = fGetLevelScreen();
+    const int32_t levelId = screen ? screen->fGetLevelId() : -1;
     if (!tutorial.fStartForLevel(levelId))
         return;
     tutorial.fLoadResources();
-    gameplay->fAddControlDelegate(&tutorial);
+    if (screen)
+        screen->fAddControlDelegate(&tutorial);
 }
 
 void gGame::fSetControlsBlocked(bool cells, bool hint, bool tool, bool store, bool reset)
 {
-    if (gameplay)
-        gameplay->fSetControlsBlocked(cells, hint, tool, store, reset);
+    if (GG_GAMEPLAY* screen = fGetLevelScreen())
+        screen->fSetControlsBlocked(cells, hint, tool, store, reset);
 }
 
 GG_PACK_DESC* gGame::fSelectPack(int32_t packId)

@@ -11,7 +11,6 @@
 #include "framework/G_TROPHIES.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
@@ -132,9 +131,8 @@ void gGame::fUpdateTrophyPopup()
         return;
     if (gameplay && !gameplay->paused)
     {
-        G_GAMEPLAY* screen = gameplay;
-        popup->fSetEventCallback(WE_SHOW_BEGIN, screen, fCallGameplayPause);
-        popup->fSetEventCallback(WE_HIDDEN, screen, fCallGameplayResume);
+        popup->fSetEventCallback(WE_SHOW_BEGIN, gameplay, fCallGameplayPause);
+        popup->fSetEventCallback(WE_HIDDEN, gameplay, fCallGameplayResume);
     }
     windows->fShowWindow(kTrophyPopup, false);
     trophyQueue.pop_back();

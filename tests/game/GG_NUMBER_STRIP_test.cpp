@@ -220,3 +220,27 @@ TEST_F(NumberStrip, MissingElementsAttributesAndFontsDrawNothing)
     EXPECT_TRUE(fNumbers().empty());
     EXPECT_EQ(strip->fGetRunningCount(), 0) << "animations start only where numbers are drawn";
 }
+
+// One numbers file serves every cell size: narrow cells take the small font, if one is named.
+TEST_F(NumberStrip, NarrowCellsTakeTheSmallFont)
+{
+    const struct
+    {
+        const char* attributes;
+        int cellSize;
+        const char* font;
+    } cases[] = {
+        {"font_small=\"small\" font_small_below=\"32\"", 27, "small"},
+        {"font_small=\"small\" font_small_below=\"32\"", 32, "digits"},
+        {"font_small=\"small\"", 27, "digits"},
+        {"", 20, "digits"},
+    };
+    for (const auto& c : cases)
+    {
+        pugi::xml_document document;
+        document.load_string(fStripElement("numbersUp", "0 10", c.attributes).c_str());
+        GG_NUMBER_STRIP up(GG_NUMBER_STRIP::COLUMNS);
+        EXPECT_TRUE(up.fLoadXml(document.first_child(), 0, c.cellSize, 5, 5));
+        EXPECT_EQ(up.fontName, c.font) << c.attributes << " at " << c.cellSize;
+    }
+}

@@ -262,3 +262,21 @@ TEST_F(PackList, ALayoutLackingPartsOpensAndSaysWhatItLacks)
     EXPECT_NE(std::string::npos, log.find("The window \"Packs\" has no next-page button")) << log;
     EXPECT_NE(std::string::npos, log.find("The pack entry 0 has no widget 2 (the closed look)")) << log;
 }
+
+// In the free edition packs are not bought with sunime: a closed pack only says it is closed.
+TEST_F(PackList, InTheFreeEditionAClosedPackSaysItIsClosed)
+{
+    fReplaceIn("data/share/main/other/editions.xml", "<free param=\"false\"/>", "<free param=\"true\"/>");
+    ZT_SCRIPT script;
+    fPacksForNewPlayer(script);
+    script.fClick(kCardX[2], kCardY).fUntilAtRest("Confirm_PackLock").fDo("no offer", []() {
+        EXPECT_FALSE(fOpen("Confirm_Buy_Pack"));
+        EXPECT_EQ(2, fPacks()->fGetList()->fGetChosenPack());
+    });
+    script.fClick(512, kAnswerY).fUntil("answered", []() { return !fOpen("Confirm_PackLock"); });
+    script.fClick(kCardX[0], kCardY).fUntilAtRest("Levels").fDo("an open pack opens", []() {
+        EXPECT_FALSE(fOpen("Packs"));
+    });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
+}

@@ -1,7 +1,7 @@
 // The level list of the default data set in the real game: tiles locked, open and next with
 // their numbers and best stars as drawn, its arrows, and the road from a click to a started
 // level (or back to the list, or to the question about hearts).
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include <cctype>
 #include <cstring>
@@ -12,7 +12,7 @@
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_WINDOW_LEVEL.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;

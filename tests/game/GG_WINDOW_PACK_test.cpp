@@ -1,7 +1,7 @@
 // The pack list of the default data set in the real game: cards open and closed as a player
 // sees them, its arrows and cards answering clicks, packs bought with sunime, and a layout that
 // lacks parts still opening.
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
@@ -11,7 +11,7 @@
 #include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/GG_WINDOW_PACK.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;

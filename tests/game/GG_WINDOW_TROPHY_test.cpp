@@ -1,13 +1,13 @@
 // The trophy list of the default data set in the real game: every trophy listed with its medal,
 // earned ones in colour without their reward, the others grey with the sunime they bring; its
 // arrows turning the pages (and refusing while a page slides).
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include "framework/G_TROPHIES.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_WINDOW_TROPHY.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;

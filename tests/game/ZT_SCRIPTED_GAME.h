@@ -28,7 +28,7 @@
 #include "game/shell/gGame.h"
 #include "support/ZT_TEST_ENV.h"
 
-namespace ZT_GAME
+namespace ZT_SCRIPTED
 {
 namespace fs = std::filesystem;
 

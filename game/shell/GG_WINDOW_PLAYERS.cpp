@@ -211,11 +211,12 @@ bool GG_WINDOW_PLAYERS::fDeletePlayer(const std::wstring& name)
     if (!player)
         return false;
     gGame* game = fGetGameInstance();
+    const bool wasCurrent = game && game->fGetCurrentPlayer() == player;
+    players->fRemovePlayer(name);
     // The game object must not keep a player that is gone: it would tick its hearts, save it
     // and show it. No player is current until one is chosen.
-    if (game && game->fGetCurrentPlayer() == player)
+    if (wasCurrent)
         game->fSetPlayer(nullptr);
-    players->fRemovePlayer(name);
     fFillList();
     fSelectCurrent();
     fUpdateButtons();

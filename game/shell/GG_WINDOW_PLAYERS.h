@@ -26,7 +26,7 @@ public:
         ID_CHOOSE = 8
     };
     // At most this many characters in a new name.
-    static const int kMaxNameLength = 15;
+    static constexpr int kMaxNameLength = 15;
 
     // A layout without the list box or the buttons still makes a window; what is missing is
     // logged once and the actions that need it do nothing.

@@ -133,7 +133,7 @@ def example(size):
 
 def main():
     out("menu_players_dialog.png", dialog(780, 460))
-    out("menu_options_dialog.png", dialog(660, 600))
+    out("menu_options_dialog.png", dialog(660, 560))
     out("menu_credits_dialog.png", dialog(600, 460))
     out("menu_training_panel.png", dialog(900, 560))
     out("menu_button_small_red.png", S.button_strip(180, 64, S.RED))

@@ -108,13 +108,13 @@ inline void fCopyDefaultData()
 // to show it. A layer and a picture of the kit make it visible.
 inline void fAddStandInWindow(const std::string& name, int layer = 5)
 {
-    const fs::path file = fWindowsFolder() / (name + ".xml");
-    if (fs::exists(file))
+    const std::string entry = "data/share/windows " + name + ".xml";
+    if (fReadAll(fScenesFile()).find(entry) != std::string::npos)
         return;
-    fWriteAll(file, "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
+    fWriteAll(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
                     "_typeClose=\"SH_MOVE_UP\" _timeShow=\"0.2\" layer=\"" + std::to_string(layer) + "\"><GUI/></window>");
     fReplaceOnce(fScenesFile(), "</scenes>",
-                 "\t<window file=\"data/share/windows " + name + ".xml\"/>\n</scenes>");
+                 "\t<window file=\"" + entry + "\"/>\n</scenes>");
 }
 
 // ---------------------------------------------------------------- frames

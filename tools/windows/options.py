@@ -20,20 +20,20 @@ def windows():
     write(WINDOWS + "/Options.xml", window(
         "Options", "GG_WINDOW_OPTIONS", 60, [
             image(20, SCREENS + " menu_options_dialog.png", "0 0"),
-            *ribbon(21, "options_title", -276),
-            row_label(23, "options_label_music", -180),
-            slider(10, -180),
-            row_label(24, "options_label_sounds", -110),
-            slider(9, -110),
-            row_label(25, "options_label_cursor", -40),
+            *ribbon(21, "options_title", -252),
+            row_label(23, "options_label_music", -160),
+            slider(10, -160),
+            row_label(24, "options_label_sounds", -98),
+            slider(9, -98),
+            row_label(25, "options_label_cursor", -36),
             E("CHECKBOX_IOS", [("ID", 8), ("TX_PANEL", GUI + " switch_panel.png"), ("TX_BTN", GUI + " switch_knob.png")],
-              [E("POSITION", text="234 -40")]),
-            row_label(11, "options_label_full_screen", 30),
-            E("CHECKBOX", [("ID", 7), ("TEXTURE", GUI + " checkbox.png")], [E("POSITION", text="266 30")]),
-            button(5, GUI + " btn_secondary_m.png", "options_button_help", "-120 125"),
-            button(6, GUI + " btn_secondary_m.png", "options_button_credits", "120 125"),
-            button(3, GUI + " btn_primary_m.png", "button_ok", "-120 218"),
-            button(4, GUI + " btn_neutral_m.png", "button_cancel", "120 218", color=INK),
+              [E("POSITION", text="234 -36")]),
+            row_label(11, "options_label_full_screen", 26),
+            E("CHECKBOX", [("ID", 7), ("TEXTURE", GUI + " checkbox.png")], [E("POSITION", text="266 26")]),
+            button(5, GUI + " btn_secondary_m.png", "options_button_help", "-120 112"),
+            button(6, GUI + " btn_secondary_m.png", "options_button_credits", "120 112"),
+            button(3, GUI + " btn_primary_m.png", "button_ok", "-120 196"),
+            button(4, GUI + " btn_neutral_m.png", "button_cancel", "120 196", color=INK),
         ], SHOW, [E("sounds", children=[E("item", {"id": i, "sound": "click" if i < 7 else "switch"})
                                          for i in (3, 4, 5, 6, 7, 8)])], background=dim))
     lines = ["credits_line_%d" % i for i in range(1, 7)]

@@ -404,3 +404,22 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
                                 "\"Players\" has no delete button (widget 6)"})
         EXPECT_NE(std::string::npos, log.find(missing)) << missing << "\n" << log;
 }
+
+// A delete question whose font for the name does not exist still asks and answers; the name
+// is simply not drawn.
+TEST_F(PlayersWindow, AQuestionWithoutItsNameFontStillDeletes)
+{
+    fReplaceOnce(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"header\"",
+                 "font_extra_text=\"no such font\"");
+    ZT_SCRIPT script;
+    fOpenWithPlayers(script, {L"Ada", L"Bob"});
+    ZS_FRAME question;
+    std::vector<std::wstring> saved;
+    script.fClickWhere([] { return fRow(1); });
+    script.fClickWidget("Players", GG_WINDOW_PLAYERS::ID_DELETE).fWaitForWindow("Players_Confirm_Del");
+    script.fCapture(&question).fClickWidget("Players_Confirm_Del", 3).fWaitUntilClosed("Players_Confirm_Del");
+    script.fDo([&] { saved = fSavedNames(); });
+    fRun(script);
+    EXPECT_TRUE(fInk(question, 272, 340, 752, 420, fNameInk).fEmpty());
+    EXPECT_EQ(std::vector<std::wstring>({L"Ada"}), saved);
+}

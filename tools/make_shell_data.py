@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "win
 from wlib import *  # noqa: E402,F401,F403
 
 # The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
-WINDOW_GROUPS = ["title", "lists"]
+WINDOW_GROUPS = ["title", "players", "options", "hub", "lists"]
 
 # ------------------------------------------------------------------ configuration
 

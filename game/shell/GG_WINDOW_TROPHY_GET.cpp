@@ -9,6 +9,7 @@
 #include "framework/G_TROPHIES.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/gGame.h"
 #include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
@@ -85,6 +86,8 @@ void GG_WINDOW_TROPHY_GET::fSetTrophy(const G_TROPHY* trophy)
             rewardFormat = rewardLabel->fGetText();
         rewardLabel->fSetText(fLiteralLabelText(fFillNumberTemplate(rewardFormat, trophy->fGetBonus())));
     }
+    if (gGame* game = fGetGameInstance())
+        game->fPlaySound("trophy");
 }
 
 ZS_VECTOR2 GG_WINDOW_TROPHY_GET::fGetTitlePosition() const

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
@@ -79,6 +81,7 @@ protected:
     inline static std::string savedRoot;
     inline static std::string savedFolder;
     inline static bool loaded = false;
+    inline static std::filesystem::path root;
 
     static void SetUpTestSuite()
     {
@@ -87,16 +90,23 @@ protected:
         if (window->fCreate("shipped windows") != 1 || render->fInit(window->fGetHandle(), 0.1f, 0.0f) != 1)
             return;
         input = new ZC_INPUT;
+        // A copy of the repository's data set, with a folder "test" beside it for the files a
+        // test adds (the group "test").
+        namespace fs = std::filesystem;
+        root = fs::current_path() / "shipped";
+        fs::remove_all(root);
+        fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root, fs::copy_options::recursive);
+        fs::create_directories(root / "test");
+        std::ofstream(root / "test" / "placeholder.txt") << "the group lists at least one file";
         savedRoot = fGetFileSystem()->fGetDataRoot();
-        const std::string resources =
-            std::filesystem::canonical(ZT_TEST::fDataDir() + "/../../Resources").string() + "/";
+        const std::string resources = root.string() + "/";
         fGetFileSystem()->fSetDataRoot(resources.c_str());
         // The game reads relative paths (the language folder) from the data root, as it runs.
         savedFolder = fGetFileSystem()->fGetCurrentFolder();
         fGetFileSystem()->fSetCurrentFolder(resources.c_str());
         repository = new ZC_REPOSITORY;
         zcREPOSITORY = repository;
-        for (const char* group : {"", "data", "data/share/main/other", "data/share/image/gui"})
+        for (const char* group : {"", "data", "data/share/main/other", "data/share/image/gui", "test"})
             repository->fRegister(group, "");
         testing::internal::CaptureStderr(); // the sound device's notes
         loaded = fReadGameConfig("game.xml") && fMountResourceList("data/share/main/other resource_list.xml") &&
@@ -148,6 +158,14 @@ protected:
             w->fHide(true);
         fFrames(12);
         game->fSetPlayer(nullptr);
+    }
+
+    // A file of the group "test" (the group is mounted again to list it).
+    void fPutTestFile(const std::string& name, const std::string& text)
+    {
+        std::ofstream(root / "test" / name, std::ios::binary) << text;
+        repository->fUnregister("test");
+        ASSERT_NE(-1, repository->fRegister("test", ""));
     }
 
     // A new current profile copied from the template (a name of its own for every test).

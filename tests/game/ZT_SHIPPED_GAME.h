@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
+#include "game/shell/gWindowFactory.h"
 #include "render/ZT_RENDER_FIXTURE.h"
 #include "support/ZT_TEST_ENV.h"
 
@@ -143,6 +145,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(loaded) << "the shipped data set loads";
+        render->clearColor = ZS_COLOR(0xFF212454u); // the menus' navy
         zcFRAME_DELTA = kFrame;
         game = fGetGameInstance();
         windows = fGetWindowManager();
@@ -157,7 +160,11 @@ protected:
         for (G_WINDOW* w : windows->fGetAllWindows())
             w->fHide(true);
         fFrames(12);
+        // No profile is left over: every test starts without a current player.
         game->fSetPlayer(nullptr);
+        gPlayers* players = fGetPlayers();
+        for (const std::wstring& name : players->fGetNames())
+            players->fRemovePlayer(name);
     }
 
     // A file of the group "test" (the group is mounted again to list it).
@@ -177,6 +184,23 @@ protected:
         EXPECT_NE(nullptr, player);
         game->fSetPlayer(player);
         return player;
+    }
+
+    // A window of its own made by the game's factory from a shipped window file, loaded and
+    // shown at once, for tests that need one as fresh as at start-up.
+    std::unique_ptr<G_WINDOW> fMakeFresh(const std::string& file)
+    {
+        pugi::xml_document* document = repository->fGetXml(("data/share/windows " + file).c_str());
+        EXPECT_NE(nullptr, document) << file;
+        std::unique_ptr<G_WINDOW> window(document ? fCreateWindowFromXml(document) : nullptr);
+        if (document)
+            repository->fReleaseXml(document);
+        if (window)
+        {
+            window->fAcquireResources();
+            window->fShow(true);
+        }
+        return window;
     }
 
     template <class W>

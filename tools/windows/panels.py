@@ -47,15 +47,15 @@ def windows():
             text=SCREENS + " win_fade.png")
     write(WINDOWS + "/Trophy_Get.xml", window(
         "Trophy_Get", "GG_WINDOW_TROPHY_GET", 150, [
-            image(10, GUI + " dialog_m.png", "0 10"),
+            image(10, GUI + " dialog_m.png", "0 16"),
             image(11, GUI + " ribbon.png", "0 -198"),
             wlabel(12, "trophy_get_title", FONT_TITLE, "0 -205", color=CREAM),
             image(13, SCREENS + " win_trophy_burst.png", "0 -92"),
             image(2, GUI + " trophy_first_win_open.png", "0 -92"),
-            image(14, GUI + " hud_pill.png", "0 112"),
-            image(15, GUI + " icon_coin_32.png", "-62 110"),
-            wlabel(3, "trophy_reward", FONT_HUD, "-40 110", hot=3, color=CREAM),
-            button(1, GUI + " btn_primary_m.png", "button_great", "0 180"),
+            image(14, GUI + " hud_pill.png", "0 102"),
+            image(15, GUI + " icon_coin_32.png", "-62 100"),
+            wlabel(3, "trophy_reward", FONT_HUD, "-40 100", hot=3, color=CREAM),
+            button(1, GUI + " btn_primary_m.png", "button_great", "0 170"),
         ],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.4")],
         [E("settings", children=[

@@ -28,6 +28,7 @@ public:
     void fSetFrameCount(int count);
     int fGetFrameCount() const { return frameCount; }
     void fSetFps(float framesPerSecond) { fps = framesPerSecond; }
+    float fGetFps() const { return fps; }
     // Shows frame i mod the frame count and clears the gathered time.
     void fSetFrame(int i);
     int fGetCurrent() const { return current; }

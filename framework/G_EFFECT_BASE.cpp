@@ -36,9 +36,9 @@ void gEffects::fAdd(G_EFFECT_BASE* effect)
 
 void gEffects::fUpdate()
 {
-    // Handlers may add effects (at the back) during the walk; they wait for the next call.
-    size_t end = effects.size();
-    for (size_t i = 0; i < end;)
+    // By index against the live size: handlers may append effects (and so move the storage)
+    // during the walk, and those are reached in this same call.
+    for (size_t i = 0; i < effects.size();)
     {
         G_EFFECT_BASE* effect = effects[i];
         if (!effect->fUpdate())
@@ -48,7 +48,6 @@ void gEffects::fUpdate()
         }
         effects.erase(effects.begin() + long(i));
         delete effect;
-        --end;
     }
 }
 }

@@ -65,14 +65,14 @@ public:
         steps.front().fUpdate();
         if (!steps.front().fIsEmpty())
             return false;
-        // Taken off the queue before the call, so that a handler may append further steps.
+        // The handler runs while its step still stands at the front, then the step goes. A
+        // handler may append further steps: the deques keep the front where it is.
         const HANDLER handler = handlers.front();
-        const T element = elements.front();
+        if (handler.function)
+            handler.function(handler.object, elements.front());
         steps.pop_front();
         handlers.pop_front();
         elements.pop_front();
-        if (handler.function)
-            handler.function(handler.object, element);
         return steps.empty();
     }
 
@@ -93,8 +93,9 @@ public:
 
     // Null is ignored.
     void fAdd(G_EFFECT_BASE* effect);
-    // One frame of every effect that was in the list when the call began; an effect whose last
-    // step ends is deleted. Effects added meanwhile start in the next call.
+    // One frame of every effect, first to last; an effect whose last step ends is deleted. An
+    // effect that a handler adds during the walk stands at the end and is updated in the same
+    // call (a hint landing on a bonus cell starts the bonus in the frame the hint arrives).
     void fUpdate();
 
     size_t fGetCount() const { return effects.size(); }

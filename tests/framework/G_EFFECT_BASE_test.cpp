@@ -197,3 +197,46 @@ TEST_F(Effects, AHandlerMayAppendAStepAndTimedBotsDriveTheSteps)
     EXPECT_EQ(effects.fGetCount(), 0u);
     zcFRAME_DELTA = saved;
 }
+
+namespace
+{
+struct ZT_WATCH
+{
+    EFFECT* effect = nullptr;
+    gEffects* effects = nullptr;
+    size_t stepsSeen = 0;
+};
+
+// Notes how many steps its effect still holds, and starts a second effect.
+void fStartAnother(void* data, const char*)
+{
+    auto* watch = static_cast<ZT_WATCH*>(data);
+    watch->stepsSeen = watch->effect->fGetStepCount();
+    auto* other = new EFFECT;
+    other->fAddStep();
+    other->fGetLastStep()->fAdd(new ZT_COUNTDOWN("other", 2));
+    watch->effects->fAdd(other);
+}
+}
+
+TEST_F(Effects, AHandlerRunsBeforeItsStepGoesAndAnEffectItStartsRunsInTheSameCall)
+{
+    gEffects effects;
+    auto* effect = new EFFECT;
+    ZT_WATCH watch{effect, &effects};
+    EFFECT::HANDLER handler;
+    handler.object = &watch;
+    handler.function = fStartAnother;
+    effect->fAddStepWithHandler(handler, "landed");
+    effect->fGetLastStep()->fAdd(new ZT_COUNTDOWN("A", 1));
+    effect->fAddStep();
+    effect->fGetLastStep()->fAdd(new ZT_COUNTDOWN("B", 1));
+    effects.fAdd(effect);
+
+    effects.fUpdate();
+    EXPECT_EQ(watch.stepsSeen, 2u) << "the handler sees its own step still queued";
+    EXPECT_EQ(gLog, (std::vector<std::string>{"tA", "~A", "tother"})) << "the new effect ticks in the same call";
+    EXPECT_EQ(effects.fGetCount(), 2u);
+    effects.fUpdate();
+    EXPECT_EQ(effects.fGetCount(), 0u) << "both end in the next call";
+}

@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "win
 from wlib import *  # noqa: E402,F401,F403
 
 # The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
-WINDOW_GROUPS = ["title", "shop", "help", "panels"]
+WINDOW_GROUPS = ["title", "lists", "shop", "help", "panels"]
 
 # ------------------------------------------------------------------ configuration
 
@@ -112,30 +112,32 @@ def store_xml():
     ]), "What sunime buy: each offer holds while the player owns fewer than its value.")
 
 
-# (name, medal picture stem, bonus, value type, target, operator); the pictures are the kit's
-# "trophy_*" medals in the gui group or the shop art's "medal_*" in the screens group.
+# (name, bonus, value type, target, operator). A first picture solved without a hint earns a
+# trophy; the medals are the trophy list's (tools/windows/lists.py).
 TROPHIES = [
-    ("tr_pack_1", SCREENS + " medal_pack1", 100, "float", "1", ">="),
-    ("tr_pack_2", SCREENS + " medal_pack2", 200, "float", "1", ">="),
-    ("tr_pack_3", SCREENS + " medal_pack3", 300, "float", "1", ">="),
-    ("tr_pack_4", SCREENS + " medal_pack4", 500, "float", "1", ">="),
-    ("pc_tr_without_hint", GUI + " trophy_no_hints", 50, "int", "1", ">="),
-    ("tr_without_error", GUI + " trophy_no_errors", 100, "int", "3", ">="),
-    ("pc_tr_hint_use", SCREENS + " medal_hint_use", 50, "int", "10", ">="),
-    ("tr_stars_1", GUI + " trophy_first_win", 100, "int", "3", ">="),
-    ("tr_stars_2", GUI + " trophy_streak", 250, "int", "15", ">="),
-    ("tr_stars_3", GUI + " trophy_perfect", 500, "int", "40", ">="),
-    ("tr_bronze_coin", SCREENS + " medal_coin_bronze", 50, "int", "300", ">="),
-    ("tr_silver_coin", SCREENS + " medal_coin_silver", 150, "int", "1500", ">="),
-    ("tr_gold_coin", GUI + " trophy_coins", 400, "int", "5000", ">="),
-    ("tr_all_trophy", GUI + " trophy_all_packs", 1000, "bool", "true", "=="),
+    ("tr_pack_1", 100, "float", "1", ">="),
+    ("tr_pack_2", 200, "float", "1", ">="),
+    ("tr_pack_3", 300, "float", "1", ">="),
+    ("tr_pack_4", 500, "float", "1", ">="),
+    ("pc_tr_without_hint", 50, "int", "1", ">="),
+    ("tr_without_error", 100, "int", "3", ">="),
+    ("pc_tr_hint_use", 50, "int", "10", ">="),
+    ("tr_stars_1", 100, "int", "3", ">="),
+    ("tr_stars_2", 250, "int", "15", ">="),
+    ("tr_stars_3", 500, "int", "40", ">="),
+    ("tr_bronze_coin", 50, "int", "300", ">="),
+    ("tr_silver_coin", 150, "int", "1500", ">="),
+    ("tr_gold_coin", 400, "int", "5000", ">="),
+    ("tr_all_trophy", 1000, "bool", "true", "=="),
 ]
 
 
 def trophies_xml():
-    def trophy(name, picture, bonus, vtype, target, op):
+    from lists import medal
+
+    def trophy(name, bonus, vtype, target, op):
         return E("trophy", [("name", name), ("desc", name + "_desc"), ("bonus", bonus),
-                            ("image_open", picture + "_open.png"), ("image_close", picture + "_closed.png")],
+                            ("image_open", medal(name, True)), ("image_close", medal(name, False))],
                  [E("condition", [("name", ""), ("value_type", vtype), ("value", target), ("operator", op)])])
 
     write(OTHER + "/trophies.xml", E("trophies", children=[trophy(*t) for t in TROPHIES]),

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Draws the pictures of the shop, the help pages, the hearts and currency panels and the trophy
-pop-up through the shared look (tools/art/style.py, tools/art/icons.py): the shop's dialog and
-its "all bought" badge, the hearts panel's speech bubble, the rays behind a new trophy, the
-trophy medals the kit does not hold, and the small pictures of the help pages (cells, clues,
+pop-up through the shared look (tools/art/style.py, tools/art/icons.py): the shop's dialog, its
+buy button and "all bought" badge, the hearts panel's speech bubble, the rays behind a new
+trophy, and the small pictures of the help pages (cells, clues,
 the mouse, the tool switch, the reset area, mistakes and hearts, hints, stars and coins, pause).
 No picture holds words: texts come from the strings table. Deterministic: the same script gives
 the same pixels.
@@ -121,57 +121,6 @@ def trophy_burst():
         c = S.paint(c, S.blur(S.circle(S.blank(s, s), cx, cy, s * 0.3), 10), GOLD_LIGHT, 0.55)
         c = S.paint(c, S.intersect(rays, fade), GOLD, 0.75)
         out("win_trophy_burst.png", c, (s, s))
-
-
-# ---------------------------------------------------------------- medals
-
-def medal(base, icon_mask, earned, badge=None):
-    """A medal in the kit's manner: ribbon tails, a shaded disc, a white glyph; grey with a lock
-    while not earned. badge: a digit in a small disc at the lower right."""
-    t = 128
-    colour = base if earned else GREY
-    c = S.canvas(t, t)
-    m = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 54)
-    ribbon = S.blank(t, t)
-    S.polygon(ribbon, [(34, 78), (52, 78), (46, 124), (36, 114), (26, 118)])
-    S.polygon(ribbon, [(76, 78), (94, 78), (102, 118), (92, 114), (82, 124)])
-    c = S.paint(c, ribbon, S.darken(CORAL if earned else GREY_DARK, 0.15))
-    c = S.Image.alpha_composite(c, S.gem(t, t, m, S.lighten(colour, 0.45), colour, S.darken(colour, 0.2),
-                                         S.darken(colour, 0.55)))
-    inner = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 42)
-    c = S.paint(c, inner, S.darken(colour, 0.12), 0.8)
-    c = S.paint(c, S.subtract(inner, S.shift(inner, 0, 2)), S.darken(colour, 0.45), 0.6)
-    if earned:
-        c = S.drop_shadow(c, icon_mask, 0, 2, 1.5, S.darken(colour, 0.6), 0.6)
-        c = S.paint(c, icon_mask, WHITE)
-    else:
-        c = S.paint(c, icon_mask, S.lighten(GREY, 0.35), 0.6)
-    if badge is not None:
-        bm = S.circle(S.blank(t, t), 96, 30, 17)
-        tone = TEAL if earned else GREY_DARK
-        c = S.Image.alpha_composite(c, S.gem(t, t, bm, S.lighten(tone, 0.35), tone, S.darken(tone, 0.25),
-                                             S.darken(tone, 0.5), shadow=0.4))
-        c = S.paint(c, S.text_mask(S.blank(t, t), badge, 96, 31, 20), WHITE)
-    if not earned:
-        lock = I.mask("lock", t, t, 76, 70, 44)
-        c = S.Image.alpha_composite(c, gold_gem(lock, t, t))
-    return fin(c, t, t)
-
-
-BRONZE = (205, 127, 62)
-SILVER = (176, 184, 200)
-
-
-def medals():
-    t = 128
-    kinds = [("pack%d" % n, GOLD, "trophy", str(n)) for n in range(1, 5)]
-    kinds += [("hint_use", GOLD, "hint", None), ("coin_bronze", BRONZE, "coin_mark", None),
-              ("coin_silver", SILVER, "coin_mark", None)]
-    for key, base, icon_name, badge in kinds:
-        glyph = I.mask(icon_name, t, t, t / 2 - 28, t / 2 - 30, 56)
-        for earned in (True, False):
-            S.save(medal(base, glyph, earned, badge),
-                   os.path.join(SCREENS, "medal_%s_%s.png" % (key, "open" if earned else "closed")))
 
 
 # ---------------------------------------------------------------- help pictures
@@ -443,7 +392,6 @@ def main():
     buy_button()
     bubble_up()
     trophy_burst()
-    medals()
     help_pictures()
 
 

@@ -171,7 +171,8 @@ void GG_PACK::fUpdateFirstLevelLock(int32_t totalStars)
     const GG_PACK_DESC* desc = shell.findPackDesc ? shell.findPackDesc(id) : nullptr;
     if (!desc || levels.empty())
         return;
-    levels.front()->fSetLock(totalStars < desc->fGetStarsToPass() ? 1 : 0);
+    if (totalStars >= desc->fGetStarsToPass())
+        levels.front()->fSetLock(0);
 }
 
 bool GG_PACK::fLoadXml(pugi::xml_node element)

@@ -82,8 +82,9 @@ public:
     GG_LEVEL* fGetLevelAt(int index) const;
     int fGetLevelCount() const { return int(levels.size()); }
     bool fIsLastLevel(const GG_LEVEL* level) const;
-    // The first level opens when the total reaches the pack's stars2pass and closes when it
-    // is below; nothing changes without a description of this pack or without levels.
+    // The first level opens when the total reaches the pack's stars2pass. It never closes
+    // again: a first level open below the total was bought, and stays bought. Nothing changes
+    // without a description of this pack or without levels.
     void fUpdateFirstLevelLock(int32_t totalStars);
 
     // False without an "id" or when one of the levels fails; the pack is then left as it was.

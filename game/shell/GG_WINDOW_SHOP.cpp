@@ -143,8 +143,10 @@ void gPages_Shop_Item::fReadLayoutDefaults()
         defaultDescription = pugi::as_utf8(label->fGetText());
     if (ZC_GUI_IMAGE* picture = fFindWidget<ZC_GUI_IMAGE>(gui.get(), ENTRY_PICTURE))
         defaultImage = picture->fGetTextureName();
+    // Like every label of a layout, the price's own text is a key: shown translated when no
+    // offer has a price, in place of the price of an offer that is gone.
     if (ZC_GUI_WLABEL* label = fFindWidget<ZC_GUI_WLABEL>(gui.get(), ENTRY_PRICE))
-        defaultPriceText = label->fGetText();
+        defaultPriceText = fLocalLabelText(pugi::as_utf8(label->fGetText()));
 }
 
 void gPages_Shop_Item::fRefreshFromStore()
@@ -186,7 +188,7 @@ void gPages_Shop_Item::fApplyTexts()
         else if (price > 0)
             label->fSetText(fFloatToWString(float(price)));
         else
-            label->fSetText(defaultPriceText); // not the price of an offer that is gone
+            label->fSetText(defaultPriceText);
     }
     if (ZC_GUI_IMAGE* picture = fFindWidget<ZC_GUI_IMAGE>(gui.get(), ENTRY_PICTURE))
         if (!image.empty() && image != picture->fGetTextureName())

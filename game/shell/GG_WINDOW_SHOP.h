@@ -71,7 +71,7 @@ public:
 private:
     std::string defaultDescription;
     std::string defaultImage;
-    std::wstring defaultPriceText; // label 4 as the layout gives it, shown when there is no price
+    std::wstring defaultPriceText; // label 4's own key, translated: shown when there is no price
     std::string type;
     std::string description;
     std::string image;

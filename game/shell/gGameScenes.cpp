@@ -8,6 +8,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/gGame.h"
 
 using namespace ZOR;
@@ -71,8 +72,9 @@ void gGame::fShowLevelsScene(int32_t packId, bool immediately)
     if (!windows)
         return;
     windows->fShowWindow("Level_Title", immediately);
-    windows->fShowWindow("Levels", immediately);
-    // The level list takes its pack once the level list window exists.
+    G_WINDOW* levels = windows->fShowWindow("Levels", immediately);
+    if (GG_WINDOW_LEVEL* list = dynamic_cast<GG_WINDOW_LEVEL*>(levels))
+        list->fSetPack(currentPlayer ? currentPlayer->fGetPack(packId) : nullptr);
     fSelectPack(packId);
 }
 

@@ -11,9 +11,12 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/GG_WINDOW_HEALTH.h"
 #include "game/shell/GG_WINDOW_HELP.h"
+#include "game/shell/GG_WINDOW_LEVEL.h"
+#include "game/shell/GG_WINDOW_PACK.h"
 #include "game/shell/GG_WINDOW_SHOP.h"
 #include "game/shell/GG_WINDOW_SUNIME.h"
 #include "game/shell/GG_WINDOW_TITLE.h"
+#include "game/shell/GG_WINDOW_TROPHY.h"
 #include "game/shell/GG_WINDOW_TROPHY_GET.h"
 #include "game/shell/gLog.h"
 
@@ -45,16 +48,16 @@ const ZS_WINDOW_TYPE kWindowTypes[] = {
     {"GG_WINDOW_TITLE_TOP", fMake<GG_WINDOW_TITLE_TOP>},
     {"GG_WINDOW_TITLE", fMake<GG_WINDOW_TITLE>},
     {"GG_WINDOW_OPTIONS", nullptr},
-    {"GG_WINDOW_PACK", nullptr},
+    {"GG_WINDOW_PACK", fMake<GG_WINDOW_PACK>},
     {"GG_WINDOW_PACK_MENU", nullptr},
     {"GG_WINDOW_PLAYERS", nullptr},
     {"G_WINDOW_CONFIRM", fMake<G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", fMake<G_WINDOW_EDITBOX>},
-    {"GG_WINDOW_LEVEL", nullptr},
+    {"GG_WINDOW_LEVEL", fMake<GG_WINDOW_LEVEL>},
     {"GG_WINDOW_GAME_MENU", nullptr},
     {"GG_WINDOW_CONFIRM_EX", nullptr},
     {"GG_WINDOW_HELP", fMake<GG_WINDOW_HELP>},
-    {"GG_WINDOW_TROPHY", nullptr},
+    {"GG_WINDOW_TROPHY", fMake<GG_WINDOW_TROPHY>},
     {"G_WINDOW_SIMPLE", fMake<G_WINDOW_SIMPLE>},
     {"GG_WINDOW_FINISH", nullptr},
     {"GG_WINDOW_TROPHY_GET", fMake<GG_WINDOW_TROPHY_GET>},

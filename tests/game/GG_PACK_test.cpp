@@ -182,15 +182,19 @@ TEST_F(PackTest, WinsGiveStarsAndOpenTheNextLevelsAndPacks)
     EXPECT_EQ(12.5f, player->fGetLevel(0, 0)->fGetBestTime());
 }
 
-TEST_F(PackTest, TheFirstLevelFollowsTheTotalBothWays)
+TEST_F(PackTest, TheFirstLevelOpensWithTheTotalAndStaysOpen)
 {
     fAddDesc(1, 5);
-    auto pack = fPack("<pack id='1'><level id='10' lock='false'/><level id='11' lock='false'/></pack>");
+    auto pack = fPack("<pack id='1'><level id='10' lock='true'/><level id='11' lock='true'/></pack>");
     pack->fUpdateFirstLevelLock(4);
     EXPECT_FALSE(pack->fGetLevelAt(0)->fIsOpen());
-    EXPECT_TRUE(pack->fGetLevelAt(1)->fIsOpen());
     pack->fUpdateFirstLevelLock(5);
     EXPECT_TRUE(pack->fGetLevelAt(0)->fIsOpen());
+    EXPECT_FALSE(pack->fGetLevelAt(1)->fIsOpen()) << "only the first level";
+    // A first level opened below the total (a pack bought with sunime) is never taken back.
+    auto bought = fPack("<pack id='1'><level id='10' lock='false'/><level id='11' lock='true'/></pack>");
+    bought->fUpdateFirstLevelLock(0);
+    EXPECT_TRUE(bought->fGetLevelAt(0)->fIsOpen());
 
     // No description of the pack, or no levels: nothing to change.
     auto unknown = fPack("<pack id='9'><level id='90' lock='false'/></pack>");

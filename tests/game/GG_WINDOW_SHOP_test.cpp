@@ -199,7 +199,7 @@ TEST_F(Shop, TheLastOfferBoughtLeavesASoldOutCardWithoutAPrice)
     EXPECT_EQ(5000u - 400u - 800u, player->statistic.score);
     EXPECT_TRUE(fSoldOutShown("health"));
     EXPECT_FALSE(fEntry("health")->fIsBuyEnabled());
-    EXPECT_EQ(L"", fLabel("health", 4)) << "no price of an offer that is gone";
+    EXPECT_EQ(L"–", fLabel("health", 4)) << "no price of an offer that is gone";
     EXPECT_NE(std::wstring::npos, fLabel("health", 3).find(L"all there is"));
     fFrames(1);
     fSaveFrame("shop_sold_out");

@@ -40,8 +40,8 @@ TEST_F(TrophyPopup, ANewTrophyIsAnnouncedWithItsTitleDescriptionPictureAndReward
     ASSERT_TRUE(windows->fIsWindowOpen("Trophy_Get"));
     fFrames(6);
     fSaveFrame("trophy_popup");
-    EXPECT_EQ(L"On your own", fPopup()->fGetTitle());
-    EXPECT_EQ(L"Solve a picture without a hint.", fPopup()->fGetDescription());
+    EXPECT_EQ(L"On my own", fPopup()->fGetTitle());
+    EXPECT_EQ(L"A win without hints.", fPopup()->fGetDescription());
     EXPECT_EQ(L"+50", fReward());
     EXPECT_EQ("data/share/image/gui trophy_no_hints_open.png", fPicture());
 
@@ -64,17 +64,17 @@ TEST_F(TrophyPopup, TrophiesEarnedTogetherShowOneAfterAnotherEachWithItsReward)
     game->fAwardTrophy(fTrophy("pc_tr_without_hint"));
     game->fAwardTrophy(fTrophy("tr_without_error"));
     fFrames(7);
-    EXPECT_EQ(L"On your own", fPopup()->fGetTitle()) << "the first earned comes first";
+    EXPECT_EQ(L"On my own", fPopup()->fGetTitle()) << "the first earned comes first";
     EXPECT_EQ(L"+50", fReward());
     EXPECT_EQ(1u, game->fGetTrophyQueueSize()) << "the second waits";
     fFrames(20);
-    EXPECT_EQ(L"On your own", fPopup()->fGetTitle()) << "one at a time, until it is closed";
+    EXPECT_EQ(L"On my own", fPopup()->fGetTitle()) << "one at a time, until it is closed";
 
     fClickAt(kButtonX, kButtonY);
     fFrames(12);
     ASSERT_TRUE(windows->fIsWindowOpen("Trophy_Get"));
     EXPECT_EQ(L"Steady hand", fPopup()->fGetTitle());
-    EXPECT_EQ(L"Solve three pictures in a row\nwithout a mistake.", fPopup()->fGetDescription());
+    EXPECT_EQ(L"3 wins in a row without errors.", fPopup()->fGetDescription());
     EXPECT_EQ(L"+100", fReward()) << "the layout's template, used again";
     EXPECT_EQ("data/share/image/gui trophy_no_errors_open.png", fPicture());
     EXPECT_EQ(0u, game->fGetTrophyQueueSize());
@@ -125,7 +125,7 @@ TEST_F(TrophyPopup, TheTitleFollowsTheWindowAndAMissingFontLeavesItsTextUndrawn)
     plain->fUpdate();
     plain->fSetTrophy(fTrophy("tr_stars_1"));
     plain->fSetTrophy(nullptr);
-    EXPECT_EQ(L"Star collector", plain->fGetTitle()) << "none changes nothing";
+    EXPECT_EQ(L"Rising star", plain->fGetTitle()) << "none changes nothing";
     windows->fHideWindow("Trophy_Get", true);
     fFrames(2);
     ASSERT_EQ(1, render->fBeginFrame());

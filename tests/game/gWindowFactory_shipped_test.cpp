@@ -1,130 +1,125 @@
-// Every window of the shipped scenes file as the game's factory makes it, with every text the
-// data points at: no label shows "etwas" (a key the strings table lacks), and the keys and
-// pictures that the store, the trophies, the shop's cards and the help pages name all exist.
-#include <functional>
-#include <string>
+// Every window of the shipped scenes is made by the game's factory, and no text the player can
+// be shown is missing from the strings ("etwas" stands for a missing key): every wide label of
+// every window, list entry and layout, every trophy's name and description, every pack's title.
+#include "ZT_GAME_RUN.h"
 
-#include "engine/files/ZC_LOCALIZATION.h"
+#include <set>
+
 #include "engine/gui/ZC_GUI.h"
-#include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
-#include "framework/G_STORE_ITEMS.h"
-#include "framework/G_TROPHIES.h"
-#include "game/ZT_SHIPPED_GAME.h"
-#include "game/shell/GG_WINDOW_HELP.h"
-#include "game/shell/GG_WINDOW_SHOP.h"
+#include "engine/gui/ZC_GUI_LOADER.h"
+#include "game/shell/GG_WINDOW_PACK.h"
+#include "game/shell/GG_WINDOW_TROPHY.h"
 
 using namespace ZT_GAME;
+using namespace ZOR;
+using namespace ZOR_GF;
+using namespace game;
 
 namespace
 {
-// Wide labels that show "etwas", as "window/id" names.
-void fFindUnknownTexts(ZC_GUI_OBJECT* widget, const std::string& where, std::vector<std::string>* found)
+fs::path fRepoData()
 {
-    if (!widget)
-        return;
-    if (const ZC_GUI_WLABEL* label = dynamic_cast<ZC_GUI_WLABEL*>(widget))
-        if (label->fGetText().find(L"etwas") != std::wstring::npos)
-            found->push_back(where + "/" + std::to_string(widget->fGetId()));
-    for (ZC_GUI_OBJECT* child : widget->fGetChildren())
-        fFindUnknownTexts(child, where, found);
+    return fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources";
 }
 
-// Image widgets whose picture the repository does not hold.
-void fFindMissingPictures(ZC_GUI_OBJECT* widget, const std::string& where, std::vector<std::string>* found)
+// The keys of the English strings table (the first cell of every row after the header).
+std::set<std::string> fStringKeys()
 {
-    if (!widget)
-        return;
-    if (const ZC_GUI_IMAGE* image = dynamic_cast<ZC_GUI_IMAGE*>(widget))
-        if (!zcREPOSITORY->fFind(image->fGetTextureName().c_str()))
-            found->push_back(where + ": " + image->fGetTextureName());
-    for (ZC_GUI_OBJECT* child : widget->fGetChildren())
-        fFindMissingPictures(child, where, found);
-}
-
-bool fHasText(const std::string& key)
-{
-    return std::string(fGetStrings()->fGetText(key.c_str())) != "etwas";
-}
-
-class ShippedTexts : public ZT_SHIPPED_GAME
-{
-};
-}
-
-TEST_F(ShippedTexts, EveryWindowAndListShowsTextsFromTheTableAndPicturesThatExist)
-{
-    std::vector<std::string> unknown, missing;
-    ASSERT_GT(windows->fGetAllWindows().size(), 10u);
-    for (G_WINDOW* window : windows->fGetAllWindows())
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_file((fRepoData() / "data/en/strings.xml").c_str()));
+    std::set<std::string> keys;
+    bool header = true;
+    for (pugi::xml_node row : document.document_element().child("Worksheet").child("Table").children("Row"))
     {
-        fFindUnknownTexts(window->fGetGui()->fGetRoot(), window->fGetName(), &unknown);
-        fFindMissingPictures(window->fGetGui()->fGetRoot(), window->fGetName(), &missing);
-        if (GG_WINDOW_HELP* help = dynamic_cast<GG_WINDOW_HELP*>(window))
-            for (size_t i = 0; i < help->fGetList()->fGetItemCount(); ++i)
-            {
-                gHelpItem* page = dynamic_cast<gHelpItem*>(help->fGetList()->fGetItem(i));
-                const std::string where = window->fGetName() + " page " + std::to_string(i);
-                fFindUnknownTexts(page->fGetGui()->fGetRoot(), where, &unknown);
-                fFindMissingPictures(page->fGetGui()->fGetRoot(), where, &missing);
-            }
-        if (GG_WINDOW_SHOP* shop = dynamic_cast<GG_WINDOW_SHOP*>(window))
-            for (size_t i = 0; i < shop->fGetList()->fGetItemCount(); ++i)
-            {
-                gPages_Shop_Item* card = dynamic_cast<gPages_Shop_Item*>(shop->fGetList()->fGetItem(i));
-                const std::string where = window->fGetName() + " card " + card->fGetType();
-                fFindMissingPictures(card->fGetGui()->fGetRoot(), where, &missing);
-                // A card translates its texts itself: the item's key and its sold-out text.
-                if (!fHasText(card->fGetType()))
-                    unknown.push_back(where + " title");
-                const ZC_GUI_WLABEL* soldOut = dynamic_cast<ZC_GUI_WLABEL*>(card->fGetGui()->fFindById(3));
-                if (!soldOut || !fHasText(pugi::as_utf8(soldOut->fGetText())))
-                    unknown.push_back(where + " sold-out text");
-            }
+        if (!header)
+            keys.insert(row.child("Cell").child("Data").text().get());
+        header = false;
     }
-    EXPECT_TRUE(unknown.empty()) << ::testing::PrintToString(unknown);
-    EXPECT_TRUE(missing.empty()) << ::testing::PrintToString(missing);
+    return keys;
 }
 
-TEST_F(ShippedTexts, EveryStoreOfferAndTrophyHasItsTextsAndPictures)
+// Every wide label's text in a widget tree (depth first).
+void fCollectTexts(const ZC_GUI_OBJECT* widget, std::vector<std::wstring>* texts)
 {
-    std::vector<std::string> problems;
-    std::function<void(const G_STORE_ITEM*)> walk = [&](const G_STORE_ITEM* offer) {
-        if (!fHasText(offer->name) || !fHasText(offer->annotation))
-            problems.push_back("store " + offer->name + ": text");
-        if (!zcREPOSITORY->fFind(offer->image.c_str()))
-            problems.push_back("store " + offer->name + ": " + offer->image);
-        for (const G_STORE_ITEM* child : offer->children)
-            walk(child);
+    if (!widget)
+        return;
+    if (widget->fGetType() == GUI_TYPE_WLABEL)
+        texts->push_back(static_cast<const ZC_GUI_WLABEL*>(widget)->fGetText());
+    for (const ZC_GUI_OBJECT* child : widget->fGetChildren())
+        fCollectTexts(child, texts);
+}
+}
+
+// The data files themselves: every key a layout, a trophy or a pack names has a text.
+TEST(ShippedTexts, EveryKeyOfTheDataHasAText)
+{
+    const std::set<std::string> keys = fStringKeys();
+    ASSERT_FALSE(keys.empty());
+    std::vector<std::string> missing;
+    auto need = [&](const std::string& key, const std::string& where) {
+        if (!keys.count(key))
+            missing.push_back(where + ": " + key);
     };
-    for (const G_STORE_ITEM* offer : fGetStoreItems()->fGetItems())
-        walk(offer);
-    EXPECT_EQ(5u, fGetStoreItems()->fGetItems().size());
-
-    G_TROPHIES* trophies = fGetTrophies();
-    ASSERT_EQ(14, trophies->fGetCount());
-    for (const char* name : {"tr_pack_1", "tr_pack_2", "tr_pack_3", "tr_pack_4", "pc_tr_without_hint", "tr_without_error",
-                             "pc_tr_hint_use", "tr_stars_1", "tr_stars_2", "tr_stars_3", "tr_bronze_coin",
-                             "tr_silver_coin", "tr_gold_coin", "tr_all_trophy"})
+    // Wide labels anywhere in the window files and the list files beside them.
+    for (const fs::directory_entry& file : fs::directory_iterator(fRepoData() / "data/share/windows"))
     {
-        const G_TROPHY* trophy = trophies->fFindTrophy(name);
-        if (!trophy)
-        {
-            problems.push_back(std::string("no trophy ") + name);
-            continue;
-        }
-        if (!fHasText(trophy->fGetName()) || !fHasText(trophy->fGetDesc()))
-            problems.push_back(std::string(name) + ": text");
-        for (const std::string& picture : {trophy->fGetImageOpen(), trophy->fGetImageClose()})
-            if (!zcREPOSITORY->fFind(picture.c_str()))
-                problems.push_back(std::string(name) + ": " + picture);
-        if (trophy->fGetConditions().size() != 1)
-            problems.push_back(std::string(name) + ": one condition");
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_file(file.path().c_str())) << file.path();
+        for (pugi::xpath_node label : document.select_nodes("//*[translate(name(), 'wlabe', 'WLABE') = 'WLABEL']"))
+            need(label.node().attribute("TEXT").value(), file.path().filename().string());
     }
-    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
-    // The pop-up's reward line holds its one number.
-    const ZC_GUI_WLABEL* reward =
-        dynamic_cast<ZC_GUI_WLABEL*>(windows->fFindWindow("Trophy_Get")->fGetGui()->fFindById(3));
-    ASSERT_NE(nullptr, reward);
-    EXPECT_NE(std::wstring::npos, reward->fGetText().find(L"%i"));
+    pugi::xml_document trophies;
+    ASSERT_TRUE(trophies.load_file((fRepoData() / "data/share/main/other/trophies.xml").c_str()));
+    for (pugi::xml_node trophy : trophies.document_element().children("trophy"))
+    {
+        need(trophy.attribute("name").value(), "trophies.xml");
+        need(trophy.attribute("desc").value(), "trophies.xml");
+    }
+    pugi::xml_document packs;
+    ASSERT_TRUE(packs.load_file((fRepoData() / "data/share/main/other/packs_description.xml").c_str()));
+    for (pugi::xml_node pack : packs.document_element().children("pack"))
+        need(pack.attribute("key").value(), "packs_description.xml");
+    for (const std::string& m : missing)
+        ADD_FAILURE() << "no text for " << m;
+}
+
+// In the running game: the factory made a window of every scenes entry, and nothing shown by
+// a window or a list entry reads "etwas".
+TEST(ShippedTexts, EveryWindowIsMadeAndShowsNoMissingText)
+{
+    fCopyDefaultData();
+    testing::internal::CaptureStderr();
+    pugi::xml_document scenes;
+    ASSERT_TRUE(scenes.load_file((fDataRoot() / "data/share/main/other/scenes.xml").c_str()));
+    const size_t declared = size_t(std::distance(scenes.document_element().children("window").begin(),
+                                                 scenes.document_element().children("window").end()));
+    ZT_SCRIPT script;
+    script.fDo("every window", [declared]() {
+        // The list entries take their texts when their window's resources load.
+        for (const G_WINDOW* window : fGetWindowManager()->fGetAllWindows())
+            const_cast<G_WINDOW*>(window)->fAcquireResources();
+        const std::vector<G_WINDOW*>& windows = fGetWindowManager()->fGetAllWindows();
+        EXPECT_EQ(declared, windows.size()) << "a window of the scenes was not made";
+        for (const G_WINDOW* window : windows)
+        {
+            std::vector<std::wstring> texts;
+            fCollectTexts(window->fGetGui() ? window->fGetGui()->fGetRoot() : nullptr, &texts);
+            if (const auto* packs = dynamic_cast<const GG_WINDOW_PACK*>(window))
+                for (size_t i = 0; i < packs->fGetList()->fGetItemCount(); ++i)
+                    fCollectTexts(packs->fGetList()->fGetEntry(i)->fGetGui()->fGetRoot(), &texts);
+            if (const auto* trophies = dynamic_cast<const GG_WINDOW_TROPHY*>(window))
+                for (size_t i = 0; i < trophies->fGetList()->fGetItemCount(); ++i)
+                {
+                    texts.push_back(trophies->fGetList()->fGetEntry(i)->fGetTitle());
+                    texts.push_back(trophies->fGetList()->fGetEntry(i)->fGetDescription());
+                }
+            for (const std::wstring& text : texts)
+                EXPECT_EQ(std::wstring::npos, text.find(L"etwas")) << window->fGetName();
+        }
+    });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::string::npos, log.find("no window is made")) << log;
 }

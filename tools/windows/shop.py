@@ -1,7 +1,9 @@
 """The shop: its window, and the list of its cards (one per store item the shop sells).
 
-The cards' labels are not translated as a whole (their texts come from the store), so the
-card layouts hold no text keys: the buy button carries a picture, not a word."""
+The cards' labels are not translated as a whole: the card writes its title, description and
+price from the store itself, and its buy button carries a picture, not a word. Their own texts
+are keys all the same: label 3's is the text of a card with nothing left to buy, label 4's what
+stands in for the price then."""
 from wlib import *
 
 FONT_SMALL = (FONT + " small.xml", FONT + " small.png")
@@ -29,10 +31,10 @@ def card(item, gameplay_only):
     gui = [
         image(10, GUI + " tile_shop.png", "0 0"),
         image(5, GUI + " shop_%s.png" % item, "-144 0"),
-        wlabel(2, "", FONT_BUTTON, "-70 -44", hot=3),
+        wlabel(2, item, FONT_BUTTON, "-70 -44", hot=3),
         wlabel(3, "shop_sold_out", FONT_SMALL, "-70 -2", hot=3, color=INK_SOFT),
         image(7, GUI + " icon_coin_32.png", "-54 46"),
-        wlabel(4, "", FONT_HUD, "-34 46", hot=3),
+        wlabel(4, "hud_none", FONT_HUD, "-34 46", hot=3),
         # Covers the price once nothing is left to buy.
         E("IMAGE", [("ID", 6), ("TEXTURE", SCREENS + " win_shop_owned.png"), ("HOT_SPOT", "HS_MID"),
                     ("ENABLE", "false"), ("VISIBLE", "false")], [E("POSITION", text="-4 46")]),

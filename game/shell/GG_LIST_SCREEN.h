@@ -1,0 +1,63 @@
+#pragma once
+#include <memory>
+
+#include <pugixml.hpp>
+
+#include "engine/gui/ZC_GUI_OBJECT.h"
+#include "framework/G_PAGE_INDICATOR.h"
+#include "framework/gPages.h"
+
+namespace ZOR_GF
+{
+class G_WINDOW;
+}
+
+namespace game
+{
+// What the level, pack and trophy windows share: their paged list, the page dots under it and
+// the two arrow buttons of their layout (1 previous page, 2 next page). The window owns one and
+// forwards its drawing, ticks, resources and the input its own widgets did not take.
+class GG_LIST_SCREEN
+{
+public:
+    enum
+    {
+        ID_PREVIOUS = 1,
+        ID_NEXT = 2
+    };
+
+    // The list (owned from here on) is loaded from "gPages" "file" and hangs under the window;
+    // the dots come from "settings" "page_number" at "pos", one per page. Without "gPages" the
+    // list is deleted and the screen has none. What the layout lacks is logged and left out.
+    void fBuild(ZOR_GF::G_WINDOW* window, pugi::xml_node element, ZOR_GF::gPages* made);
+
+    ZOR_GF::gPages* fGetList() const { return list.get(); }
+    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return dots.get(); }
+
+    void fDraw();
+    void fUpdate();
+    void fLoadResources();
+    void fUnloadResources();
+
+    // The press and release that the window's widgets left go to the list; the Left and Right
+    // keys turn the pages. A press or click the list took answers kTaken, else null.
+    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key);
+    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key);
+
+    // One page on (+1) or back (-1) when that page exists and no turn is running; the dots
+    // follow only a turn that happens. True when the list turned.
+    bool fTurn(int direction);
+    // Button 2 enabled when a next page exists, button 1 when a previous one does; with
+    // hideWhenSingle both are hidden (and disabled) when the list has one page or none.
+    void fUpdateArrows(bool hideWhenSingle);
+
+    // What the window answers the manager for input the list took.
+    static const ZOR::ZS_GUI_EVENT kTaken;
+
+private:
+    ZOR_GF::G_WINDOW* window = nullptr;
+    std::unique_ptr<ZOR_GF::gPages> list;
+    std::unique_ptr<ZOR_GF::G_PAGE_INDICATOR> dots;
+    bool hideWhenSingle = false;
+};
+}

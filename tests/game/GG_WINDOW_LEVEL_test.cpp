@@ -1,0 +1,250 @@
+// The level list of the default data set in the real game: tiles locked, open and next with
+// their numbers and best stars as drawn, its arrows, and the road from a click to a started
+// level (or back to the list, or to the question about hearts).
+#include "ZT_GAME_RUN.h"
+
+#include "framework/G_GAMEPLAY.h"
+#include "framework/G_WINDOW_CONFIRM.h"
+#include "game/puzzle/gPlayers.h"
+#include "game/shell/GG_WINDOW_LEVEL.h"
+
+using namespace ZT_GAME;
+using namespace ZOR;
+using namespace ZOR_GF;
+using namespace game;
+
+namespace
+{
+// The shipped layout: the window's middle at (512, 400), 4 x 2 tiles of 128 with 48 and 40
+// between them, the stars 34 below a tile's middle and 26 apart, the arrows 448 to the sides.
+const int kTileX[4] = {248, 424, 600, 776};
+const int kTileY[2] = {316, 484};
+const int kStarDx = 26, kStarDy = 34;
+const int kPrevX = 64, kNextX = 960, kArrowY = 400;
+const int kYesX = 512 - 110, kAnswerY = 384 + 72;
+
+// A level screen that records the level files it is asked for and starts them or not.
+class ZT_LEVEL_SCREEN : public G_GAMEPLAY
+{
+public:
+    bool fStartLevel(const std::string& levelFile) override
+    {
+        files.push_back(levelFile);
+        started = accept;
+        return accept;
+    }
+    bool fEndLevel() override
+    {
+        const bool was = started;
+        started = false;
+        return was;
+    }
+    void fUpdate() override {}
+    void fDraw() override {}
+    void fOnKeyUp(int) override {}
+    int fOnKeyDown(int) override { return 0; }
+    void fOnMouseMove() override {}
+    void fOnStoreEvent(const std::string&, const std::string&) override {}
+    void fSpareHook() override {}
+    void fPause() override { paused = true; }
+    void fResume() override { paused = false; }
+    void fRestart() override {}
+    void fLoadResources() override {}
+    void fUnloadResources() override {}
+
+    bool accept = true;
+    std::vector<std::string> files;
+};
+
+bool fOpen(const char* name)
+{
+    return fGetWindowManager()->fIsWindowOpen(name);
+}
+
+GG_WINDOW_LEVEL* fLevels()
+{
+    return dynamic_cast<GG_WINDOW_LEVEL*>(fGetWindowManager()->fFindWindow("Levels"));
+}
+
+GG_PLAYER* fPlayer()
+{
+    return fGetPlayers()->fGetCurrentPlayer();
+}
+
+// A player who won the first three levels of the first pack with 3, 2 and 1 stars, on its
+// level list.
+void fLevelsAfterThreeWins(ZT_SCRIPT& script)
+{
+    script.fDo("a player with three levels won", []() {
+        gGame* game = fGetGameInstance();
+        GG_PLAYER* player = game->fCreatePlayer(L"Ada");
+        for (int level = 0; level < 3; ++level)
+            ASSERT_TRUE(player->fRecordWin(0, level, level, 30.0f));
+        game->fSetPlayer(player);
+        game->fHideTitleScene();
+        game->fShowLevelsScene(0, false);
+    });
+    script.fUntilAtRest("Levels");
+}
+
+bool fIsStarGold(uint32_t c)
+{
+    return fRed(c) > 200 && fGreen(c) > 140 && fBlue(c) < 90;
+}
+bool fIsStarGrey(uint32_t c)
+{
+    return fRed(c) > 60 && fRed(c) < 140 && fBlue(c) > fRed(c) && fBlue(c) - fRed(c) < 50;
+}
+
+class LevelList : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fCopyDefaultData();
+        // A shop to be sent to, while the scenes declare none.
+        if (fReadAll(fDataRoot() / "data/share/main/other/scenes.xml").find("Shop.xml") == std::string::npos)
+        {
+            fWriteAll(fDataRoot() / "data/share/windows/Shop.xml",
+                      "<window _name=\"Shop\" _type=\"G_WINDOW_SIMPLE\" layer=\"40\"><GUI/></window>");
+            fReplaceIn("data/share/main/other/scenes.xml", "</scenes>",
+                       "<window file=\"data/share/windows Shop.xml\"/></scenes>");
+        }
+        testing::internal::CaptureStderr();
+    }
+    void TearDown() override
+    {
+        if (!logTaken)
+            testing::internal::GetCapturedStderr();
+    }
+    std::string fLog()
+    {
+        logTaken = true;
+        return testing::internal::GetCapturedStderr();
+    }
+    bool logTaken = false;
+};
+}
+
+TEST_F(LevelList, TilesShowLocksNumbersAndBestStars)
+{
+    ZT_SCRIPT script;
+    fLevelsAfterThreeWins(script);
+    script.fLook("three levels won", [](const ZT_FRAME& f) {
+        f.fSave("levels_three_won");
+        gPages_Level* list = fLevels()->fGetList();
+        ASSERT_EQ(16u, list->fGetItemCount());
+        EXPECT_EQ(0, list->fGetPackId());
+        const int states[8] = {1, 1, 1, 2, 0, 0, 0, 0};
+        const int stars[8] = {3, 2, 1, 0, 0, 0, 0, 0};
+        for (int i = 0; i < 8; ++i)
+        {
+            SCOPED_TRACE("tile " + std::to_string(i));
+            const int x = kTileX[i % 4], y = kTileY[i / 4];
+            EXPECT_EQ(states[i], list->fGetTile(size_t(i))->fGetState());
+            if (states[i] == 0)
+            {
+                // The veil over the whole tile, and neither number nor stars.
+                EXPECT_GT(f.fShare(x - 45, y - 50, x + 45, y - 36, fIsVeil), 0.9);
+                EXPECT_EQ(0.0, f.fShare(x - 40, y + kStarDy - 6, x + 40, y + kStarDy + 6, fIsStarGold));
+                continue;
+            }
+            EXPECT_GT(f.fShare(x - 45, y - 50, x + 45, y - 36, fIsPaper), 0.7) << "an open tile is paper";
+            EXPECT_GT(f.fShare(x - 12, y - 30, x + 12, y + 2, fIsInk), 0.1) << "with its number";
+            for (int s = 0; s < 3; ++s)
+            {
+                const int sx = x + (s - 1) * kStarDx, sy = y + kStarDy;
+                const bool earned = s < stars[i];
+                EXPECT_GT(f.fShare(sx - 3, sy - 3, sx + 3, sy + 3, earned ? fIsStarGold : fIsStarGrey), 0.6)
+                    << "star " << s << (earned ? " earned" : " not earned");
+            }
+        }
+        // The next level's tile glows gold beyond its edge; the others do not.
+        auto glow = [&](int i) {
+            return f.fShare(kTileX[i % 4] - 4, kTileY[i / 4] - 60, kTileX[i % 4] + 4, kTileY[i / 4] - 56,
+                            [](uint32_t c) { return fRed(c) > 150 && fRed(c) > fBlue(c) + 70; });
+        };
+        EXPECT_GT(glow(3), 0.5);
+        EXPECT_EQ(0.0, glow(2));
+    });
+
+    // The arrows and the Left and Right keys turn the pages; the dots follow.
+    script.fClick(kNextX, kArrowY).fWait(40).fLook("the second page", [](const ZT_FRAME& f) {
+        EXPECT_EQ(1, fLevels()->fGetList()->fGetCurrentPage());
+        EXPECT_EQ(1, fLevels()->fGetDots()->fGetCurrent());
+        EXPECT_GT(f.fShare(kTileX[0] - 45, kTileY[0] - 50, kTileX[0] + 45, kTileY[0] - 36, fIsVeil), 0.9)
+            << "level 9, locked, where level 1 was";
+    });
+    script.fClick(kPrevX, kArrowY).fWait(40).fDo("back", []() {
+        EXPECT_EQ(0, fLevels()->fGetList()->fGetCurrentPage());
+        EXPECT_EQ(0, fLevels()->fGetDots()->fGetCurrent());
+    });
+    script.fKey(SDLK_RIGHT).fWait(40).fDo("by key", []() { EXPECT_EQ(1, fLevels()->fGetDots()->fGetCurrent()); });
+    script.fKey(SDLK_LEFT).fWait(40).fDo("and back", []() { EXPECT_EQ(0, fLevels()->fGetDots()->fGetCurrent()); });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
+}
+
+TEST_F(LevelList, AClickStartsTheLevelOrRefusesOrAsksAboutHearts)
+{
+    ZT_LEVEL_SCREEN screen;
+    ZT_SCRIPT script;
+    fLevelsAfterThreeWins(script);
+
+    // Without a level screen no level starts, and the list stays.
+    script.fClick(kTileX[0], kTileY[0]).fWait(30).fDo("refused", []() {
+        EXPECT_TRUE(fOpen("Levels"));
+        EXPECT_FALSE(fOpen("Fade_Transition"));
+    });
+    script.fDo("a level screen", [&screen]() { fGetGameInstance()->fSetGameplay(&screen); });
+
+    // A locked tile does nothing.
+    script.fClick(kTileX[1], kTileY[1]).fWait(30).fDo("locked", [&screen]() {
+        EXPECT_TRUE(fOpen("Levels"));
+        EXPECT_FALSE(fOpen("Fade_Transition"));
+        EXPECT_TRUE(screen.files.empty());
+    });
+
+    // An open tile: the fade covers the list, the level starts, the fade uncovers it.
+    script.fClick(kTileX[1], kTileY[0]).fUntil("the fade", []() { return fOpen("Fade_Transition"); });
+    script.fUntil("the level", [&screen]() { return !screen.files.empty(); });
+    script.fUntil("the fade gone", []() { return !fOpen("Fade_Transition"); }).fDo("started", [&screen]() {
+        ASSERT_EQ(1u, screen.files.size());
+        EXPECT_EQ("data/share/levels/pack0 level01.xml", screen.files[0]);
+        EXPECT_EQ(1, fGetGameInstance()->fGetCurrentLevel()->fGetId());
+        EXPECT_EQ(1, fLevels()->fGetList()->fGetChosenLevel());
+        EXPECT_FALSE(fOpen("Levels"));
+        EXPECT_FALSE(fOpen("Level_Title"));
+    });
+
+    // A level that does not start brings the list back.
+    script.fDo("back to the list", [&screen]() {
+        screen.fEndLevel();
+        screen.accept = false;
+        fGetGameInstance()->fShowLevelsScene(0, true);
+    });
+    script.fUntilAtRest("Levels").fClick(kTileX[2], kTileY[0]);
+    script.fUntil("asked for", [&screen]() { return screen.files.size() == 2; });
+    script.fUntil("the fade gone again", []() { return !fOpen("Fade_Transition"); }).fUntilAtRest("Levels");
+    script.fDo("the list again", [&screen]() {
+        EXPECT_EQ("data/share/levels/pack0 level02.xml", screen.files[1]);
+        EXPECT_TRUE(fOpen("Level_Title"));
+        EXPECT_FALSE(screen.started);
+    });
+
+    // With no heart left any tile asks first, a locked one too; yes leads to the shop.
+    script.fDo("no hearts", []() { fPlayer()->fGetHealth().count = 0; });
+    script.fClick(kTileX[3], kTileY[1]).fUntilAtRest("Confirm_NoHealth").fDo("asked", [&screen]() {
+        EXPECT_EQ(2u, screen.files.size());
+    });
+    script.fClick(kYesX, kAnswerY).fUntil("the shop", []() { return fOpen("Shop"); });
+    script.fDo("done", []() {
+        fGetWindowManager()->fHideWindow("Shop", true);
+        fGetGameInstance()->fSetGameplay(nullptr);
+    });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
+    const std::string log = fLog();
+    EXPECT_NE(std::string::npos, log.find("There is no level screen: the level 0 cannot start.")) << log;
+    EXPECT_NE(std::string::npos, log.find("The level 2 of the pack 0 could not start")) << log;
+}

@@ -50,6 +50,8 @@ struct GG_LEVEL_SCREEN_LINK
                                bool reset) = nullptr;
     // The tutorial hears the control panel (no duplicates).
     void (*addControlDelegate)(ZOR_GF::G_GAMEPLAY* screen, GG_TUTORIAL* tutorial) = nullptr;
+    // Whether the running level lets the player buy a refill of hints (none left, some to bring).
+    bool (*canRefillHints)(ZOR_GF::G_GAMEPLAY* screen) = nullptr;
 };
 
 // The one game object: the template player with every pack and level, the current player,

@@ -10,13 +10,18 @@
 #include "framework/G_WINDOW_SIMPLE.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/GG_WINDOW_CONFIRM_EX.h"
+#include "game/shell/GG_WINDOW_HEALTH.h"
+#include "game/shell/GG_WINDOW_HELP.h"
 #include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/GG_WINDOW_OPTIONS.h"
 #include "game/shell/GG_WINDOW_PACK.h"
 #include "game/shell/GG_WINDOW_PACK_MENU.h"
 #include "game/shell/GG_WINDOW_PLAYERS.h"
+#include "game/shell/GG_WINDOW_SHOP.h"
+#include "game/shell/GG_WINDOW_SUNIME.h"
 #include "game/shell/GG_WINDOW_TITLE.h"
 #include "game/shell/GG_WINDOW_TROPHY.h"
+#include "game/shell/GG_WINDOW_TROPHY_GET.h"
 #include "game/shell/gLog.h"
 
 using namespace ZOR;
@@ -55,14 +60,14 @@ const ZS_WINDOW_TYPE kWindowTypes[] = {
     {"GG_WINDOW_LEVEL", fMake<GG_WINDOW_LEVEL>},
     {"GG_WINDOW_GAME_MENU", nullptr},
     {"GG_WINDOW_CONFIRM_EX", fMake<GG_WINDOW_CONFIRM_EX>},
-    {"GG_WINDOW_HELP", nullptr},
+    {"GG_WINDOW_HELP", fMake<GG_WINDOW_HELP>},
     {"GG_WINDOW_TROPHY", fMake<GG_WINDOW_TROPHY>},
     {"G_WINDOW_SIMPLE", fMake<G_WINDOW_SIMPLE>},
     {"GG_WINDOW_FINISH", nullptr},
-    {"GG_WINDOW_TROPHY_GET", nullptr},
-    {"GG_WINDOW_SUNIME", nullptr},
-    {"GG_WINDOW_SHOP", nullptr},
-    {"GG_WINDOW_HEALTH", nullptr},
+    {"GG_WINDOW_TROPHY_GET", fMake<GG_WINDOW_TROPHY_GET>},
+    {"GG_WINDOW_SUNIME", fMake<GG_WINDOW_SUNIME>},
+    {"GG_WINDOW_SHOP", fMake<GG_WINDOW_SHOP>},
+    {"GG_WINDOW_HEALTH", fMake<GG_WINDOW_HEALTH>},
 };
 
 const ZS_WINDOW_TYPE* fFindType(const std::string& type)

@@ -135,7 +135,7 @@ TEST_F(Hub, FromTheTitleEachButtonSwitchesTheContentOrOpensOverItAndBackLeadsHom
         int x0, y0, x1, y1;
         uint32_t color;
     } regions[] = {
-        {"backdrop", 500, 300, 540, 340, kBackdrop},
+        {"backdrop", 500, 190, 540, 230, kBackdrop},
         {"bar", 200, 720, 400, 760, kBar},
         {"back button", 46, 692, 54, 704, kTealButton},
         {"packs button", 476, 692, 484, 704, kTealButton},

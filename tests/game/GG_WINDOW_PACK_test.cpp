@@ -132,6 +132,7 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
         EXPECT_EQ(1, fPacks()->fGetDots()->fGetCurrent());
     });
     script.fLook("the second page", [](const ZT_FRAME& f) {
+        f.fSave("packs_second_page");
         EXPECT_GT(fVeilBelow(f, 0), 0.9) << "the fourth pack, closed, where the first card was";
         EXPECT_LT(f.fShare(kCardX[1] - 90, kCardY - 100, kCardX[1] + 90, kCardY + 100, fIsVeil), 0.05)
             << "nothing more on that page";

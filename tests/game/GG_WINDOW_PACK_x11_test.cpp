@@ -154,22 +154,22 @@ TEST(ListsOnX11, ANewPlayerFindsThePacksAndTheLevelsOfTheFirst)
     game.fType("Ada");
     game.fClick(512 - 110, 384 + 72);
     // The first pack open (paper between its title and stars), the second closed (veil).
-    ASSERT_TRUE(game.fWaitPixel(240, 462, 6, fIsPaper)) << "the first pack's card";
-    EXPECT_TRUE(game.fWaitPixel(512, 462, 2, fIsVeil)) << "the second pack closed";
+    ASSERT_TRUE(game.fWaitPixel(140, 462, 6, fIsPaper)) << "the first pack's card";
+    EXPECT_TRUE(game.fWaitPixel(388, 462, 2, fIsVeil)) << "the second pack closed";
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     game.fScreenshot("x11_packs");
 
     // A closed pack offers itself for sunime; "not now" leaves it closed.
-    game.fClick(512, 400);
+    game.fClick(388, 400);
     ASSERT_TRUE(game.fWaitPixel(512 - 110, 384 + 72, 5, fIsCoral)) << "the buy question's button";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     game.fScreenshot("x11_buy_pack");
     game.fClick(512 + 110, 384 + 72);
-    EXPECT_TRUE(game.fWaitPixel(512, 462, 5, fIsVeil)) << "the pack list again, the pack still closed";
+    EXPECT_TRUE(game.fWaitPixel(388, 462, 5, fIsVeil)) << "the pack list again, the pack still closed";
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
 
     // The first pack: its level list, the first level open and the next, the others locked.
-    game.fClick(240, 400);
+    game.fClick(140, 400);
     ASSERT_TRUE(game.fWaitPixel(248, 270, 6, fIsPaper)) << "the first level's tile";
     EXPECT_TRUE(game.fWaitPixel(424, 270, 2, fIsVeil)) << "the second level locked";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

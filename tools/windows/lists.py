@@ -112,7 +112,7 @@ def pack_entry(n):
 
 
 def pack_list():
-    write(WINDOWS + "/list_packs.xml", pages((3, 1, 32, 0), [pack_entry(n) for n in range(PACKS)]),
+    write(WINDOWS + "/list_packs.xml", pages((4, 1, 8, 0), [pack_entry(n) for n in range(PACKS)]),
           "One card per pack, in pack id order.")
     write(WINDOWS + "/Packs.xml", list_window("Packs", "GG_WINDOW_PACK", "list_packs.xml", 186, arrows()))
     write(WINDOWS + "/Pack_Title.xml", ribbon_window("Pack_Title", "title_packs"))

@@ -21,5 +21,7 @@ mkdir -p build
 "$py" tools/make_level_hud_data.py
 "$py" tools/make_level_windows_art.py
 "$py" tools/make_lists_art.py
+"$py" tools/make_players_art.py
+"$py" tools/make_shop_art.py
 "$py" tools/art/kit_sheet.py build
 "$py" tools/art/mockups.py build

@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "win
 from wlib import *  # noqa: E402,F401,F403
 
 # The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
-WINDOW_GROUPS = ["title", "lists", "level"]
+WINDOW_GROUPS = ["title", "players", "options", "hub", "lists", "shop", "help", "panels", "level"]
 
 # ------------------------------------------------------------------ configuration
 
@@ -94,45 +94,54 @@ def scenes_xml():
 # ------------------------------------------------------------------ game data
 
 def store_xml():
-    def offer(name, price, val, annotation, children=(), endless=False):
-        attrs = [("name", name), ("price", price), ("value", val), ("annotation", annotation),
-                 ("image", GUI + " icon_%s.png" % name)]
+    # Each item's ladder: an offer holds while the player owns fewer than its value; the
+    # template player owns start_hint 2, health 5 and errors 5. The refills are endless.
+    def offer(name, price, val, children=(), endless=False):
+        attrs = [("name", name), ("price", price), ("value", val), ("annotation", "shop_" + name),
+                 ("image", GUI + " shop_%s.png" % name)]
         if endless:
             attrs.append(("endless", "true"))
         return E("item", attrs, children)
 
     write(OTHER + "/store.xml", E("store", children=[
-        offer("start_hint", 150, 3, "shop_start_hint", [offer("start_hint", 300, 5, "shop_start_hint")]),
-        offer("refill_hint", 100, 0, "shop_refill_hint", endless=True),
-        offer("health", 400, 6, "shop_health", [offer("health", 800, 7, "shop_health")]),
-        offer("refill_health", 120, 0, "shop_refill_health", endless=True),
-        offer("errors", 300, 4, "shop_errors", [offer("errors", 600, 5, "shop_errors")]),
+        offer("start_hint", 150, 3, [offer("start_hint", 300, 4, [offer("start_hint", 500, 5)])]),
+        offer("health", 400, 6, [offer("health", 800, 7)]),
+        offer("errors", 300, 6, [offer("errors", 600, 7)]),
+        offer("refill_health", 120, 0, endless=True),
+        offer("refill_hint", 60, 0, endless=True),
     ]), "What sunime buy: each offer holds while the player owns fewer than its value.")
+
+
+# (name, bonus, value type, target, operator). A first picture solved without a hint earns a
+# trophy; the medals are the trophy list's (tools/windows/lists.py).
+TROPHIES = [
+    ("tr_pack_1", 100, "float", "1", ">="),
+    ("tr_pack_2", 200, "float", "1", ">="),
+    ("tr_pack_3", 300, "float", "1", ">="),
+    ("tr_pack_4", 500, "float", "1", ">="),
+    ("pc_tr_without_hint", 50, "int", "1", ">="),
+    ("tr_without_error", 100, "int", "3", ">="),
+    ("pc_tr_hint_use", 50, "int", "10", ">="),
+    ("tr_stars_1", 100, "int", "3", ">="),
+    ("tr_stars_2", 250, "int", "15", ">="),
+    ("tr_stars_3", 500, "int", "40", ">="),
+    ("tr_bronze_coin", 50, "int", "300", ">="),
+    ("tr_silver_coin", 150, "int", "1500", ">="),
+    ("tr_gold_coin", 400, "int", "5000", ">="),
+    ("tr_all_trophy", 1000, "bool", "true", "=="),
+]
 
 
 def trophies_xml():
     from lists import medal
 
-    def trophy(name, bonus, vtype, target, op=">="):
+    def trophy(name, bonus, vtype, target, op):
         return E("trophy", [("name", name), ("desc", name + "_desc"), ("bonus", bonus),
                             ("image_open", medal(name, True)), ("image_close", medal(name, False))],
                  [E("condition", [("name", ""), ("value_type", vtype), ("value", target), ("operator", op)])])
 
-    items = [trophy("tr_pack_%d" % (i + 1), 100 * (i + 1), "float", "1") for i in range(PACKS)]
-    items += [
-        trophy("pc_tr_without_hint", 150, "int", "5"),
-        trophy("tr_without_error", 150, "int", "5"),
-        trophy("pc_tr_hint_use", 50, "int", "10"),
-        trophy("tr_stars_1", 100, "int", "5"),
-        trophy("tr_stars_2", 200, "int", "15"),
-        trophy("tr_stars_3", 400, "int", "30"),
-        trophy("tr_bronze_coin", 50, "int", "1000"),
-        trophy("tr_silver_coin", 100, "int", "5000"),
-        trophy("tr_gold_coin", 200, "int", "20000"),
-        trophy("tr_all_trophy", 1000, "bool", "true", "=="),
-    ]
-    write(OTHER + "/trophies.xml", E("trophies", children=items),
-          "The game feeds every value with an empty condition name.")
+    write(OTHER + "/trophies.xml", E("trophies", children=[trophy(*t) for t in TROPHIES]),
+          "The game feeds every value with an empty condition name; \"name\" and \"desc\" are text keys.")
 
 
 def tutorial_xml():

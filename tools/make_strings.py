@@ -2,7 +2,8 @@
 """Makes Resources/data/<lang>/strings.xml, an Excel 2003 XML spreadsheet (the form the
 localisation table reads: a header row, then one row per key with the key in the first cell
 and the text in the second), from the tables tools/data/strings_<lang>/*.tsv (one per group of
-screens, read in name order). Deterministic: the same tables give the same bytes."""
+screens, read in name order). A "\\n" in a text is a line break. Deterministic: the same tables
+give the same bytes."""
 import os
 import sys
 from xml.sax.saxutils import escape
@@ -23,12 +24,12 @@ def read_table(path, seen):
             if key in seen:
                 sys.exit("%s:%d: the key %s is there twice" % (path, number, key))
             seen.add(key)
-            rows.append((key, text))
+            rows.append((key, text.replace("\\n", "\n")))
     return rows
 
 
 def cell(text):
-    return '<Cell><Data ss:Type="String">%s</Data></Cell>' % escape(text)
+    return '<Cell><Data ss:Type="String">%s</Data></Cell>' % escape(text).replace("\n", "&#10;")
 
 
 def spreadsheet(lang, rows):

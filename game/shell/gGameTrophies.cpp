@@ -13,6 +13,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/GG_WINDOW_TROPHY_GET.h"
 #include "game/shell/gGame.h"
 
 using namespace ZOR;
@@ -124,9 +125,8 @@ void gGame::fUpdateTrophyPopup()
     }
     if (trophyQueue.empty() || !windows || windows->fIsWindowOpen(kTrophyPopup))
         return;
-    // The pop-up class (which takes the trophy it shows) comes with the trophy pop-up screen;
-    // until it is declared, no window of that name exists and the queue keeps its trophies.
-    G_WINDOW* popup = windows->fFindWindow(kTrophyPopup);
+    // A window of that name of another class cannot show a trophy: the queue keeps them.
+    GG_WINDOW_TROPHY_GET* popup = dynamic_cast<GG_WINDOW_TROPHY_GET*>(windows->fFindWindow(kTrophyPopup));
     if (!popup)
         return;
     if (gameplay && !gameplay->paused)
@@ -135,6 +135,7 @@ void gGame::fUpdateTrophyPopup()
         popup->fSetEventCallback(WE_HIDDEN, gameplay, fCallGameplayResume);
     }
     windows->fShowWindow(kTrophyPopup, false);
+    popup->fSetTrophy(trophyQueue.back());
     trophyQueue.pop_back();
 }
 

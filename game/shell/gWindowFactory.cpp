@@ -11,10 +11,19 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/GG_WINDOW_FINISH.h"
 #include "game/shell/GG_WINDOW_GAME_MENU.h"
+#include "game/shell/GG_WINDOW_CONFIRM_EX.h"
+#include "game/shell/GG_WINDOW_HEALTH.h"
+#include "game/shell/GG_WINDOW_HELP.h"
 #include "game/shell/GG_WINDOW_LEVEL.h"
+#include "game/shell/GG_WINDOW_OPTIONS.h"
 #include "game/shell/GG_WINDOW_PACK.h"
+#include "game/shell/GG_WINDOW_PACK_MENU.h"
+#include "game/shell/GG_WINDOW_PLAYERS.h"
+#include "game/shell/GG_WINDOW_SHOP.h"
+#include "game/shell/GG_WINDOW_SUNIME.h"
 #include "game/shell/GG_WINDOW_TITLE.h"
 #include "game/shell/GG_WINDOW_TROPHY.h"
+#include "game/shell/GG_WINDOW_TROPHY_GET.h"
 #include "game/shell/gLog.h"
 
 using namespace ZOR;
@@ -44,23 +53,23 @@ struct ZS_WINDOW_TYPE
 const ZS_WINDOW_TYPE kWindowTypes[] = {
     {"GG_WINDOW_TITLE_TOP", fMake<GG_WINDOW_TITLE_TOP>},
     {"GG_WINDOW_TITLE", fMake<GG_WINDOW_TITLE>},
-    {"GG_WINDOW_OPTIONS", nullptr},
+    {"GG_WINDOW_OPTIONS", fMake<GG_WINDOW_OPTIONS>},
     {"GG_WINDOW_PACK", fMake<GG_WINDOW_PACK>},
-    {"GG_WINDOW_PACK_MENU", nullptr},
-    {"GG_WINDOW_PLAYERS", nullptr},
+    {"GG_WINDOW_PACK_MENU", fMake<GG_WINDOW_PACK_MENU>},
+    {"GG_WINDOW_PLAYERS", fMake<GG_WINDOW_PLAYERS>},
     {"G_WINDOW_CONFIRM", fMake<G_WINDOW_CONFIRM>},
     {"G_WINDOW_EDITBOX", fMake<G_WINDOW_EDITBOX>},
     {"GG_WINDOW_LEVEL", fMake<GG_WINDOW_LEVEL>},
     {"GG_WINDOW_GAME_MENU", fMake<GG_WINDOW_GAME_MENU>},
-    {"GG_WINDOW_CONFIRM_EX", nullptr},
-    {"GG_WINDOW_HELP", nullptr},
+    {"GG_WINDOW_CONFIRM_EX", fMake<GG_WINDOW_CONFIRM_EX>},
+    {"GG_WINDOW_HELP", fMake<GG_WINDOW_HELP>},
     {"GG_WINDOW_TROPHY", fMake<GG_WINDOW_TROPHY>},
     {"G_WINDOW_SIMPLE", fMake<G_WINDOW_SIMPLE>},
     {"GG_WINDOW_FINISH", fMake<GG_WINDOW_FINISH>},
-    {"GG_WINDOW_TROPHY_GET", nullptr},
-    {"GG_WINDOW_SUNIME", nullptr},
-    {"GG_WINDOW_SHOP", nullptr},
-    {"GG_WINDOW_HEALTH", nullptr},
+    {"GG_WINDOW_TROPHY_GET", fMake<GG_WINDOW_TROPHY_GET>},
+    {"GG_WINDOW_SUNIME", fMake<GG_WINDOW_SUNIME>},
+    {"GG_WINDOW_SHOP", fMake<GG_WINDOW_SHOP>},
+    {"GG_WINDOW_HEALTH", fMake<GG_WINDOW_HEALTH>},
 };
 
 const ZS_WINDOW_TYPE* fFindType(const std::string& type)

@@ -1,14 +1,18 @@
 // The level list of the default data set in the real game: tiles locked, open and next with
 // their numbers and best stars as drawn, its arrows, and the road from a click to a started
 // level (or back to the list, or to the question about hearts).
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
+
+#include <cctype>
+#include <cstring>
 
 #include "framework/G_GAMEPLAY.h"
 #include "framework/G_WINDOW_CONFIRM.h"
+#include "game/puzzle/GG_PACK.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_WINDOW_LEVEL.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;
@@ -248,4 +252,60 @@ TEST_F(LevelList, AClickStartsTheLevelOrRefusesOrAsksAboutHearts)
     const std::string log = fLog();
     EXPECT_NE(std::string::npos, log.find("There is no level screen: the level 0 cannot start.")) << log;
     EXPECT_NE(std::string::npos, log.find("The level 2 of the pack 0 could not start")) << log;
+}
+
+// The next level to play is the open one before the first locked one, from any record.
+TEST_F(LevelList, TheNextLevelFollowsTheRecord)
+{
+    // A pack record from a row of levels: 'o' open, 'l' locked, a digit an open level's stars.
+    auto record = [](const std::string& levels) {
+        std::string xml = "<pack id='2'>";
+        for (size_t i = 0; i < levels.size(); ++i)
+            xml += "<level id='" + std::to_string(i) + "' lock='" + (levels[i] == 'l' ? "true" : "false") +
+                   "' stars='" + (std::isdigit(levels[i]) ? std::string(1, levels[i]) : "0") + "'/>";
+        pugi::xml_document document;
+        document.load_string((xml + "</pack>").c_str());
+        auto pack = std::make_unique<GG_PACK>();
+        EXPECT_TRUE(pack->fLoadXml(document.document_element()));
+        return pack;
+    };
+    const struct
+    {
+        const char* levels;
+        const char* states; // of the first 16 tiles: 0 locked, 1 open, 2 next
+    } kCases[] = {
+        {"3231oooooooooooo", "1111111111111111"}, // all open: none is next
+        {"olllllllllllllll", "2000000000000000"},
+        {"3ol", "1200000000000000"},              // more tiles than levels: the rest locked
+        {"lol", "0200000000000000"},              // the first locked one does not count
+        {"", "0000000000000000"},
+    };
+    ZT_SCRIPT script;
+    fLevelsAfterThreeWins(script);
+    script.fDo("the records", [&]() {
+        gPages_Level* list = fLevels()->fGetList();
+        for (const auto& c : kCases)
+        {
+            SCOPED_TRACE(c.levels);
+            const auto pack = record(c.levels);
+            list->fSetPack(pack.get());
+            EXPECT_EQ(2, list->fGetPackId());
+            std::string states;
+            for (size_t i = 0; i < 16; ++i)
+                states += char('0' + list->fGetTile(i)->fGetState());
+            EXPECT_EQ(c.states, states);
+            for (size_t i = 0; i < std::strlen(c.levels); ++i)
+            {
+                if (std::isdigit(c.levels[i]))
+                {
+                    EXPECT_EQ(c.levels[i] - '0', list->fGetTile(i)->fGetStars()) << "tile " << i;
+                }
+            }
+        }
+        list->fSetPack(nullptr);
+        EXPECT_EQ(-1, list->fGetPackId()) << "a pack the player lacks";
+        EXPECT_EQ(0, list->fGetTile(0)->fGetState());
+    });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
 }

@@ -1,7 +1,7 @@
 // The pack list of the default data set in the real game: cards open and closed as a player
 // sees them, its arrows and cards answering clicks, packs bought with sunime, and a layout that
 // lacks parts still opening.
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
@@ -11,16 +11,16 @@
 #include "game/shell/GG_WINDOW_LEVEL.h"
 #include "game/shell/GG_WINDOW_PACK.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;
 
 namespace
 {
-// Where the shipped layout puts things: the window's middle at (512, 400), three cards of
-// 240 x 300 with 32 between them, the arrows 448 to either side.
-const int kCardX[3] = {240, 512, 784};
+// Where the shipped layout puts things: the window's middle at (512, 400), the four cards of
+// 240 x 300 on one page with 8 between them, the arrows 448 to either side.
+const int kCardX[4] = {140, 388, 636, 884};
 const int kCardY = 400;
 const int kPrevX = 64, kNextX = 960, kArrowY = 400;
 // The question's buttons on the dialog in the middle of the screen.
@@ -111,9 +111,10 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
         EXPECT_GT(fVeilBelow(f, 2), 0.9);
         EXPECT_GT(fGoldFrame(f, 0), 0.6) << "the last open pack before the first closed one is the next";
         EXPECT_LT(fGoldFrame(f, 1), 0.1);
-        EXPECT_GT(f.fShare(kPrevX - 20, kArrowY - 30, kPrevX + 20, kArrowY + 20, fIsGrey), 0.6)
-            << "no page before the first: its arrow is disabled";
-        EXPECT_GT(f.fShare(kNextX - 20, kArrowY - 30, kNextX + 20, kArrowY + 20, fTeal), 0.4);
+        EXPECT_GT(fVeilBelow(f, 3), 0.9);
+        // One page: no arrows at all.
+        for (int x : {kPrevX, kNextX})
+            EXPECT_EQ(0.0, f.fShare(x - 20, kArrowY - 30, x + 20, kArrowY + 20, fTeal)) << x;
         // The stars earned and the stars that open a pack, as the cards read them.
         gPages_Pack* list = fPacks()->fGetList();
         auto label = [&](size_t entry, int id) {
@@ -122,25 +123,17 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
         EXPECT_EQ(L"0/48", label(0, gPackItem::ID_PROGRESS));
         EXPECT_EQ(L"24", label(1, gPackItem::ID_STARS_NEEDED));
         EXPECT_EQ(L"48", label(2, gPackItem::ID_STARS_NEEDED));
+        EXPECT_EQ(L"72", label(3, gPackItem::ID_STARS_NEEDED));
         EXPECT_EQ(4u, list->fGetItemCount());
-        EXPECT_EQ(2, list->fGetPageCount());
+        EXPECT_EQ(1, list->fGetPageCount());
+        for (int id : {GG_LIST_SCREEN::ID_PREVIOUS, GG_LIST_SCREEN::ID_NEXT})
+            EXPECT_FALSE(fPacks()->fGetGui()->fFindById(id)->fIsVisible()) << "arrow " << id;
     });
 
-    // The arrows: 2 turns to the next page and 1 back, the dots following.
-    script.fClick(kNextX, kArrowY).fWait(40).fDo("next page", []() {
-        EXPECT_EQ(1, fPacks()->fGetList()->fGetCurrentPage());
-        EXPECT_EQ(1, fPacks()->fGetDots()->fGetCurrent());
-    });
-    script.fLook("the second page", [](const ZT_FRAME& f) {
-        EXPECT_GT(fVeilBelow(f, 0), 0.9) << "the fourth pack, closed, where the first card was";
-        EXPECT_LT(f.fShare(kCardX[1] - 90, kCardY - 100, kCardX[1] + 90, kCardY + 100, fIsVeil), 0.05)
-            << "nothing more on that page";
-        EXPECT_GT(f.fShare(kNextX - 20, kArrowY - 30, kNextX + 20, kArrowY + 20, fIsGrey), 0.6);
-        EXPECT_GT(f.fShare(kPrevX - 20, kArrowY - 30, kPrevX + 20, kArrowY + 20, fTeal), 0.4);
-    });
-    script.fClick(kPrevX, kArrowY).fWait(40).fDo("previous page", []() {
+    // The Right key turns nothing on a single page.
+    script.fKey(SDLK_RIGHT).fWait(10).fDo("no turn", []() {
         EXPECT_EQ(0, fPacks()->fGetList()->fGetCurrentPage());
-        EXPECT_EQ(0, fPacks()->fGetDots()->fGetCurrent());
+        EXPECT_FALSE(fPacks()->fGetList()->fIsTurning());
     });
 
     // A closed pack asks to be bought for its price; "not now" charges nothing.
@@ -252,8 +245,9 @@ TEST_F(PackList, ALayoutLackingPartsOpensAndSaysWhatItLacks)
     });
     script.fClick(kCardX[1], kCardY).fUntilAtRest("Confirm_Buy_Pack");
     script.fClick(kNoX, kAnswerY).fUntil("answered", []() { return !fOpen("Confirm_Buy_Pack"); });
-    script.fKey(SDLK_RIGHT).fWait(40).fDo("turned by the key", []() {
-        EXPECT_EQ(1, fPacks()->fGetList()->fGetCurrentPage());
+    script.fKey(SDLK_RIGHT).fWait(20).fDo("one page: no turn by the key", []() {
+        EXPECT_EQ(0, fPacks()->fGetList()->fGetCurrentPage());
+        EXPECT_TRUE(fOpen("Packs"));
     });
     EXPECT_EQ(100500, script.fRun());
     EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
@@ -261,4 +255,22 @@ TEST_F(PackList, ALayoutLackingPartsOpensAndSaysWhatItLacks)
     EXPECT_NE(std::string::npos, log.find("The window \"Packs\" has no previous-page button")) << log;
     EXPECT_NE(std::string::npos, log.find("The window \"Packs\" has no next-page button")) << log;
     EXPECT_NE(std::string::npos, log.find("The pack entry 0 has no widget 2 (the closed look)")) << log;
+}
+
+// In the free edition packs are not bought with sunime: a closed pack only says it is closed.
+TEST_F(PackList, InTheFreeEditionAClosedPackSaysItIsClosed)
+{
+    fReplaceIn("data/share/main/other/editions.xml", "<free param=\"false\"/>", "<free param=\"true\"/>");
+    ZT_SCRIPT script;
+    fPacksForNewPlayer(script);
+    script.fClick(kCardX[2], kCardY).fUntilAtRest("Confirm_PackLock").fDo("no offer", []() {
+        EXPECT_FALSE(fOpen("Confirm_Buy_Pack"));
+        EXPECT_EQ(2, fPacks()->fGetList()->fGetChosenPack());
+    });
+    script.fClick(512, kAnswerY).fUntil("answered", []() { return !fOpen("Confirm_PackLock"); });
+    script.fClick(kCardX[0], kCardY).fUntilAtRest("Levels").fDo("an open pack opens", []() {
+        EXPECT_FALSE(fOpen("Packs"));
+    });
+    EXPECT_EQ(100500, script.fRun());
+    EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
 }

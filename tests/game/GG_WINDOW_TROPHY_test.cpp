@@ -1,25 +1,25 @@
 // The trophy list of the default data set in the real game: every trophy listed with its medal,
 // earned ones in colour without their reward, the others grey with the sunime they bring; its
 // arrows turning the pages (and refusing while a page slides).
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include "framework/G_TROPHIES.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_WINDOW_TROPHY.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;
 
 namespace
 {
-// The shipped layout: the window at (375, 384), 2 x 3 medals of 128 with 303 and 8 between
-// them; the reward's coin 86 right of and 34 below a medal's middle; the arrows beside the
+// The shipped layout: the window at (375, 384), 2 x 3 medals of 128 with 303 between them;
+// the reward's coin 86 right of and 34 below a medal's middle; the small arrows beside the
 // dots under the panel.
 const int kMedalX[2] = {160, 591};
-const int kMedalY[3] = {248, 384, 520};
-const int kPrevX = 432, kNextX = 592, kArrowY = 648;
+const int kMedalY[3] = {256, 384, 512};
+const int kPrevX = 442, kNextX = 582, kArrowY = 628;
 
 bool fOpen(const char* name)
 {
@@ -112,7 +112,7 @@ TEST_F(TrophyList, EveryTrophyIsListedEarnedOnesInColourOthersWithTheirReward)
     // The arrows: never hidden, enabled by the pages there are; a click while the page slides
     // is refused, so the dots stay with the page.
     script.fLook("arrows on the first page", [](const ZT_FRAME& f) {
-        EXPECT_GT(f.fShare(kPrevX - 20, kArrowY - 30, kPrevX + 20, kArrowY + 20, fIsGrey), 0.6) << "disabled";
+        EXPECT_GT(f.fShare(kPrevX - 14, kArrowY - 14, kPrevX + 14, kArrowY + 10, fIsGrey), 0.6) << "disabled";
     });
     script.fClick(kNextX, kArrowY).fClick(kNextX, kArrowY).fWait(40).fDo("one page on", []() {
         EXPECT_EQ(1, fTrophies()->fGetList()->fGetCurrentPage());
@@ -122,7 +122,7 @@ TEST_F(TrophyList, EveryTrophyIsListedEarnedOnesInColourOthersWithTheirReward)
         f.fSave("trophies_last_page");
         EXPECT_EQ(2, fTrophies()->fGetList()->fGetCurrentPage());
         EXPECT_EQ(2, fTrophies()->fGetDots()->fGetCurrent());
-        EXPECT_GT(f.fShare(kNextX - 20, kArrowY - 30, kNextX + 20, kArrowY + 20, fIsGrey), 0.6) << "disabled";
+        EXPECT_GT(f.fShare(kNextX - 14, kArrowY - 14, kNextX + 14, kArrowY + 10, fIsGrey), 0.6) << "disabled";
         EXPECT_EQ("tr_all_trophy", fTrophies()->fGetList()->fGetEntry(13)->fGetTrophyName());
     });
     script.fClick(kPrevX, kArrowY).fWait(40).fDo("back one", []() {

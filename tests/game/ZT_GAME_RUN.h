@@ -1,26 +1,31 @@
 #pragma once
-// The real game run in this process on a copy of the default data set (offscreen video, silent
-// sound), driven by a script of steps, one step per update step, with real input events (SDL's
-// queue) and frames read back as the game drew them.
+// The real game run in the test's process on a copy of the default data set (offscreen video,
+// silent sound), driven by a script of steps from the update slot with real input events
+// (SDL's queue), and its frames read back right after the game has drawn them.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <stb_image_write.h>
 
+#include <cctype>
+#include <cmath>
+#include <memory>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <stb_image_write.h>
 
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/platform/ZC_PLATFORM_DEVICE.h"
 #include "engine/render/ZC_RENDER.h"
+#include "engine/gui/ZC_GUI.h"
 #include "framework/G_WINDOW.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/GG_CONFIG.h"
@@ -31,9 +36,11 @@
 namespace ZT_GAME
 {
 namespace fs = std::filesystem;
+using namespace ZOR;
+using namespace ZOR_GF;
 
-// The working folder as the test started (the engine moves into "Resources" below it).
-inline const fs::path& fStartFolder()
+// The working folder as the program started (the engine moves into "Resources" below it).
+inline const fs::path& fStart()
 {
     static const fs::path start = fs::current_path();
     return start;
@@ -41,7 +48,7 @@ inline const fs::path& fStartFolder()
 
 inline fs::path fDataRoot()
 {
-    return fStartFolder() / "Resources";
+    return fStart() / "Resources";
 }
 
 inline fs::path fSaveFolder()
@@ -59,286 +66,410 @@ inline std::string fReadAll(const fs::path& path)
 
 inline void fWriteAll(const fs::path& path, const std::string& text)
 {
-    fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A file of the copied data set with one piece of text replaced; fails the test when the
-// piece is not there.
-inline void fReplaceIn(const std::string& relative, const std::string& from, const std::string& to)
+inline void fReplaceOnce(const fs::path& path, const std::string& from, const std::string& to)
 {
-    const fs::path path = fDataRoot() / relative;
     std::string text = fReadAll(path);
     const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << relative << " lacks " << from;
+    ASSERT_NE(std::string::npos, at) << from << " in " << path;
     text.replace(at, from.size(), to);
     fWriteAll(path, text);
 }
 
-// A fresh copy of the repository's data set, with short splashes so that a run is quick, and
-// an empty save folder.
+inline fs::path fWindowsFolder()
+{
+    return fDataRoot() / "data/share/windows";
+}
+
+inline fs::path fScenesFile()
+{
+    return fDataRoot() / "data/share/main/other/scenes.xml";
+}
+
+// A fresh copy of the repository's data set with short splashes, and no save folder.
 inline void fCopyDefaultData()
 {
+    // The engine may already live in that folder: copied over what is there, the scenes
+    // file first removed so that stand-ins of an earlier test do not stay.
     fs::create_directories(fDataRoot());
+    fs::remove(fScenesFile());
     fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", fDataRoot(),
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fReplaceIn("data/share/main/other/screen_loading.xml", "time_per_splash=\"2.0\"", "time_per_splash=\"0.2\"");
+    const fs::path loading = fDataRoot() / "data/share/main/other/screen_loading.xml";
+    fReplaceOnce(loading, "time_per_splash=\"2.0\"", "time_per_splash=\"0.05\"");
+    fReplaceOnce(loading, "time_fade=\"0.4\"", "time_fade=\"0.05\"");
     fs::remove_all(fSaveFolder());
 }
 
-// One drawn frame, top row first, 0xAARRGGBB.
-struct ZT_FRAME
+// Adds a plain window of that name to the copied scenes when the data set declares none (a
+// window of another screen that has not been built yet), so that what shows it can be seen
+// to show it. A layer and a picture of the kit make it visible.
+inline void fAddStandInWindow(const std::string& name, int layer = 5)
 {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgba;
+    const std::string entry = "data/share/windows " + name + ".xml";
+    if (fReadAll(fScenesFile()).find(entry) != std::string::npos)
+        return;
+    fWriteAll(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
+                    "_typeClose=\"SH_MOVE_UP\" _timeShow=\"0.2\" layer=\"" + std::to_string(layer) + "\"><GUI/></window>");
+    fReplaceOnce(fScenesFile(), "</scenes>",
+                 "\t<window file=\"" + entry + "\"/>\n</scenes>");
+}
+
+// ---------------------------------------------------------------- frames
+
+// The last frame read back: 0xAARRGGBB pixels of the back buffer, top row first.
+struct ZS_FRAME
+{
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
 
     uint32_t fAt(int x, int y) const
     {
         if (x < 0 || y < 0 || x >= width || y >= height)
             return 0;
-        const uint8_t* p = &rgba[(size_t(y) * size_t(width) + size_t(x)) * 4];
-        return uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+        return pixels[size_t(y) * size_t(width) + size_t(x)];
     }
-    // The share of the pixels of the rectangle [x0, x1) x [y0, y1) for which the test holds.
-    double fShare(int x0, int y0, int x1, int y1, const std::function<bool(uint32_t)>& test) const
+    // The mean colour of the rectangle (right and bottom excluded), as 0xFFRRGGBB.
+    uint32_t fMean(int left, int top, int right, int bottom) const
     {
-        int hits = 0, all = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x, ++all)
-                hits += test(fAt(x, y)) ? 1 : 0;
-        return all ? double(hits) / all : 0.0;
+        uint64_t r = 0, g = 0, b = 0, n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+            {
+                const uint32_t c = fAt(x, y);
+                r += (c >> 16) & 0xFF;
+                g += (c >> 8) & 0xFF;
+                b += c & 0xFF;
+                ++n;
+            }
+        if (!n)
+            return 0;
+        return 0xFF000000u | uint32_t(r / n) << 16 | uint32_t(g / n) << 8 | uint32_t(b / n);
     }
-    // For a person to look at: the test output folder, as PNG.
-    bool fSave(const std::string& name) const
+    void fSave(const std::string& name) const
     {
+        std::vector<uint8_t> rgba(pixels.size() * 4);
+        for (size_t i = 0; i < pixels.size(); ++i)
+        {
+            rgba[i * 4 + 0] = uint8_t(pixels[i] >> 16);
+            rgba[i * 4 + 1] = uint8_t(pixels[i] >> 8);
+            rgba[i * 4 + 2] = uint8_t(pixels[i]);
+            rgba[i * 4 + 3] = 255;
+        }
         const std::string path = ZT_TEST::fOutputDir() + "/" + name + ".png";
-        return !rgba.empty() && stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4) != 0;
+        stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4);
     }
 };
 
-inline int fRed(uint32_t c) { return int(c >> 16 & 0xFF); }
-inline int fGreen(uint32_t c) { return int(c >> 8 & 0xFF); }
-inline int fBlue(uint32_t c) { return int(c & 0xFF); }
-// Within the tolerance of a colour on every channel.
-inline std::function<bool(uint32_t)> fNear(uint32_t color, int tolerance = 24)
+// Whether two colours are within the distance on each channel.
+inline ::testing::AssertionResult fNear(uint32_t actual, uint32_t expected, int tolerance)
 {
-    return [=](uint32_t c) {
-        return std::abs(fRed(c) - fRed(color)) <= tolerance && std::abs(fGreen(c) - fGreen(color)) <= tolerance &&
-               std::abs(fBlue(c) - fBlue(color)) <= tolerance;
-    };
-}
-// Looks of the default data set: the paper of cards and panels, the veil over closed cards and
-// tiles, the gold of stars and frames, the ink of texts.
-inline bool fIsPaper(uint32_t c) { return fRed(c) > 225 && fGreen(c) > 205 && fBlue(c) > 165 && fBlue(c) < 245; }
-inline bool fIsVeil(uint32_t c)
-{
-    return fRed(c) > 70 && fRed(c) < 130 && fBlue(c) > 100 && fBlue(c) < 160 && fBlue(c) > fGreen(c);
-}
-inline bool fIsGold(uint32_t c) { return fRed(c) > 200 && fGreen(c) > 130 && fBlue(c) < 110; }
-inline bool fIsInk(uint32_t c) { return fRed(c) < 90 && fGreen(c) < 90 && fBlue(c) < 110; }
-inline bool fIsGrey(uint32_t c)
-{
-    return std::abs(fRed(c) - fGreen(c)) < 16 && std::abs(fGreen(c) - fBlue(c)) < 24 && fRed(c) > 60;
+    for (int shift : {16, 8, 0})
+    {
+        const int a = int((actual >> shift) & 0xFF), e = int((expected >> shift) & 0xFF);
+        if (std::abs(a - e) > tolerance)
+            return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not near 0x" << expected;
+    }
+    return ::testing::AssertionSuccess();
 }
 
-// A script of steps run in the update slot, before the game's own update, one at a time: a
-// step runs every update step until it answers true, and the next begins in the next update.
+// ---------------------------------------------------------------- the run
+
+inline ZS_VECTOR2 fWidgetCentre(const std::string& window, int id);
+
+// A script: steps run one after another, one call per update step; a step answers true when
+// it is done, and the next one starts at the following update.
 class ZT_SCRIPT
 {
 public:
     typedef std::function<bool()> ZF_STEP;
 
-    ZT_SCRIPT& fUntil(const std::string& what, ZF_STEP step)
+    ZT_SCRIPT& fThen(ZF_STEP step)
     {
-        steps.push_back({what, std::move(step)});
+        steps.push_back(std::move(step));
         return *this;
     }
-    ZT_SCRIPT& fDo(const std::string& what, std::function<void()> action)
+    // Runs the action once.
+    ZT_SCRIPT& fDo(std::function<void()> action)
     {
-        return fUntil(what, [action]() {
+        return fThen([action] {
             action();
             return true;
         });
     }
-    ZT_SCRIPT& fWait(int updates)
+    ZT_SCRIPT& fWaitFrames(int frames)
     {
-        auto left = std::make_shared<int>(updates);
-        return fUntil("wait", [left]() { return --*left <= 0; });
+        auto left = std::make_shared<int>(frames);
+        return fThen([left] { return --*left <= 0; });
     }
-    // Waits until the window is open and nothing of the manager's moves any more.
-    ZT_SCRIPT& fUntilAtRest(const std::string& window)
+    // Waits until the window is open and at rest (shown, not animating).
+    ZT_SCRIPT& fWaitForWindow(const std::string& name)
     {
-        auto calm = std::make_shared<int>(0);
-        return fUntil("rest with " + window, [window, calm]() {
-            ZOR_GF::G_WINDOW_MANAGER* windows = game::fGetWindowManager();
-            bool moving = !windows || !windows->fIsWindowOpen(window);
-            if (windows)
-                for (const ZOR_GF::G_WINDOW* w : windows->fGetOpenWindows())
-                    moving = moving || w->fIsAnimating();
-            *calm = moving ? 0 : *calm + 1;
-            return *calm >= 3;
+        return fThen([name] {
+            G_WINDOW_MANAGER* windows = game::fGetWindowManager();
+            G_WINDOW* w = windows ? windows->fFindOpenWindow(name) : nullptr;
+            return w && !w->fIsAnimating();
         });
     }
-    // The frame drawn after this step, handed to the check in the next step.
-    ZT_SCRIPT& fLook(const std::string& what, std::function<void(const ZT_FRAME&)> check)
+    ZT_SCRIPT& fWaitUntilClosed(const std::string& name)
     {
-        fDo("capture for " + what, [this]() { captureWanted = true; });
-        return fDo(what, [this, check]() { check(frame); });
+        return fThen([name] {
+            G_WINDOW_MANAGER* windows = game::fGetWindowManager();
+            return windows && !windows->fIsWindowOpen(name);
+        });
+    }
+    // The title scene at rest after the splashes.
+    ZT_SCRIPT& fWaitForTitle()
+    {
+        fThen([] { return game::fGetShellPhase() == 1; });
+        fWaitForWindow("Title");
+        fWaitForWindow("Title_Top");
+        // The fade that uncovers the title takes every key while it hides.
+        return fWaitUntilClosed("Fade_Transition");
+    }
+    // Pointer to a game pixel (two moves, so that every widget on the way sees it), a press and
+    // a release of the left button, each in a step of its own.
+    ZT_SCRIPT& fClick(int x, int y)
+    {
+        fDo([x, y] { fMoveTo(x - 1, y); });
+        fDo([x, y] { fMoveTo(x, y); });
+        fDo([] { fButton(true); });
+        fDo([] { fButton(false); });
+        return fWaitFrames(2);
+    }
+    // A click where the function says when the click starts (a widget that is placed by then).
+    ZT_SCRIPT& fClickWhere(std::function<ZS_VECTOR2()> where)
+    {
+        auto at = std::make_shared<ZS_VECTOR2>();
+        fDo([=] {
+            *at = where();
+            fMoveTo(int(at->x) - 1, int(at->y));
+        });
+        fDo([at] { fMoveTo(int(at->x), int(at->y)); });
+        fDo([] { fButton(true); });
+        fDo([] { fButton(false); });
+        return fWaitFrames(2);
+    }
+    // A click on the middle of a widget of an open window, wherever the window put it.
+    ZT_SCRIPT& fClickWidget(const std::string& window, int id)
+    {
+        return fClickWhere([=] { return fWidgetCentre(window, id); });
+    }
+    // Press at one pixel, moves in steps to the other, release there.
+    ZT_SCRIPT& fDrag(int x0, int y0, int x1, int y1, int moves = 6)
+    {
+        fDo([x0, y0] { fMoveTo(x0 - 1, y0); });
+        fDo([x0, y0] { fMoveTo(x0, y0); });
+        fDo([] { fButton(true); });
+        for (int i = 1; i <= moves; ++i)
+            fDo([=] { fMoveTo(x0 + (x1 - x0) * i / moves, y0 + (y1 - y0) * i / moves); });
+        fDo([] { fButton(false); });
+        return fWaitFrames(2);
+    }
+    // Typed text as key presses with their characters.
+    ZT_SCRIPT& fType(const std::string& text)
+    {
+        for (char ch : text)
+        {
+            const SDL_Keycode key = SDL_Keycode(std::tolower(static_cast<unsigned char>(ch)));
+            fDo([key, ch] { fKey(key, true, std::string(1, ch)); });
+            fDo([key] { fKey(key, false, ""); });
+        }
+        return *this;
+    }
+    // Reads the next drawn frame back into the given frame.
+    ZT_SCRIPT& fCapture(ZS_FRAME* frame, const std::string& saveAs = std::string())
+    {
+        fDo([this, frame, saveAs] {
+            captureInto = frame;
+            captureName = saveAs;
+        });
+        return fThen([this] { return captureInto == nullptr; });
+    }
+    ZT_SCRIPT& fQuit()
+    {
+        return fDo([] {
+            SDL_Event e{};
+            e.type = SDL_QUIT;
+            SDL_PushEvent(&e);
+        });
     }
 
-    // Input as the player gives it: the pointer moves, then the button goes down and up in
-    // the following update steps.
-    ZT_SCRIPT& fClick(int x, int y, int button = SDL_BUTTON_LEFT)
+    static void fMoveTo(int x, int y)
     {
-        fDo("move to " + std::to_string(x) + "," + std::to_string(y), [x, y]() { fPushMove(x, y); });
-        fDo("press", [x, y, button]() { fPushButton(x, y, button, true); });
-        return fDo("release", [x, y, button]() { fPushButton(x, y, button, false); });
+        SDL_WarpMouseInWindow(static_cast<SDL_Window*>(zcGAME_WINDOW->fGetHandle()), x, y);
     }
-    ZT_SCRIPT& fKey(SDL_Keycode key)
-    {
-        fDo("key down", [key]() { fPushKey(key, true); });
-        return fDo("key up", [key]() { fPushKey(key, false); });
-    }
-
-    // Runs the game with the steps after the title scene has opened; the game is asked to quit
-    // after the last step. The game's answer (100500 after a normal run).
-    int fRun(int limit = 4000)
-    {
-        current = this;
-        index = 0;
-        updates = 0;
-        limitUpdates = limit;
-        started = false;
-        stuckAt.clear();
-        ZOR::zcON_START = &startRecord;
-        ZOR::ZC_GAME::fGetGame();
-        const int result = ZOR::fProgramMain();
-        // The game's main deletes what it finds in its slots at the next start.
-        ZOR::zcON_START = nullptr;
-        ZOR::zcON_UPDATE = nullptr;
-        ZOR::zcON_DRAW = nullptr;
-        current = nullptr;
-        return result;
-    }
-
-    // The step the run stopped at when it ran out of time; empty when every step ran.
-    const std::string& fStuckAt() const { return stuckAt; }
-    bool fFinished() const { return index > steps.size() && stuckAt.empty(); }
-
-    static void fPushMove(int x, int y)
-    {
-        SDL_WarpMouseInWindow(static_cast<SDL_Window*>(ZOR::zcGAME_WINDOW->fGetHandle()), x, y);
-        SDL_Event e{};
-        e.type = SDL_MOUSEMOTION;
-        e.motion.x = x;
-        e.motion.y = y;
-        SDL_PushEvent(&e);
-    }
-    static void fPushButton(int x, int y, int button, bool down)
+    static void fButton(bool down)
     {
         SDL_Event e{};
         e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        e.button.button = uint8_t(button);
-        e.button.x = x;
-        e.button.y = y;
+        e.button.button = SDL_BUTTON_LEFT;
+        SDL_GetMouseState(&e.button.x, &e.button.y);
         SDL_PushEvent(&e);
     }
-    static void fPushKey(SDL_Keycode key, bool down)
+    static void fKey(SDL_Keycode key, bool down, const std::string& text)
     {
         SDL_Event e{};
         e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
         e.key.keysym.sym = key;
         e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
         SDL_PushEvent(&e);
+        if (!text.empty())
+        {
+            SDL_Event t{};
+            t.type = SDL_TEXTINPUT;
+            std::snprintf(t.text.text, sizeof t.text.text, "%s", text.c_str());
+            SDL_PushEvent(&t);
+        }
     }
+
+    // Called by the run.
+    bool fStep()
+    {
+        if (next >= steps.size())
+            return false;
+        if (steps[next]())
+            ++next;
+        return true;
+    }
+    void fAfterDraw()
+    {
+        if (!captureInto || !zcGAME_RENDER)
+            return;
+        const ZS_POINT size = zcGAME_RENDER->fGetBackBufferSize();
+        std::vector<uint8_t> rgba(size_t(size.x) * size_t(size.y) * 4);
+        if (zcGAME_RENDER->fGetDevice()->fReadPixels(0, 0, size.x, size.y, rgba.data()))
+        {
+            captureInto->width = size.x;
+            captureInto->height = size.y;
+            captureInto->pixels.resize(size_t(size.x) * size_t(size.y));
+            for (size_t i = 0; i < captureInto->pixels.size(); ++i)
+                captureInto->pixels[i] = 0xFF000000u | uint32_t(rgba[i * 4]) << 16 | uint32_t(rgba[i * 4 + 1]) << 8 |
+                                         rgba[i * 4 + 2];
+            if (!captureName.empty())
+                captureInto->fSave(captureName);
+        }
+        captureInto = nullptr;
+    }
+    bool fIsDone() const { return next >= steps.size(); }
+    size_t fGetNext() const { return next; }
 
 private:
-    struct ZS_STEP
-    {
-        std::string what;
-        ZF_STEP run;
-    };
-
-    void fOnUpdate()
-    {
-        ++updates;
-        if (updates > limitUpdates && stuckAt.empty())
-        {
-            stuckAt = index < steps.size() ? steps[index].what : std::string("(the end)");
-            ZOR::zcGAME->running = false;
-            return;
-        }
-        // The title scene first: the steps start from the game as a player finds it.
-        if (index == 0 && !started)
-        {
-            ZOR_GF::G_WINDOW_MANAGER* windows = game::fGetWindowManager();
-            started = game::fGetShellPhase() == 1 && windows && windows->fIsWindowOpen("Title");
-            return;
-        }
-        if (index < steps.size())
-        {
-            if (steps[index].run())
-                ++index;
-            return;
-        }
-        if (index == steps.size())
-        {
-            ++index;
-            SDL_Event e{};
-            e.type = SDL_QUIT;
-            SDL_PushEvent(&e);
-        }
-    }
-    void fOnDrawn()
-    {
-        if (!captureWanted || !ZOR::zcRENDER)
-            return;
-        captureWanted = false;
-        const ZOR::ZS_POINT size = ZOR::zcRENDER->fGetBackBufferSize();
-        frame.width = size.x;
-        frame.height = size.y;
-        frame.rgba.assign(size_t(size.x) * size_t(size.y) * 4, 0);
-        ZOR::zcRENDER->fGetDevice()->fReadPixels(0, 0, size.x, size.y, frame.rgba.data());
-    }
-
-    static int fUpdateHook(void*)
-    {
-        if (current)
-            current->fOnUpdate();
-        return ZOR::fInvoke(current ? current->gameUpdate : nullptr);
-    }
-    static int fDrawHook(void*)
-    {
-        const int answer = ZOR::fInvoke(current ? current->gameDraw : nullptr);
-        if (current)
-            current->fOnDrawn();
-        return answer;
-    }
-    static int fStartHook(void*)
-    {
-        if (!current)
-            return 1;
-        current->gameUpdate = ZOR::zcON_UPDATE;
-        current->gameDraw = ZOR::zcON_DRAW;
-        ZOR::zcON_UPDATE = &current->updateRecord;
-        ZOR::zcON_DRAW = &current->drawRecord;
-        return 1;
-    }
-
-    inline static ZT_SCRIPT* current = nullptr;
-    std::vector<ZS_STEP> steps;
-    size_t index = 0;
-    int updates = 0;
-    int limitUpdates = 4000;
-    bool started = false;
-    bool captureWanted = false;
-    std::string stuckAt;
-    ZT_FRAME frame;
-    ZOR::ZS_CALLBACK* gameUpdate = nullptr;
-    ZOR::ZS_CALLBACK* gameDraw = nullptr;
-    ZOR::ZS_CALLBACK updateRecord{fUpdateHook, nullptr, nullptr};
-    ZOR::ZS_CALLBACK drawRecord{fDrawHook, nullptr, nullptr};
-    ZOR::ZS_CALLBACK startRecord{fStartHook, nullptr, nullptr};
+    std::vector<ZF_STEP> steps;
+    size_t next = 0;
+    ZS_FRAME* captureInto = nullptr;
+    std::string captureName;
 };
+
+namespace detail
+{
+inline ZT_SCRIPT*& fScript()
+{
+    static ZT_SCRIPT* script = nullptr;
+    return script;
+}
+inline int& fSteps()
+{
+    static int steps = 0;
+    return steps;
+}
+inline int& fLimit()
+{
+    static int limit = 0;
+    return limit;
+}
+inline ZS_CALLBACK*& fGameUpdate()
+{
+    static ZS_CALLBACK* record = nullptr;
+    return record;
+}
+inline ZS_CALLBACK*& fGameDraw()
+{
+    static ZS_CALLBACK* record = nullptr;
+    return record;
+}
+inline ZS_CALLBACK& fUpdateRecord()
+{
+    static ZS_CALLBACK record(
+        [](void*) {
+            ZT_SCRIPT* script = fScript();
+            // The script's end quits the game; a script stuck past the limit stops it.
+            if (script && !script->fStep() && zcGAME)
+                zcGAME->running = false;
+            if (++fSteps() > fLimit() && zcGAME)
+                zcGAME->running = false;
+            return fInvoke(fGameUpdate());
+        },
+        nullptr, nullptr);
+    return record;
+}
+inline ZS_CALLBACK& fDrawRecord()
+{
+    static ZS_CALLBACK record(
+        [](void*) {
+            const int result = fInvoke(fGameDraw());
+            if (fScript())
+                fScript()->fAfterDraw();
+            return result;
+        },
+        nullptr, nullptr);
+    return record;
+}
+inline ZS_CALLBACK& fStartRecord()
+{
+    static ZS_CALLBACK record(
+        [](void*) {
+            fGameUpdate() = zcON_UPDATE;
+            zcON_UPDATE = &fUpdateRecord();
+            fGameDraw() = zcON_DRAW;
+            zcON_DRAW = &fDrawRecord();
+            return 1;
+        },
+        nullptr, nullptr);
+    return record;
+}
+}
+
+// Runs the game with the script; the game's result (100500 after a normal end). The game stops
+// when the script ends or after the step limit; *finished says whether every step ran.
+inline int fRunGame(ZT_SCRIPT& script, bool* finished = nullptr, int stepLimit = 3000)
+{
+    detail::fScript() = &script;
+    detail::fSteps() = 0;
+    detail::fLimit() = stepLimit;
+    zcON_START = &detail::fStartRecord();
+    ZC_GAME::fGetGame();
+    const int result = ZOR::fProgramMain();
+    zcON_START = nullptr;
+    zcON_UPDATE = nullptr;
+    zcON_DRAW = nullptr;
+    detail::fScript() = nullptr;
+    if (finished)
+        *finished = script.fIsDone();
+    return result;
+}
+
+inline bool fIsOpen(const std::string& window)
+{
+    return game::fGetWindowManager() && game::fGetWindowManager()->fIsWindowOpen(window);
+}
+
+template <class W>
+W* fWindow(const std::string& name)
+{
+    return game::fGetWindowManager() ? dynamic_cast<W*>(game::fGetWindowManager()->fFindWindow(name)) : nullptr;
+}
+
+// A game pixel of a widget of an open window: where the window's widget sits on the screen.
+inline ZS_VECTOR2 fWidgetCentre(const std::string& window, int id)
+{
+    G_WINDOW* w = fWindow<G_WINDOW>(window);
+    ZC_GUI_OBJECT* widget = w && w->fGetGui() ? w->fGetGui()->fFindById(id) : nullptr;
+    if (!widget)
+        return ZS_VECTOR2(-100.0f, -100.0f);
+    const ZS_TRANSFORM3 world = widget->fGetTransform()->fCompose();
+    return ZS_VECTOR2(world.position.x, world.position.y);
+}
 }

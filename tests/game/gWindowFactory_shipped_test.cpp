@@ -1,7 +1,7 @@
 // Every window of the shipped scenes is made by the game's factory, and no text the player can
 // be shown is missing from the strings ("etwas" stands for a missing key): every wide label of
 // every window, list entry and layout, every trophy's name and description, every pack's title.
-#include "ZT_GAME_RUN.h"
+#include "ZT_SCRIPTED_GAME.h"
 
 #include <set>
 
@@ -11,7 +11,7 @@
 #include "game/shell/GG_WINDOW_PACK.h"
 #include "game/shell/GG_WINDOW_TROPHY.h"
 
-using namespace ZT_GAME;
+using namespace ZT_SCRIPTED;
 using namespace ZOR;
 using namespace ZOR_GF;
 using namespace game;

@@ -112,7 +112,7 @@ def pack_entry(n):
 
 
 def pack_list():
-    write(WINDOWS + "/list_packs.xml", pages((3, 1, 32, 0), [pack_entry(n) for n in range(PACKS)]),
+    write(WINDOWS + "/list_packs.xml", pages((4, 1, 8, 0), [pack_entry(n) for n in range(PACKS)]),
           "One card per pack, in pack id order.")
     write(WINDOWS + "/Packs.xml", list_window("Packs", "GG_WINDOW_PACK", "list_packs.xml", 186, arrows()))
     write(WINDOWS + "/Pack_Title.xml", ribbon_window("Pack_Title", "title_packs"))
@@ -131,7 +131,7 @@ def trophy_list():
             E("fontSunime", {"fntName": FONT_NAME_TEXT, "fntColor": CORAL_DARK, "fntHotSpot": "HS_ML",
                              "shift": "104 33"}),
         ]))
-    write(WINDOWS + "/list_trophies.xml", pages((2, 3, 303, 8), entries),
+    write(WINDOWS + "/list_trophies.xml", pages((2, 3, 303, 0), entries),
           "Every trophy of trophies.xml; the entries take the size of their medals.")
     # The medals sit left of their texts, so the list's middle lies left of the screen's: the
     # window stands 137 px left of the middle, its panel, dots and arrows 137 px right of it.
@@ -139,9 +139,12 @@ def trophy_list():
               [("TX_%d_%d" % (r, c), GUI + " panel_paper_%s.png" % p) for (r, c), p in zip(
                   [(1, 1), (1, 2), (1, 3), (2, 1), (2, 2), (2, 3), (3, 1), (3, 2), (3, 3)],
                   ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"])],
-              [E("POSITION", text="137 0"), E("SIZE", text="880 440")])
-    write(WINDOWS + "/Trophy.xml", list_window("Trophy", "GG_WINDOW_TROPHY", "list_trophies.xml", 264,
-                                               [panel] + arrows(264, 80, 137), position="375 384", dots_x=137))
+              [E("POSITION", text="137 0"), E("SIZE", text="880 420")])
+    # The small arrows beside the dots, between the panel and the hub's bar.
+    small = [E("BUTTON5", [("ID", i), ("TEXTURE", GUI + " btn_small_%s.png" % side)],
+               [E("POSITION", text="%d 244" % (137 + dx))]) for i, side, dx in ((1, "left", -70), (2, "right", 70))]
+    write(WINDOWS + "/Trophy.xml", list_window("Trophy", "GG_WINDOW_TROPHY", "list_trophies.xml", 244,
+                                               [panel] + small, position="375 384", dots_x=137))
     write(WINDOWS + "/Trophy_Title.xml", ribbon_window("Trophy_Title", "title_trophies"))
 
 

@@ -49,7 +49,7 @@ def windows():
             E("LINEBOX", [("ID", 2), ("TEXTURE", SCREENS + " win_name_field.png"), ("FONT", FONT_TEXT[0]),
                           ("FONT_TEXTURE", FONT_TEXT[1]), ("MAXLEN", 15), ("FONT_COLOR", "255 43 45 66"),
                           ("ALIGNMENT", "CENTER")],
-              [E("POSITION", text="0 -8"), E("INPUT_AREA", text="-150 -20 300 40")]),
+              [E("POSITION", text="0 -8"), E("INPUT_AREA", text="16 6 16 6")]),
             wlabel(5, "label_name_taken", FONT_TEXT, "0 28", color=RED, visible=False),
             button(3, SCREENS + " win_button_small_coral.png", "button_ok", "-110 72"),
             button(4, SCREENS + " win_button_small_teal.png", "button_cancel", "110 72"),

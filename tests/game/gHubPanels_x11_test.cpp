@@ -1,0 +1,179 @@
+// The real program on a real X server, played with xdotool as a player plays it: a new profile
+// is named on the title, the hub opens with its hearts, currency and star counters, and a click
+// on the hearts shows their note. Screenshots of each screen go to the test output folder.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/ZT_TEST_ENV.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+const fs::path gStart = fs::current_path();
+// Without a window manager the 1024 x 768 window sits in the middle of the 1920 x 1080 screen.
+const int kX0 = (1920 - 1024) / 2, kY0 = (1080 - 768) / 2;
+
+std::string fReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string fShell(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r"))
+    {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        pclose(pipe);
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
+    return out;
+}
+
+struct ZS_PIXEL
+{
+    int r = 0, g = 0, b = 0;
+};
+
+// A game pixel of the window as the X server shows it now.
+ZS_PIXEL fPixel(int x, int y)
+{
+    const std::string text = fShell("import -window root -crop 1x1+" + std::to_string(kX0 + x) + "+" +
+                                    std::to_string(kY0 + y) + " -depth 8 txt:- | tail -1");
+    ZS_PIXEL p;
+    const size_t open = text.find('(');
+    if (open != std::string::npos)
+        std::sscanf(text.c_str() + open, "(%d,%d,%d", &p.r, &p.g, &p.b);
+    return p;
+}
+
+template <class TEST>
+bool fWaitPixel(int x, int y, double seconds, TEST test, ZS_PIXEL* last = nullptr)
+{
+    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+    ZS_PIXEL p;
+    do
+    {
+        p = fPixel(x, y);
+        if (last)
+            *last = p;
+        if (test(p))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (Clock::now() < until);
+    return false;
+}
+
+void fClick(int x, int y)
+{
+    fShell("xdotool mousemove " + std::to_string(kX0 + x) + " " + std::to_string(kY0 + y) + " click 1");
+}
+
+void fScreenshot(const std::string& name)
+{
+    fShell("import -window root -crop 1024x768+" + std::to_string(kX0) + "+" + std::to_string(kY0) + " '" +
+           ZT_TEST::fOutputDir() + "/" + name + ".png'");
+}
+
+bool fIsCoral(const ZS_PIXEL& p)
+{
+    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
+}
+
+bool fIsCream(const ZS_PIXEL& p)
+{
+    return p.r > 225 && p.g > 215 && p.b > 180;
+}
+
+bool fIsDarkPill(const ZS_PIXEL& p)
+{
+    return p.r < 50 && p.g < 50 && p.b < 90 && p.b > p.r;
+}
+
+bool fIsHeartRed(const ZS_PIXEL& p)
+{
+    return p.r > 180 && p.g < 110 && p.b < 130;
+}
+
+bool fIsGold(const ZS_PIXEL& p)
+{
+    return p.r > 200 && p.g > 150 && p.b < 120;
+}
+}
+
+TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
+{
+    const fs::path root = gStart / "hub";
+    fs::remove_all(root);
+    fs::create_directories(root / "xdg");
+    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root / "Resources", fs::copy_options::recursive);
+    const std::string program = (gStart / ".." / ".." / "nonogram").string();
+    fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=x11 XDG_DATA_HOME='" +
+           (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
+           "' 2> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
+    struct ZT_END
+    {
+        fs::path root;
+        ~ZT_END()
+        {
+            if (fReadAll(root / "status.txt").empty())
+                fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
+        }
+    } end{root};
+
+    // The title: a key skips the splashes until the play button shows.
+    ZS_PIXEL seen;
+    for (int i = 0; i < 40 && !fIsCoral(fPixel(512 - 90, 384 + 22)); ++i)
+    {
+        fShell("xdotool key space");
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    ASSERT_TRUE(fWaitPixel(512 - 90, 384 + 22, 10, fIsCoral, &seen)) << fReadAll(root / "log.txt");
+    std::this_thread::sleep_for(std::chrono::milliseconds(800)); // at rest
+    fScreenshot("real_title");
+
+    // Play asks for a name; OK takes it and the hub comes.
+    fClick(512, 384 + 30);
+    ASSERT_TRUE(fWaitPixel(512 + 200, 384 + 100, 5, fIsCream)) << "the name box";
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    fShell("xdotool type --delay 60 Mira");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    fClick(512 - 110, 384 + 72);
+    EXPECT_TRUE(fWaitPixel(266, 44, 8, fIsDarkPill, &seen)) << seen.r << " " << seen.g << " " << seen.b;
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    fScreenshot("real_hub_counters");
+    EXPECT_TRUE(fIsHeartRed(fPixel(48, 46))) << "the hearts";
+    EXPECT_TRUE(fIsGold(fPixel(853, 46))) << "the sunime coin";
+    EXPECT_TRUE(fIsGold(fPixel(856, 104))) << "the star";
+    EXPECT_TRUE(fIsDarkPill(fPixel(990, 44)));
+    EXPECT_FALSE(fIsCream(fPixel(250, 150))) << "no note yet";
+
+    // A click on the hearts shows the note below them, which goes again by itself.
+    fClick(150, 44);
+    EXPECT_TRUE(fWaitPixel(250, 150, 3, fIsCream)) << "the note on hearts";
+    fScreenshot("real_hub_hearts_note");
+    EXPECT_TRUE(fWaitPixel(250, 150, 8, [](const ZS_PIXEL& p) { return !fIsCream(p); })) << "gone after a while";
+
+    fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+    const auto until = Clock::now() + std::chrono::seconds(5);
+    while (fReadAll(root / "status.txt").empty() && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ("0\n", fReadAll(root / "status.txt")) << "a close request ends the game normally";
+    EXPECT_NE(std::string::npos, fReadAll(root / "xdg/QuietInk/Nonogram/players.save").find("Mira"));
+}

@@ -79,6 +79,15 @@ bool fIsLevelRunning()
     return screen && screen->started;
 }
 
+bool fLevelAllowsHintRefill()
+{
+    // The level screen answers through its link to the game object; one that cannot answer
+    // never lets the refill be bought.
+    gGame* game = fGetGameInstance();
+    const GG_LEVEL_SCREEN_LINK* link = game ? &game->fGetLevelScreenLink() : nullptr;
+    return link && link->canRefillHints && link->canRefillHints(game->fGetGameplay());
+}
+
 bool fBuyStoreItem(G_STORE_ITEM* node)
 {
     gGame* game = fGetGameInstance();
@@ -285,11 +294,7 @@ void gPages_Shop_Item::fUpdateEnabled(uint32_t score)
     fSetBuyEnabled(canPay);
     if (type == "refill_hint" && fIsLevelRunning())
     {
-        gGame* game = fGetGameInstance();
-        const GG_LEVEL_SCREEN_LINK& link = game->fGetLevelScreenLink();
-        // A level screen that cannot answer never lets the refill be bought.
-        const bool canRefill = link.canRefillHints && link.canRefillHints(game->fGetGameplay());
-        fSetBuyEnabled(canPay && canRefill);
+        fSetBuyEnabled(canPay && fLevelAllowsHintRefill());
         return;
     }
     if (type == "refill_health")

@@ -80,6 +80,14 @@ bool fIsLevelRunning()
     return screen && screen->started;
 }
 
+bool fLevelAllowsHintRefill()
+{
+    // A level screen that cannot answer never lets the refill be bought.
+    gGame* game = fGetGameInstance();
+    const GG_GAMEPLAY* screen = game ? game->fGetLevelScreen() : nullptr;
+    return screen && screen->fCanRefillHints();
+}
+
 bool fBuyStoreItem(G_STORE_ITEM* node)
 {
     gGame* game = fGetGameInstance();
@@ -286,10 +294,7 @@ void gPages_Shop_Item::fUpdateEnabled(uint32_t score)
     fSetBuyEnabled(canPay);
     if (type == "refill_hint" && fIsLevelRunning())
     {
-        // A level screen that cannot answer never lets the refill be bought.
-        const GG_GAMEPLAY* screen = fGetGameInstance()->fGetLevelScreen();
-        const bool canRefill = screen && screen->fCanRefillHints();
-        fSetBuyEnabled(canPay && canRefill);
+        fSetBuyEnabled(canPay && fLevelAllowsHintRefill());
         return;
     }
     if (type == "refill_health")

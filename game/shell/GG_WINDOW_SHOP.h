@@ -129,4 +129,6 @@ bool fBuyStoreItem(ZOR_GF::G_STORE_ITEM* node);
 
 // Whether a level is running: the level screen exists and its level is started.
 bool fIsLevelRunning();
+// Whether the running level lets the player buy a refill of hints (none left, some to bring).
+bool fLevelAllowsHintRefill();
 }

@@ -326,3 +326,36 @@ TEST_F(Shop, ALayoutWithoutItsPartsStillOpensAndSaysWhatIsMissing)
     EXPECT_EQ(1000u, player->statistic.score);
     shop->fReleaseResources(true);
 }
+
+TEST_F(Shop, ACardsTextsFromTheTableShowAsWritten)
+{
+    // A card of an item the store does not sell: its key and its own text hold percent signs.
+    fAddText("test_shop_percent", "50% off %s%d%n");
+    fPutTestFile("percent_list.xml", "<shop cols=\"1\" rows=\"1\"><item type=\"test_shop_percent\" size=\"440 150\"><GUI>"
+                                     "<WLABEL ID=\"2\" FONT=\"data/share/font text.xml\" FONT_TEXTURE=\"data/share/font text.png\" TEXT=\"hud_none\"/>"
+                                     "<WLABEL ID=\"3\" FONT=\"data/share/font text.xml\" FONT_TEXTURE=\"data/share/font text.png\" TEXT=\"test_shop_percent\"/>"
+                                     "</GUI></item></shop>");
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string("<window _name=\"Percent_Shop\" _type=\"GG_WINDOW_SHOP\" layer=\"80\"><GUI/>"
+                                     "<gPages file=\"test percent_list.xml\"/></window>"));
+    testing::internal::CaptureStderr();
+    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
+    testing::internal::GetCapturedStderr();
+    GG_WINDOW_SHOP* shop = dynamic_cast<GG_WINDOW_SHOP*>(window.get());
+    ASSERT_NE(nullptr, shop);
+    fNewPlayer(L"Joy");
+    shop->fAcquireResources();
+    gPages_Shop_Item* card = shop->fFindEntry("test_shop_percent");
+    ASSERT_NE(nullptr, card);
+    EXPECT_FALSE(card->fIsAvailable()) << "the store has no such offer";
+    for (int id : {2, 3})
+    {
+        const ZC_GUI_WLABEL* label = dynamic_cast<ZC_GUI_WLABEL*>(card->fGetGui()->fFindById(id));
+        // Labels draw their text as a format: every percent sign doubled shows one.
+        EXPECT_EQ(L"50%% off %%s%%d%%n", label->fGetText()) << id;
+    }
+    ASSERT_EQ(1, render->fBeginFrame());
+    shop->fDraw();
+    ASSERT_EQ(0, render->fEndFrame());
+    shop->fReleaseResources(true);
+}

@@ -4,6 +4,8 @@
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
+#include "engine/text/ZC_FONT.h"
+#include "engine/text/ZS_FONT_STYLE.h"
 #include "framework/G_TROPHIES.h"
 #include "game/ZT_SHIPPED_GAME.h"
 #include "game/shell/GG_WINDOW_TROPHY_GET.h"
@@ -133,6 +135,35 @@ TEST_F(TrophyPopup, TheTitleFollowsTheWindowAndAMissingFontLeavesItsTextUndrawn)
     ASSERT_EQ(0, render->fEndFrame());
     EXPECT_EQ(0, fCountNear(300, 364, 724, 416, 0xFFFFFFFF, 60)) << "no title";
     EXPECT_GT(fCountNear(300, 424, 724, 464, 0xFFFFFFFF, 60), 200) << "the description";
+}
+
+TEST_F(TrophyPopup, TextsFromTheTableAreDrawnAsWrittenNeverReadAsFormats)
+{
+    fAddText("test_trophy_percent", "100% %s%d%n");
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string("<trophy name=\"test_trophy_percent\" desc=\"test_trophy_percent\" bonus=\"7\" "
+                                     "image_open=\"data/share/image/gui trophy_no_hints_open.png\"/>"));
+    G_TROPHY trophy(document.document_element());
+    fNewPlayer(L"Ann");
+    windows->fShowWindow("Trophy_Get", true);
+    fPopup()->fSetTrophy(&trophy);
+    fFrames(2);
+    EXPECT_EQ(L"100% %s%d%n", fPopup()->fGetTitle());
+    EXPECT_EQ(L"+7", fReward());
+    // The title as drawn is as wide as the text itself (a format would have eaten "%s%d%n").
+    int left = 1024, right = 0;
+    for (int x = 300; x < 724; ++x)
+        for (int y = kTitleY - 16; y < kTitleY + 16; ++y)
+            if (ZT_RENDER::fColorDistance(fPixel(x, y), 0xFF2B2D42) < 40)
+            {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ZS_FONT_STYLE style;
+    pugi::xml_document font;
+    font.load_string("<f fntName=\"header\"/>");
+    ASSERT_TRUE(style.fLoad(font.document_element(), fGetFonts()));
+    EXPECT_NEAR(style.font->fMeasureLine(L"100% %s%d%n"), right - left, 16);
 }
 
 TEST(TrophyRewardText, OneNumberGoesIntoTheTemplateAndNothingElseIsReadAsAFormat)

@@ -18,6 +18,7 @@
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
 #include "engine/core/ZC_TIMER.h"
 #include "engine/files/ZC_FILE_SYSTEM.h"
+#include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/render/ZC_RENDER.h"
 #include "framework/G_GAMEPLAY.h"
@@ -169,6 +170,16 @@ protected:
         std::ofstream(root / "test" / name, std::ios::binary) << text;
         repository->fUnregister("test");
         ASSERT_NE(-1, repository->fRegister("test", ""));
+    }
+
+    // One more row of the strings table, for texts the shipped table has no reason to hold.
+    static void fAddText(const std::string& key, const std::string& text)
+    {
+        pugi::xml_document row;
+        pugi::xml_node r = row.append_child("Row");
+        r.append_child("Cell").append_child("Data").text().set(key.c_str());
+        r.append_child("Cell").append_child("Data").text().set(text.c_str());
+        fGetStrings()->fReadRows(r);
     }
 
     // A new current profile copied from the template (a name of its own for every test).

@@ -16,6 +16,7 @@
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
+#include "game/shell/gLog.h"
 #include "game/shell/gTextTemplate.h"
 
 using namespace ZOR;
@@ -176,8 +177,14 @@ GG_WINDOW_TITLE_TOP::GG_WINDOW_TITLE_TOP(pugi::xml_node element) : G_WINDOW(elem
     // The layout must hold widget 1; without it the texts stay where the window is.
     ZC_GUI_OBJECT* widget = fGetGui() ? fGetGui()->fFindById(1) : nullptr;
     anchor = widget ? widget->fGetTransform() : fGetTransform();
+    if (!widget)
+        fLogLine("The window \"" + fGetName() + "\" has no widget 1: its greeting is placed by the window itself.");
     fReadSettings(element.child("SETTINGS"));
     linkColor = normalColor;
+    for (const auto& [style, what] : {std::make_pair(&greetingFont, "greeting (\"font_big\")"),
+                                      std::make_pair(&linkFont, "change-player link (\"font_med\")")})
+        if (!style->font)
+            fLogLine("The window \"" + fGetName() + "\" has no font for its " + what + ": it is not drawn.");
 }
 
 void GG_WINDOW_TITLE_TOP::fReadSettings(pugi::xml_node settings)

@@ -255,3 +255,31 @@ TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
     check.fRun();
     EXPECT_EQ("", fUnknownProblems(check));
 }
+
+TEST(DataCheck, NamesTheCodeUsesAndTheDataLacksAreNoted)
+{
+    const fs::path sources = fs::current_path() / "sources";
+    fs::remove_all(sources);
+    fs::create_directories(sources / "game/shell");
+    fs::create_directories(sources / "framework");
+    fWrite(sources / "game/shell/gScreen.cpp",
+           "void f() {\n"
+           "    windows->fShowWindow(\"Title\", false);\n"
+           "    windows->fShowWindow(\"Shop_Window\", false);\n"
+           "    game->fPlaySound(\"click\");\n"
+           "    sounds->fPlaySound(\"sounds\", \"fanfare\");\n"
+           "    strings->fGetText(\"window_title\");\n"
+           "    strings->fGetWideText(\"label_missing\");\n"
+           "}\n");
+    GG_DATA_CHECK check(RESOURCES);
+    check.fRun();
+    const size_t before = check.fGetNotes().size();
+    check.fCheckCodeNames(sources.string());
+    std::string notes;
+    for (size_t i = before; i < check.fGetNotes().size(); ++i)
+        notes += check.fGetNotes()[i] + "\n";
+    EXPECT_EQ("game/shell/gScreen.cpp names the window \"Shop_Window\", which the data lacks\n"
+              "game/shell/gScreen.cpp names the sound \"fanfare\", which the data lacks\n"
+              "game/shell/gScreen.cpp names the text key \"label_missing\", which the data lacks\n",
+              notes);
+}

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 #include <vorbis/vorbisfile.h>
 
@@ -186,6 +189,44 @@ bool GG_DATA_CHECK::fRun()
     repository = nullptr;
     files->fSetDataRoot(dataRoot.c_str());
     return problems.empty();
+}
+
+void GG_DATA_CHECK::fCheckCodeNames(const std::string& sourceRoot)
+{
+    // The call, then its literal; the sound bank's two-name form names the group first.
+    const std::regex windows(
+        "f(?:ShowWindow|HideWindow|FindWindow|FindOpenWindow|IsWindowOpen|AcquireWindowResources|"
+        "ReleaseWindowResources|SendMessage)\\(\\s*\"([^\"]+)\"");
+    const std::regex sounds("f(?:PlaySound|PlayPuzzleSound)\\(\\s*(?:\"sounds\"\\s*,\\s*)?\"([^\"]+)\"\\s*\\)");
+    const std::regex keys("f(?:GetText|GetWideText)\\(\\s*\"([^\"]+)\"");
+    std::error_code failure;
+    std::vector<std::filesystem::path> sources;
+    for (const char* folder : {"game", "framework"})
+        for (auto it = std::filesystem::recursive_directory_iterator(sourceRoot + "/" + folder, failure);
+             !failure && it != std::filesystem::recursive_directory_iterator(); it.increment(failure))
+            if (it->path().extension() == ".cpp" || it->path().extension() == ".h")
+                sources.push_back(it->path());
+    std::sort(sources.begin(), sources.end());
+    std::set<std::string> told;
+    for (const std::filesystem::path& source : sources)
+    {
+        std::ifstream file(source);
+        std::ostringstream text;
+        text << file.rdbuf();
+        const std::string code = text.str();
+        const std::string where = std::filesystem::relative(source, sourceRoot, failure).generic_string();
+        auto each = [&](const std::regex& pattern, const char* what, auto has) {
+            for (std::sregex_iterator m(code.begin(), code.end(), pattern), end; m != end; ++m)
+            {
+                const std::string name = (*m)[1];
+                if (!has(name) && told.insert(std::string(what) + name).second)
+                    fNote(where + " names the " + what + " \"" + name + "\", which the data lacks");
+            }
+        };
+        each(windows, "window", [&](const std::string& n) { return fHasWindow(n); });
+        each(sounds, "sound", [&](const std::string& n) { return fHasSound(n); });
+        each(keys, "text key", [&](const std::string& n) { return fHasText(n); });
+    }
 }
 
 void GG_DATA_CHECK::fCheckAll()

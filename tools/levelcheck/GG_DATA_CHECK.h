@@ -38,6 +38,12 @@ public:
     // (its data root is set to the folder for the run and put back after) and a repository
     // of its own.
     bool fRun();
+    // After a run: every window, sound and text key that the game's code names as a literal
+    // (fShowWindow("Options"), fPlaySound("coin"), fGetText("window_title") and their kin,
+    // below game/ and framework/ of the source folder) and the data lacks, as notes: the code
+    // may name what a screen in the making brings.
+    void fCheckCodeNames(const std::string& sourceRoot);
+
     // One line per problem, naming the file and the place in it.
     const std::vector<std::string>& fGetProblems() const { return problems; }
     // What is not wrong yet but worth a look: files nothing names, files the game will need

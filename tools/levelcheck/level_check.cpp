@@ -1,7 +1,7 @@
 // level_check: tells whether level pictures have one solution that line logic reaches.
 //
 //   level_check [-v] [--suggest] [--bench N] FILE...
-//   level_check --data RESOURCES
+//   level_check --data RESOURCES [--code SOURCES]
 //
 // FILE is a text picture (tools/levels) or a level file (Resources/data/share/levels).
 // -v prints the grid line logic reaches ('#' filled, '.' empty, '?' open).
@@ -9,6 +9,8 @@
 // --bench N solves each file N times and prints the time of one solve.
 // --data checks a whole resource folder as the game meets it: configuration, every file and
 //   name the data holds, strings, windows, sounds, fonts, the template player and every level.
+//   --code adds notes on the windows, sounds and text keys the game's code names that the
+//   data lacks.
 // Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
 #include <algorithm>
 #include <chrono>
@@ -116,10 +118,14 @@ int main(int argc, char** argv)
             std::error_code failure;
             const std::filesystem::path root = std::filesystem::absolute(argv[++i], failure).lexically_normal();
             const std::filesystem::path folder = root.filename().empty() ? root.parent_path() : root;
+            const bool withCode = i + 2 < argc && std::strcmp(argv[i + 1], "--code") == 0;
+            const std::string sources = withCode ? std::filesystem::absolute(argv[i + 2], failure).string() : "";
             if (folder.filename() == "Resources")
                 std::filesystem::current_path(folder.parent_path(), failure);
             game::GG_DATA_CHECK check(folder.string());
             const bool good = check.fRun();
+            if (withCode)
+                check.fCheckCodeNames(sources);
             for (const std::string& problem : check.fGetProblems())
                 std::printf("%s\n", problem.c_str());
             for (const std::string& note : check.fGetNotes())
@@ -132,7 +138,7 @@ int main(int argc, char** argv)
         }
         else if (argv[i][0] == '-')
         {
-            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
+            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
             return 2;
         }
         else
@@ -140,7 +146,7 @@ int main(int argc, char** argv)
     }
     if (files.empty())
     {
-        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
+        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
         return 2;
     }
 

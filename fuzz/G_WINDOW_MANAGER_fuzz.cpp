@@ -34,7 +34,7 @@ void fFrames(G_WINDOW_MANAGER& manager, int count)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    ZT_FUZZ::fGame();
+    ZT_FUZZ::fGame().fHoldPictures();
     return 0;
 }
 

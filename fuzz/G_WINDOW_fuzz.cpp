@@ -75,7 +75,7 @@ void fCloseGameWindows()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    ZT_FUZZ::fGame();
+    ZT_FUZZ::fGame().fHoldPictures();
     return 0;
 }
 

@@ -91,6 +91,23 @@ struct ZT_GAME
         fs::remove_all(appData, failure);
     }
 
+    // Every picture of the data held once, so that windows made and dropped input after input
+    // find their textures loaded instead of decoding them again each time.
+    void fHoldPictures()
+    {
+        namespace fs = std::filesystem;
+        std::error_code failure;
+        for (auto it = fs::recursive_directory_iterator(fs::path(ZOR_SOURCE_DIR) / "Resources/data", failure);
+             !failure && it != fs::recursive_directory_iterator(); it.increment(failure))
+        {
+            if (it->path().extension() != ".png")
+                continue;
+            const fs::path relative = fs::relative(it->path(), fs::path(ZOR_SOURCE_DIR) / "Resources", failure);
+            const std::string name = relative.parent_path().generic_string() + " " + relative.filename().string();
+            repository->fGetTexture(name.c_str());
+        }
+    }
+
     static void fPutText(const std::string& path, const std::string& text)
     {
         fPutScratch(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());

@@ -164,7 +164,7 @@ TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
          "a second window named \"Title\""},
         {"widget the loader cannot build",
          [](const fs::path& r) { fReplace(r / WINDOWS / "Confirm_Exit.xml", "<WLABEL ID=\"2\" FONT=", "<WLABEL ID=\"2\" FONTS="); },
-         "Confirm_Exit.xml: <WLABEL ID=\"2\"> builds no widget"},
+         "Confirm_Exit.xml: <WLABEL ID=\"2\"> builds no widget: a required attribute is missing"},
         // Every text shown has an English text its font can draw.
         {"missing string key",
          [](const fs::path& r) {

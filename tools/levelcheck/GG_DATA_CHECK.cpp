@@ -40,6 +40,11 @@ const char* const PROCESS_FILES[] = {"settings", "effects", "ambient", "numbers"
 // The player's item names: what the store can sell.
 const char* const ITEM_NAMES[] = {"start_hint", "refill_hint", "health", "refill_health", "errors", "second_chance"};
 
+// The elements the GUI loader builds widgets from (its table in ZC_GUI_LOADER.cpp).
+const char* const WIDGET_ELEMENTS[] = {"LABEL",        "WLABEL",        "IMAGE",    "BUTTON5",  "BUTTON2",     "PANEL",
+                                       "PANEL9",       "CHECKBOX",      "CHECKBOX_IOS", "LINEBOX", "LISTBOX",
+                                       "PROGRESS_BAR", "ANIMATION_BAR", "SLIDER12", "SLIDER13", "SIMPLESLIDER"};
+
 enum KIND
 {
     KIND_OTHER,
@@ -529,11 +534,15 @@ void GG_DATA_CHECK::fCheckWidgets(pugi::xml_node holder, const std::string& wher
     {
         if (element.type() != pugi::node_element)
             continue;
-        // The engine's own loader: an element it turns down is silently missing on screen.
+        // The engine's own loader: a widget it turns down is silently missing on screen. An
+        // element it does not know may be one the window reads itself.
         std::unique_ptr<ZC_GUI_OBJECT> widget(fCreateWidgetFromXml(element));
-        if (!widget)
-            fProblem(where + ": " + fDescribe(element) +
-                     " builds no widget (an unknown element, or a required attribute is missing)");
+        const bool known = std::any_of(std::begin(WIDGET_ELEMENTS), std::end(WIDGET_ELEMENTS),
+                                       [&](const char* name) { return fSameTextAnyCase(name, element.name()); });
+        if (!widget && known)
+            fProblem(where + ": " + fDescribe(element) + " builds no widget: a required attribute is missing");
+        else if (!widget)
+            fNote(where + ": the GUI loader builds nothing from " + fDescribe(element));
         if (pugi::xml_node context = element.child("CONTEXT"))
             fCheckWidgets(context, where);
     }

@@ -114,6 +114,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             window->fOnKeyUp(1);
             fFrame(window.get());
         }
+        // Typing, for the line boxes: letters, a character from beyond Latin-1, a format,
+        // then Backspace, Enter and Escape.
+        const struct
+        {
+            int key;
+            const wchar_t* text;
+        } keys[] = {{'A', L"A"}, {'Z', L"\u00eb"}, {'5', L"%s"}, {0xE7, L"\u20ac"}, {8, nullptr}, {13, nullptr}, {27, nullptr}};
+        for (const auto& key : keys)
+        {
+            shell.input->fAdvanceFrame();
+            shell.input->fOnKeyDown(key.key, key.text);
+            window->fOnKeyDown(key.key);
+            shell.input->fAdvanceFrame();
+            shell.input->fOnKeyUp(key.key);
+            window->fOnKeyUp(key.key);
+        }
+        fFrame(window.get());
         window->fOnMessage(1, 2);
         window->fDeactivate();
         window->fHide(false);

@@ -16,5 +16,7 @@ mkdir -p build
 "$py" tools/make_sounds.py
 "$py" tools/make_gui_art.py build/art_table.md
 "$py" tools/make_shell_art.py
+"$py" tools/make_level_hud_art.py
+"$py" tools/make_level_hud_data.py
 "$py" tools/art/kit_sheet.py build
 "$py" tools/art/mockups.py build

@@ -134,7 +134,7 @@ void G_WINDOW::fLoadBackground(pugi::xml_node element)
     if (pugi::xml_attribute a = element.attribute("SIZE"))
     {
         // Unreadable numbers leave the size unset: the texture's own size then.
-        ZS_POINT size(int(G_SPRITE::kUnset), int(G_SPRITE::kUnset));
+        ZS_POINT size{int(G_SPRITE::kUnset), int(G_SPRITE::kUnset)};
         size.fParse(a.value());
         background->fSetSize(float(size.x), float(size.y));
     }

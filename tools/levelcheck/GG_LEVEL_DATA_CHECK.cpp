@@ -47,6 +47,8 @@ GG_LEVEL_DATA_CHECK::GG_LEVEL_DATA_CHECK(std::string resourceRoot) : root(std::m
 bool GG_LEVEL_DATA_CHECK::fRun()
 {
     problems.clear();
+    packPaths.clear();
+    levelFiles.clear();
     packCount = 0;
     levelCount = 0;
 
@@ -96,6 +98,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
         paths.push_back(path);
     }
     packCount = int(paths.size());
+    packPaths = paths;
     if (paths.empty())
         fProblem("packs_description.xml: no packs");
 
@@ -152,6 +155,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
             else
             {
                 named.insert(file);
+                levelFiles.push_back(path + " " + file);
                 fCheckLevel(path + " " + file, root + "/" + path + "/" + file);
             }
             ++levelIndex;

@@ -20,6 +20,10 @@ public:
     const std::vector<std::string>& fGetProblems() const { return problems; }
     int fGetPackCount() const { return packCount; }
     int fGetLevelCount() const { return levelCount; }
+    // The packs' "path"s in description order, and every level the template player names,
+    // as resource names ("path file").
+    const std::vector<std::string>& fGetPackPaths() const { return packPaths; }
+    const std::vector<std::string>& fGetLevelFiles() const { return levelFiles; }
 
 private:
     void fCheckLevel(const std::string& name, const std::string& path);
@@ -27,6 +31,8 @@ private:
 
     std::string root;
     std::vector<std::string> problems;
+    std::vector<std::string> packPaths;
+    std::vector<std::string> levelFiles;
     int packCount = 0;
     int levelCount = 0;
     // Depth of the clue panels left of and above the grid: the ambient file's "size", else

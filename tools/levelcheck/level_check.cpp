@@ -1,22 +1,27 @@
 // level_check: tells whether level pictures have one solution that line logic reaches.
 //
 //   level_check [-v] [--suggest] [--bench N] FILE...
-//   level_check --data RESOURCES
+//   level_check --data RESOURCES [--code SOURCES]
 //
 // FILE is a text picture (tools/levels) or a level file (Resources/data/share/levels).
 // -v prints the grid line logic reaches ('#' filled, '.' empty, '?' open).
 // --suggest lists the single cells whose change would make a stuck picture line-solvable.
 // --bench N solves each file N times and prints the time of one solve.
-// --data checks a resource folder: pack descriptions, template player and every level file.
+// --data checks a whole resource folder as the game meets it: configuration, every file and
+//   name the data holds, strings, windows, sounds, fonts, the template player and every level.
+//   --code adds notes on the windows, sounds and text keys the game's code names that the
+//   data lacks.
 // Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tools/levelcheck/GG_DATA_CHECK.h"
 #include "tools/levelcheck/GG_LEVEL_DATA_CHECK.h"
 #include "tools/levelcheck/GG_LINE_SOLVER.h"
 #include "tools/levelcheck/GG_PICTURE.h"
@@ -108,17 +113,32 @@ int main(int argc, char** argv)
             bench = std::strtol(argv[++i], nullptr, 10);
         else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc)
         {
-            game::GG_LEVEL_DATA_CHECK check(argv[++i]);
+            // The engine's file system moves into "<working folder>/Resources" (making it when
+            // missing) the first time it is used: start beside the folder checked.
+            std::error_code failure;
+            const std::filesystem::path root = std::filesystem::absolute(argv[++i], failure).lexically_normal();
+            const std::filesystem::path folder = root.filename().empty() ? root.parent_path() : root;
+            const bool withCode = i + 2 < argc && std::strcmp(argv[i + 1], "--code") == 0;
+            const std::string sources = withCode ? std::filesystem::absolute(argv[i + 2], failure).string() : "";
+            if (folder.filename() == "Resources")
+                std::filesystem::current_path(folder.parent_path(), failure);
+            game::GG_DATA_CHECK check(folder.string());
             const bool good = check.fRun();
+            if (withCode)
+                check.fCheckCodeNames(sources);
             for (const std::string& problem : check.fGetProblems())
                 std::printf("%s\n", problem.c_str());
-            std::printf("%d packs, %d levels: %s\n", check.fGetPackCount(), check.fGetLevelCount(),
-                        good ? "every level is whole, fits the screen and is line-solvable" : "problems found");
+            for (const std::string& note : check.fGetNotes())
+                std::printf("note: %s\n", note.c_str());
+            std::printf("%d files, %d windows, %d text keys, %d packs, %d levels: %s\n", check.fGetFileCount(),
+                        check.fGetWindowCount(), check.fGetKeyCount(), check.fGetPackCount(), check.fGetLevelCount(),
+                        good ? "every file reads, every name resolves, every level is line-solvable"
+                             : (std::to_string(check.fGetProblems().size()) + " problems").c_str());
             return good ? 0 : 1;
         }
         else if (argv[i][0] == '-')
         {
-            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
+            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
             return 2;
         }
         else
@@ -126,7 +146,7 @@ int main(int argc, char** argv)
     }
     if (files.empty())
     {
-        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES\n");
+        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
         return 2;
     }
 

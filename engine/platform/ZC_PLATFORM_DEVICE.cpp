@@ -48,10 +48,21 @@ struct ZS_TEX_PARAMS
     float aniso = -1.0f;
 };
 
+// Depth and stencil clears asked for but not yet done: a buffer is cleared only once a draw
+// with its test on needs it (only then does OpenGL read or write it), so a frame that never
+// tests depth never pays for clearing it.
+struct ZS_PENDING_CLEAR
+{
+    bool depth = false, stencil = false;
+    float z = 1.0f;
+    GLint stencilValue = 0;
+};
+
 struct ZS_TARGET
 {
     GLuint fbo = 0, texture = 0, depth = 0;
     int width = 0, height = 0;
+    ZS_PENDING_CLEAR pending;
 };
 
 GLenum fGlBlend(uint32_t v)
@@ -117,7 +128,10 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     bool failNextReset = false;
 
     int bbWidth = 0, bbHeight = 0;
+    // The back buffer is the window itself while the window is the size asked for; only
+    // otherwise is it a framebuffer object, stretched onto the window at present.
     GLuint bbFbo = 0, bbColor = 0, bbDepth = 0;
+    ZS_PENDING_CLEAR bbPending;
     uint32_t target = 0;
     std::map<uint32_t, ZS_TARGET> targets;
     uint32_t nextTarget = 1;
@@ -129,6 +143,7 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     GLuint bound = 0;
 
     GLuint pointProgram = 0;
+    bool pointProgramTried = false;
     float maxAniso = 1.0f;
     bool anisotropic = false;
     int maxTextureSize = 4096;
@@ -256,11 +271,17 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         bbFbo = bbColor = bbDepth = 0;
     }
 
-    bool fMakeBackBuffer(int width, int height)
+    bool fWindowIs(int width, int height) const
+    {
+        int w = 0, h = 0;
+        SDL_GL_GetDrawableSize(window, &w, &h);
+        return w == width && h == height;
+    }
+
+    // A framebuffer object of the asked size, for a window of another size.
+    bool fMakeOffscreenBackBuffer(int width, int height)
     {
         fReleaseBackBuffer();
-        if (width <= 0 || height <= 0)
-            return false;
         GLint maxSize = 0;
         glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxSize);
         if (width > maxSize || height > maxSize)
@@ -278,14 +299,33 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, bbColor);
         glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, bbDepth);
         bool ok = glGetError() == GL_NO_ERROR && glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        if (!ok)
+            fReleaseBackBuffer();
+        return ok;
+    }
+
+    // Frames go straight into the window whenever it has the size asked for (windowed at the
+    // game's size, full screen at the desktop's): no copy at present, and the window's own
+    // depth and stencil buffers. The window keeps a presented frame only until the next one
+    // begins; every frame begins with a clear, so nothing relies on more.
+    bool fMakeBackBuffer(int width, int height)
+    {
+        if (width <= 0 || height <= 0)
+            return false;
+        bool ok = true;
+        if (fWindowIs(width, height))
+            fReleaseBackBuffer();
+        else
+            ok = (bbFbo && bbWidth == width && bbHeight == height) || fMakeOffscreenBackBuffer(width, height);
         if (!ok)
         {
-            glBindFramebuffer(GL_FRAMEBUFFER, 0);
-            fReleaseBackBuffer();
+            bbWidth = bbHeight = 0;
             return false;
         }
         bbWidth = width;
         bbHeight = height;
+        bbPending = ZS_PENDING_CLEAR();
         return true;
     }
 
@@ -333,8 +373,38 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         fLoadProjection();
     }
 
+    ZS_PENDING_CLEAR& fPending()
+    {
+        auto it = targets.find(target);
+        return it == targets.end() ? bbPending : it->second.pending;
+    }
+
+    // The clears put off by fClear that this draw needs, done now.
+    void fClearForDraw()
+    {
+        ZS_PENDING_CLEAR& p = fPending();
+        GLbitfield mask = 0;
+        if (p.depth && rs[RS_ZENABLE])
+        {
+            glClearDepth(p.z);
+            mask |= GL_DEPTH_BUFFER_BIT;
+            p.depth = false;
+            counters.clears[1]++;
+        }
+        if (p.stencil && rs[RS_STENCILENABLE])
+        {
+            glClearStencil(p.stencilValue);
+            mask |= GL_STENCIL_BUFFER_BIT;
+            p.stencil = false;
+            counters.clears[2]++;
+        }
+        if (mask && !null && context)
+            glClear(mask);
+    }
+
     bool fMakePointProgram()
     {
+        pointProgramTried = true;
         GLuint shader = glCreateShader(GL_VERTEX_SHADER);
         glShaderSource(shader, 1, &kPointShader, nullptr);
         glCompileShader(shader);
@@ -420,14 +490,13 @@ bool ZC_PLATFORM_DEVICE::fCreate(void* window, bool accelerated, int width, int 
     if (!window || d.context)
         return false;
     d.window = static_cast<SDL_Window*>(window);
-    // The back buffer is our own framebuffer object, so the window's needs no depth or stencil.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, accelerated ? 1 : 0);
     d.context = SDL_GL_CreateContext(d.window);
     if (!d.context)
         return false;
     SDL_GL_MakeCurrent(d.window, d.context);
-    // Framebuffer objects and GLSL 1.20 are where the back buffer and the sized sprites live.
+    // Render targets are framebuffer objects (and so is the back buffer of a window of another size).
     int major = 0, minor = 0;
     SDL_GL_GetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, &major);
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
@@ -450,7 +519,6 @@ bool ZC_PLATFORM_DEVICE::fCreate(void* window, bool accelerated, int width, int 
         d.anisotropic = false;
     if (d.anisotropic)
         glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &d.maxAniso);
-    d.fMakePointProgram();
     if (!d.fMakeBackBuffer(width, height))
     {
         d.fDestroy();
@@ -520,7 +588,22 @@ ZC_PLATFORM_DEVICE::ZE_COOPERATIVE ZC_PLATFORM_DEVICE::fTestCooperativeLevel() c
 
 bool ZC_PLATFORM_DEVICE::fBeginScene()
 {
-    return impl->coop == COOP_OK && (impl->null || impl->bbFbo != 0);
+    ZS_IMPL& d = *impl;
+    if (d.coop != COOP_OK)
+        return false;
+    if (d.null)
+        return true;
+    if (!d.context || d.bbWidth <= 0)
+        return false;
+    // The window may have changed its size since the reset (a window manager had its say, or
+    // full screen was left): the back buffer follows, from the window to its own buffer or back.
+    if (d.target == 0 && d.fWindowIs(d.bbWidth, d.bbHeight) == (d.bbFbo != 0))
+    {
+        if (!d.fMakeBackBuffer(d.bbWidth, d.bbHeight))
+            return false;
+        d.fBindTarget();
+    }
+    return true;
 }
 
 void ZC_PLATFORM_DEVICE::fEndScene()
@@ -530,45 +613,48 @@ void ZC_PLATFORM_DEVICE::fEndScene()
 bool ZC_PLATFORM_DEVICE::fClear(bool target, bool depth, bool stencil, uint32_t color, float z, uint32_t stencilValue)
 {
     ZS_IMPL& d = *impl;
+    ZS_PENDING_CLEAR& pending = d.fPending();
+    if (depth)
+    {
+        pending.depth = true;
+        pending.z = z < 0.0f ? 0.0f : z > 1.0f ? 1.0f : z;
+    }
+    if (stencil)
+    {
+        pending.stencil = true;
+        pending.stencilValue = GLint(stencilValue & 0xFF);
+    }
+    if (!target)
+        return d.null || d.context;
+    d.counters.clears[0]++;
     if (d.null)
         return true;
     if (!d.context)
         return false;
-    GLbitfield mask = 0;
-    if (target)
-    {
-        glClearColor(float((color >> 16) & 0xFF) / 255.0f, float((color >> 8) & 0xFF) / 255.0f,
-                     float(color & 0xFF) / 255.0f, float(color >> 24) / 255.0f);
-        mask |= GL_COLOR_BUFFER_BIT;
-    }
-    if (depth)
-    {
-        glClearDepth(z < 0.0f ? 0.0 : z > 1.0f ? 1.0 : z);
-        mask |= GL_DEPTH_BUFFER_BIT;
-    }
-    if (stencil)
-    {
-        glClearStencil(GLint(stencilValue & 0xFF));
-        mask |= GL_STENCIL_BUFFER_BIT;
-    }
+    glClearColor(float((color >> 16) & 0xFF) / 255.0f, float((color >> 8) & 0xFF) / 255.0f, float(color & 0xFF) / 255.0f,
+                 float(color >> 24) / 255.0f);
     fDrainErrors();
-    glClear(mask);
+    glClear(GL_COLOR_BUFFER_BIT);
     return glGetError() == GL_NO_ERROR;
 }
 
 void ZC_PLATFORM_DEVICE::fPresent()
 {
     ZS_IMPL& d = *impl;
-    if (d.null || !d.context || !d.bbFbo)
+    if (d.null || !d.context || d.bbWidth <= 0)
         return;
-    int w = 0, h = 0;
-    SDL_GL_GetDrawableSize(d.window, &w, &h);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, d.bbFbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    bool same = w == d.bbWidth && h == d.bbHeight;
-    glBlitFramebuffer(0, 0, d.bbWidth, d.bbHeight, 0, 0, w, h, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
+    if (d.bbFbo)
+    {
+        int w = 0, h = 0;
+        SDL_GL_GetDrawableSize(d.window, &w, &h);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, d.bbFbo);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        bool same = w == d.bbWidth && h == d.bbHeight;
+        glBlitFramebuffer(0, 0, d.bbWidth, d.bbHeight, 0, 0, w, h, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
+    }
     SDL_GL_SwapWindow(d.window);
-    d.fBindTarget();
+    if (d.bbFbo)
+        d.fBindTarget();
 }
 
 void ZC_PLATFORM_DEVICE::fSetRenderState(ZE_STATE state, uint32_t value)
@@ -729,6 +815,7 @@ void ZC_PLATFORM_DEVICE::fDrawIndexed(ZE_PRIMITIVE type, const void* vertices, i
 {
     if (!vertices || !indices || vertexCount <= 0 || indexCount <= 0)
         return;
+    impl->fClearForDraw();
     if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, indexCount))
         return;
     glDrawRangeElements(fGlPrimitive(type), 0, GLuint(vertexCount - 1), indexCount, GL_UNSIGNED_SHORT, indices);
@@ -738,6 +825,7 @@ void ZC_PLATFORM_DEVICE::fDraw(ZE_PRIMITIVE type, const void* vertices, int vert
 {
     if (!vertices || vertexCount <= 0)
         return;
+    impl->fClearForDraw();
     if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, vertexCount))
         return;
     glDrawArrays(fGlPrimitive(type), 0, vertexCount);
@@ -748,10 +836,14 @@ void ZC_PLATFORM_DEVICE::fDrawPoints(const void* points, int count)
     ZS_IMPL& d = *impl;
     if (!points || count <= 0)
         return;
+    d.fClearForDraw();
     d.counters.drawCalls++;
     d.counters.primitives += uint32_t(count);
     if (d.null || !d.context)
         return;
+    // Compiled at the first sprites, not at start-up: most screens never show any.
+    if (!d.pointProgramTried)
+        d.fMakePointProgram();
     const char* p = static_cast<const char*>(points);
     // The arrays the point layout lacks are switched off, so nothing reads past the points.
     glDisableClientState(GL_NORMAL_ARRAY);

@@ -10,9 +10,10 @@ namespace ZOR
 //
 // Conventions kept from the Direct3D side, so the renderer above stays as it is:
 // - matrices are row-vector float[16]; the projection's 0..1 depth range is remapped here;
-// - the back buffer is a framebuffer object of the size the renderer asks for, copied onto the
-//   window at present (so its size need not equal the window's, and it keeps its content after
-//   present, like a copy swap);
+// - the back buffer is the window itself when the window has the size the renderer asks for;
+//   otherwise a framebuffer object of that size, stretched onto the window at present;
+// - depth and stencil clears wait for the first draw that tests them, so frames that never
+//   test them never clear them;
 // - sampler states belong to the device and are applied to a texture when it is bound, since
 //   OpenGL keeps them per texture object;
 // - vertices are the engine's 36-byte layout (position, normal, packed 0xAARRGGBB colour, u, v),
@@ -90,6 +91,7 @@ public:
         uint32_t primitives = 0;
         uint32_t resets = 0;
         uint32_t textureBinds = 0;
+        uint32_t clears[3] = {}; // colour, depth and stencil buffers cleared
         uint32_t stateWrites[RS_COUNT] = {};
         uint32_t samplerWrites[SS_COUNT] = {};
     };

@@ -96,6 +96,12 @@ public:
         uint32_t samplerWrites[SS_COUNT] = {};
     };
 
+    // Mesa's software rasteriser (llvmpipe) starts one thread per core and wakes every one of
+    // them for every frame, even an empty one. When the user has not chosen (LP_NUM_THREADS),
+    // this chooses two, plenty for a 2D picture of this size. The driver reads the choice when it
+    // starts, which under X11 is at the first OpenGL window: call it before any window is made.
+    static void fChooseRasterThreads();
+
     ZC_PLATFORM_DEVICE();
     ~ZC_PLATFORM_DEVICE();
     ZC_PLATFORM_DEVICE(const ZC_PLATFORM_DEVICE&) = delete;
@@ -112,6 +118,8 @@ public:
     // device waiting for another reset.
     bool fReset(int width, int height);
     ZE_COOPERATIVE fTestCooperativeLevel() const;
+    // Whether the back buffer is the window itself (else a buffer of its own, stretched onto it).
+    bool fDrawsIntoWindow() const;
     bool fBeginScene();
     void fEndScene();
     bool fClear(bool target, bool depth, bool stencil, uint32_t color, float z, uint32_t stencilValue);

@@ -7,7 +7,7 @@ the median over the runs, so that load from other processes on the machine hits 
 sides alike. Not a test: it prints figures and the goals they are held against.
 
     bench/frame_bench.py [--build build] [--runs 5] [--idle-seconds 5] [--level-frames 300]
-                         [--threads 1,2,4,8]
+                         [--threads 1,2,4,8] [--only first|idle|level]
 
 --threads also measures idle and level frame with LP_NUM_THREADS set to each value
 (for both programs); without it the programs run with LP_NUM_THREADS as found.
@@ -61,6 +61,8 @@ def main():
     parser.add_argument("--idle-seconds", type=float, default=5.0)
     parser.add_argument("--level-frames", type=int, default=300)
     parser.add_argument("--threads", default="")
+    parser.add_argument("--only", choices=["first", "idle", "level"], help="measure this alone")
+    parser.add_argument("--baseline", help="another build folder whose engine runs as a third side (before/after)")
     opts = parser.parse_args()
 
     if not os.environ.get("DISPLAY"):
@@ -69,6 +71,8 @@ def main():
 
     bench = os.path.join(os.path.abspath(opts.build), "bench")
     programs = {"engine": os.path.join(bench, "frame_bench"), "bare": os.path.join(bench, "bare_gl")}
+    if opts.baseline:
+        programs["baseline"] = os.path.join(os.path.abspath(opts.baseline), "bench", "frame_bench")
     for path in programs.values():
         if not os.access(path, os.X_OK):
             sys.exit(f"{path} is missing: build the project first")
@@ -79,27 +83,41 @@ def main():
     print(f"machine: {os.cpu_count()} cores, load average {os.getloadavg()[0]:.1f}; "
           f"LP_NUM_THREADS {env.get('LP_NUM_THREADS', 'not set')}; {opts.runs} paired runs, medians")
 
+    if opts.only:
+        args = {"first": ["first"], "idle": ["idle", str(opts.idle_seconds)], "level": ["level", str(opts.level_frames)]}
+        result = paired(programs, args[opts.only], opts.runs, env, workdir)
+        for prog in programs:
+            rows = result[prog]["_all"]
+            for key in rows[0]:
+                print(f"{prog:<7} {key:<22} median {result[prog][key]:12.2f}   runs " + " ".join(f"{r[key]:.2f}" for r in rows))
+        return
+
     first = paired(programs, ["first"], opts.runs, env, workdir)
     idle = paired(programs, ["idle", str(opts.idle_seconds)], opts.runs, env, workdir)
     level = paired(programs, ["level", str(opts.level_frames)], opts.runs, env, workdir)
 
-    def row(what, engine, bare, unit, goal_text, ok):
-        ratio = engine / bare if bare else float("nan")
-        print(f"{what:<34} {engine:9.2f} {bare:9.2f} {unit:<4} {ratio:6.2f}x   {goal_text:<26} {'met' if ok else 'MISSED'}")
+    def base(table, key):
+        return f"{table['baseline'][key]:9.2f}" if "baseline" in table else ""
 
-    print(f"{'':<34} {'engine':>9} {'bare':>9} {'':<4} {'ratio':>7}   {'goal':<26}")
+    def row(what, engine, bare, unit, goal_text, ok, baseline=""):
+        ratio = engine / bare if bare else float("nan")
+        print(f"{what:<34} {engine:9.2f} {bare:9.2f} {unit:<4} {ratio:6.2f}x   {goal_text:<26} {'met' if ok else 'MISSED':<7}{baseline}")
+
+    print(f"{'':<34} {'engine':>9} {'bare':>9} {'':<4} {'ratio':>7}   {'goal':<26} {'':<7}{'baseline' if opts.baseline else ''}")
     e, b = idle["engine"]["idle_cpu_percent"], idle["bare"]["idle_cpu_percent"]
-    row("idle 60/60, empty scene (% core)", e, b, "%", "<= 1.5x bare, <= 20%", e <= 1.5 * b and e <= 20)
+    row("idle 60/60, empty scene (% core)", e, b, "%", "<= 1.5x bare, <= 20%", e <= 1.5 * b and e <= 20, base(idle, "idle_cpu_percent"))
     e, b = level["engine"]["level_cpu_ms"], level["bare"]["level_cpu_ms"]
-    row("level frame, all threads (CPU ms)", e, b, "ms", "<= 1.2x bare", e <= 1.2 * b)
+    row("level frame, all threads (CPU ms)", e, b, "ms", "<= 1.2x bare", e <= 1.2 * b, base(level, "level_cpu_ms"))
     e, b = level["engine"]["level_wall_ms"], level["bare"]["level_wall_ms"]
-    row("level frame, wall (ms)", e, b, "ms", "(for reference)", True)
+    row("level frame, wall (ms)", e, b, "ms", "(for reference)", True, base(level, "level_wall_ms"))
     e, b = first["engine"]["first_ms"], first["bare"]["first_ms"]
-    row("launch to first swap (ms)", e, b, "ms", "<= 1.3x bare", e <= 1.3 * b)
+    row("launch to first swap (ms)", e, b, "ms", "<= 1.3x bare", e <= 1.3 * b, base(first, "first_ms"))
     rss = {k: max(v["max_rss_kb"] for v in (first[k], idle[k], level[k])) / 1024 for k in programs}
-    row("peak resident memory (MiB)", rss["engine"], rss["bare"], "MiB", "<= 100 MB (95.4 MiB)", rss["engine"] * 1048576 <= 100e6)
+    row("peak resident memory (MiB)", rss["engine"], rss["bare"], "MiB", "<= 100 MB (95.4 MiB)", rss["engine"] * 1048576 <= 100e6,
+        f"{rss['baseline']:9.2f}" if "baseline" in rss else "")
     allocs = level["engine"]["allocations_per_frame"]
-    print(f"{'allocations per frame after warm-up':<34} {allocs:9.2f} {'':>9} {'':<4} {'':>7}   {'0':<26} {'met' if allocs == 0 else 'MISSED'}")
+    print(f"{'allocations per frame after warm-up':<34} {allocs:9.2f} {'':>9} {'':<4} {'':>7}   {'0':<26} {'met' if allocs == 0 else 'MISSED':<7}"
+          + base(level, "allocations_per_frame"))
     for name, table in (("idle %", idle), ("level CPU ms", level), ("first ms", first)):
         key = {"idle %": "idle_cpu_percent", "level CPU ms": "level_cpu_ms", "first ms": "first_ms"}[name]
         for prog in programs:

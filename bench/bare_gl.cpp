@@ -4,6 +4,7 @@
 //   bare_gl first          launch to the first swap (the time of that swap, CLOCK_REALTIME)
 //   bare_gl idle SECONDS   an empty scene at 60 frames per second: share of one core
 //   bare_gl level FRAMES   the level frame, back to back: time per frame
+// A last argument "fullscreen" covers the desktop and letterboxes the 1024x768 picture in it.
 #define GL_GLEXT_PROTOTYPES 1
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -11,6 +12,7 @@
 #include <sys/resource.h>
 #include <time.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -121,19 +123,30 @@ int main(int argc, char** argv)
 {
     const char* mode = argc > 1 ? argv[1] : "first";
     double amount = argc > 2 ? std::atof(argv[2]) : 0.0;
+    bool fullScreen = argc > 3 && std::strcmp(argv[3], "fullscreen") == 0;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         return 1;
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_Window* window = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, SDL_WINDOW_OPENGL);
+    int width = 1024, height = 768;
+    SDL_DisplayMode desktop;
+    if (fullScreen && SDL_GetDesktopDisplayMode(0, &desktop) == 0)
+    {
+        width = desktop.w;
+        height = desktop.h;
+    }
+    SDL_Window* window = SDL_CreateWindow("bare", fullScreen ? 0 : SDL_WINDOWPOS_CENTERED, fullScreen ? 0 : SDL_WINDOWPOS_CENTERED, width,
+                                          height, SDL_WINDOW_OPENGL | (fullScreen ? SDL_WINDOW_BORDERLESS : 0));
     if (!window)
         return 1;
     SDL_GLContext context = SDL_GL_CreateContext(window);
     if (!context)
         return 1;
     SDL_GL_SetSwapInterval(1);
-    glViewport(0, 0, 1024, 768);
+    // The picture keeps its aspect, centred; the clear still covers the whole window.
+    float scale = std::min(width / 1024.0f, height / 768.0f);
+    glViewport(int((width - 1024 * scale) / 2), int((height - 768 * scale) / 2), int(1024 * scale), int(768 * scale));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 1024, 768, 0, -1, 1);

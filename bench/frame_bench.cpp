@@ -4,6 +4,7 @@
 //   frame_bench first          launch to the first swap of the loop (CLOCK_REALTIME of that swap)
 //   frame_bench idle SECONDS   the loop at 60/60 with an empty scene: share of one core
 //   frame_bench level FRAMES   the level frame, back to back: time and allocations per frame
+// A last argument "fullscreen" runs the game's full screen: the desktop's size, letterboxed.
 #include <SDL.h>
 
 #include <dlfcn.h>
@@ -54,6 +55,7 @@ double gIdleSeconds = 5, gIdleStart = 0, gIdleCpu = 0;
 int gIdleFrames = 0;
 bool gIdleMeasuring = false;
 double gIdleResult = 0, gIdleFps = 0;
+bool gFullScreen = false;
 }
 
 // Every present of the engine passes here first: the time of the first one is the figure.
@@ -109,6 +111,8 @@ int fOnInit(void*)
     zcGAME->updateRate = 60;
     zcGAME->renderRate = 60;
     zcGAME_TIMER->cap = 1.0f / 30.0f;
+    if (gFullScreen)
+        zcGAME->fSetDisplayMode(1024, 768, true, true);
     return 1;
 }
 
@@ -161,6 +165,7 @@ int main(int argc, char** argv)
 {
     const char* mode = argc > 1 ? argv[1] : "first";
     double amount = argc > 2 ? std::atof(argv[2]) : 0.0;
+    gFullScreen = argc > 3 && std::strcmp(argv[3], "fullscreen") == 0;
     setenv("ZOR_MESSAGE_BOX", "log", 0);
     zcGAME = ZC_GAME::fGetGame();
     fSet(zcON_INIT, fOnInit);

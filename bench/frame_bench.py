@@ -27,10 +27,13 @@ def parse(line):
     return {k: float(v) for k, v in (item.split("=", 1) for item in line.split())}
 
 
+EXTRA = []
+
+
 def run(program, args, env, workdir):
     """Runs one measurement; answers its figures, with launch_ms for a first-frame run."""
     launched = time.time_ns()
-    out = subprocess.run([program] + args, env=env, cwd=workdir, stdout=subprocess.PIPE,
+    out = subprocess.run([program] + args + EXTRA, env=env, cwd=workdir, stdout=subprocess.PIPE,
                          stderr=subprocess.DEVNULL, text=True, timeout=300)
     if out.returncode != 0 or not out.stdout.strip():
         raise RuntimeError(f"{program} {' '.join(args)} failed ({out.returncode})")
@@ -62,6 +65,7 @@ def main():
     parser.add_argument("--level-frames", type=int, default=300)
     parser.add_argument("--threads", default="")
     parser.add_argument("--only", choices=["first", "idle", "level"], help="measure this alone")
+    parser.add_argument("--fullscreen", action="store_true", help="both programs full screen on the 1920x1080 desktop, letterboxed")
     parser.add_argument("--baseline", help="another build folder whose engine runs as a third side (before/after)")
     opts = parser.parse_args()
 
@@ -69,6 +73,8 @@ def main():
         # Our own X server, the size of the desktop the game is tested on.
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1920x1080x24", sys.executable] + sys.argv)
 
+    if opts.fullscreen:
+        EXTRA.append("fullscreen")
     bench = os.path.join(os.path.abspath(opts.build), "bench")
     programs = {"engine": os.path.join(bench, "frame_bench"), "bare": os.path.join(bench, "bare_gl")}
     if opts.baseline:
@@ -81,10 +87,11 @@ def main():
     env = dict(os.environ, SDL_VIDEODRIVER="x11", ALSOFT_DRIVERS="null", ZOR_MESSAGE_BOX="log",
                XDG_DATA_HOME=workdir, SDL_NO_SIGNAL_HANDLERS="1")
     print(f"machine: {os.cpu_count()} cores, load average {os.getloadavg()[0]:.1f}; "
-          f"LP_NUM_THREADS {env.get('LP_NUM_THREADS', 'not set')}; {opts.runs} paired runs, medians")
+          f"LP_NUM_THREADS {env.get('LP_NUM_THREADS', 'not set')}; {opts.runs} paired runs, medians; "
+          + ("full screen 1920x1080, letterboxed" if opts.fullscreen else "windowed 1024x768"))
 
     if opts.only:
-        args = {"first": ["first"], "idle": ["idle", str(opts.idle_seconds)], "level": ["level", str(opts.level_frames)]}
+        args = {"first": ["first", "0"], "idle": ["idle", str(opts.idle_seconds)], "level": ["level", str(opts.level_frames)]}
         result = paired(programs, args[opts.only], opts.runs, env, workdir)
         for prog in programs:
             rows = result[prog]["_all"]
@@ -92,7 +99,7 @@ def main():
                 print(f"{prog:<7} {key:<22} median {result[prog][key]:12.2f}   runs " + " ".join(f"{r[key]:.2f}" for r in rows))
         return
 
-    first = paired(programs, ["first"], opts.runs, env, workdir)
+    first = paired(programs, ["first", "0"], opts.runs, env, workdir)
     idle = paired(programs, ["idle", str(opts.idle_seconds)], opts.runs, env, workdir)
     level = paired(programs, ["level", str(opts.level_frames)], opts.runs, env, workdir)
 
@@ -115,6 +122,9 @@ def main():
     rss = {k: max(v["max_rss_kb"] for v in (first[k], idle[k], level[k])) / 1024 for k in programs}
     row("peak resident memory (MiB)", rss["engine"], rss["bare"], "MiB", "<= 100 MB (95.4 MiB)", rss["engine"] * 1048576 <= 100e6,
         f"{rss['baseline']:9.2f}" if "baseline" in rss else "")
+    for prog in programs:
+        print(f"  peak resident memory, {prog} (MiB): first frame {first[prog]['max_rss_kb'] / 1024:.1f}, "
+              f"idle {idle[prog]['max_rss_kb'] / 1024:.1f}, level frames {level[prog]['max_rss_kb'] / 1024:.1f}")
     allocs = level["engine"]["allocations_per_frame"]
     print(f"{'allocations per frame after warm-up':<34} {allocs:9.2f} {'':>9} {'':<4} {'':>7}   {'0':<26} {'met' if allocs == 0 else 'MISSED':<7}"
           + base(level, "allocations_per_frame"))

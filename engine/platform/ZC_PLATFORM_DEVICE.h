@@ -11,7 +11,9 @@ namespace ZOR
 // Conventions kept from the Direct3D side, so the renderer above stays as it is:
 // - matrices are row-vector float[16]; the projection's 0..1 depth range is remapped here;
 // - the back buffer is the window itself when the window has the size the renderer asks for;
-//   otherwise a framebuffer object of that size, stretched onto the window at present;
+//   otherwise a framebuffer object of that size, stretched onto the window at present. After a
+//   present the window's back buffer need not keep the frame (no copy swap): frames begin with
+//   a clear;
 // - depth and stencil clears wait for the first draw that tests them, so frames that never
 //   test them never clear them;
 // - sampler states belong to the device and are applied to a texture when it is bound, since
@@ -162,7 +164,10 @@ public:
     // A context never gets lost: this makes the device answer as a lost one would.
     void fSimulateCooperativeLevel(ZE_COOPERATIVE level);
     void fFailNextReset();
-    // Pixels of the current target as R, G, B, A bytes, top row first.
+    // Pixels of the current target as R, G, B, A bytes, top row first. When that is the window,
+    // a read after a present relies on the driver keeping the back buffer, as Mesa's software
+    // drivers do (SDL's offscreen window has a single buffer; under X11 the swap copies it).
+    // The X11 tests read what the server shows instead.
     bool fReadPixels(int x, int y, int width, int height, uint8_t* out) const;
     const ZS_COUNTERS& fGetCounters() const;
     void fClearCounters();

@@ -1,5 +1,6 @@
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -125,9 +126,14 @@ int ZC_GAME::fRun()
     fInvoke(zcON_START);
     if (fIsHostDrivenLoop() || fGetDeviceKind() == 1)
         return 1;
+    // Both schedules start with the loop: the first step updates and draws at once, and the
+    // time start-up took is not made up for with a burst of updates.
+    pacingTimer.fTick();
+    firstUpdateDue = firstFrameDue = true;
     while (fStep() == 1)
     {
     }
+    firstUpdateDue = firstFrameDue = false;
     return fInvoke(zcON_END);
 }
 
@@ -169,6 +175,13 @@ bool ZC_GAME::fUpdateRateDue()
     if (updateRate == 0)
         return true;
     float threshold = float(updatesThisSecond + 1) / float(updateRate);
+    if (firstUpdateDue)
+    {
+        // Due now, and the schedule goes on from here.
+        firstUpdateDue = false;
+        updateAccumulator = std::max(updateAccumulator, threshold);
+        return true;
+    }
     if (updateAccumulator < threshold)
     {
         // Sleeping here, and only here, is what keeps an idle game off the processor.
@@ -182,6 +195,13 @@ void ZC_GAME::fRender()
 {
     if (!fRenderRateDue() || !zcGAME_RENDER || zcGAME_RENDER->fBeginFrame() != 1)
         return;
+    if (firstFrameDue)
+    {
+        // The schedule goes on from this frame: the next one is due a frame's time later.
+        firstFrameDue = false;
+        if (renderRate > 0)
+            renderAccumulator = std::max(renderAccumulator, float(framesThisSecond + 1) / float(renderRate));
+    }
     ++framesThisSecond;
     if (renderAccumulator >= 1.0f)
     {
@@ -201,7 +221,8 @@ bool ZC_GAME::fRenderRateDue()
     // zcFRAME_DELTA in every drawn frame.
     if (updatedThisStep)
         renderAccumulator += zcFRAME_DELTA;
-    if (renderRate == 0)
+    // The first frame is drawn as soon as the loop starts, not once a frame's time has gathered.
+    if (renderRate == 0 || firstFrameDue)
         return true;
     return renderAccumulator >= float(framesThisSecond + 1) / float(renderRate);
 }

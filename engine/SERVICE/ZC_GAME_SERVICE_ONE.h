@@ -70,6 +70,8 @@ private:
     ZC_GAME& operator=(const ZC_GAME&) = delete;
 
     bool updatedThisStep = false; // the update step of the current loop step ran
+    bool firstUpdateDue = false;  // set by fRun: the first update and the first draw are due at once
+    bool firstFrameDue = false;
     ZS_CALLBACK* releaseRecord = nullptr;
     ZS_CALLBACK* loopStepRecord = nullptr;
 };

@@ -10,9 +10,12 @@ namespace ZOR
 //
 // Conventions kept from the Direct3D side, so the renderer above stays as it is:
 // - matrices are row-vector float[16]; the projection's 0..1 depth range is remapped here;
-// - the back buffer is a framebuffer object of the size the renderer asks for, copied onto the
-//   window at present (so its size need not equal the window's, and it keeps its content after
-//   present, like a copy swap);
+// - the back buffer is the window itself when the window has the size the renderer asks for;
+//   otherwise a framebuffer object of that size, stretched onto the window at present. After a
+//   present the window's back buffer need not keep the frame (no copy swap): frames begin with
+//   a clear;
+// - depth and stencil clears wait for the first draw that tests them, so frames that never
+//   test them never clear them;
 // - sampler states belong to the device and are applied to a texture when it is bound, since
 //   OpenGL keeps them per texture object;
 // - vertices are the engine's 36-byte layout (position, normal, packed 0xAARRGGBB colour, u, v),
@@ -90,9 +93,16 @@ public:
         uint32_t primitives = 0;
         uint32_t resets = 0;
         uint32_t textureBinds = 0;
+        uint32_t clears[3] = {}; // colour, depth and stencil buffers cleared
         uint32_t stateWrites[RS_COUNT] = {};
         uint32_t samplerWrites[SS_COUNT] = {};
     };
+
+    // Mesa's software rasteriser (llvmpipe) starts one thread per core and wakes every one of
+    // them for every frame, even an empty one. When the user has not chosen (LP_NUM_THREADS),
+    // this chooses two, plenty for a 2D picture of this size. The driver reads the choice when it
+    // starts, which under X11 is at the first OpenGL window: call it before any window is made.
+    static void fChooseRasterThreads();
 
     ZC_PLATFORM_DEVICE();
     ~ZC_PLATFORM_DEVICE();
@@ -110,6 +120,8 @@ public:
     // device waiting for another reset.
     bool fReset(int width, int height);
     ZE_COOPERATIVE fTestCooperativeLevel() const;
+    // Whether the back buffer is the window itself (else a buffer of its own, stretched onto it).
+    bool fDrawsIntoWindow() const;
     bool fBeginScene();
     void fEndScene();
     bool fClear(bool target, bool depth, bool stencil, uint32_t color, float z, uint32_t stencilValue);
@@ -152,7 +164,10 @@ public:
     // A context never gets lost: this makes the device answer as a lost one would.
     void fSimulateCooperativeLevel(ZE_COOPERATIVE level);
     void fFailNextReset();
-    // Pixels of the current target as R, G, B, A bytes, top row first.
+    // Pixels of the current target as R, G, B, A bytes, top row first. When that is the window,
+    // a read after a present relies on the driver keeping the back buffer, as Mesa's software
+    // drivers do (SDL's offscreen window has a single buffer; under X11 the swap copies it).
+    // The X11 tests read what the server shows instead.
     bool fReadPixels(int x, int y, int width, int height, uint8_t* out) const;
     const ZS_COUNTERS& fGetCounters() const;
     void fClearCounters();

@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include "engine/platform/ZC_PLATFORM_DEVICE.h"
+#include "engine/platform/ZC_PLATFORM_X11.h"
+
 
 namespace ZOR
 {
@@ -218,6 +221,7 @@ bool fPlatformVideoInit()
 {
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return true;
+    ZC_PLATFORM_DEVICE::fChooseRasterThreads();
     // Closing the window is the game's decision (its close handler), not SDL's.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
@@ -258,13 +262,19 @@ void* fPlatformCreateWindow(const char* utf8Title, int width, int height)
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
-    return SDL_CreateWindow(utf8Title ? utf8Title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                            SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    SDL_Window* window = SDL_CreateWindow(utf8Title ? utf8Title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    fPlatformX11WatchWindow(window);
+    return window;
 }
 
 void fPlatformDestroyWindow(void* window)
 {
-    if (window)
+    if (!window)
+        return;
+    fPlatformX11ForgetWindow(window);
+    // The server has already taken the window with the lost connection.
+    if (!fPlatformX11ConnectionLost())
         SDL_DestroyWindow(fWin(window));
 }
 
@@ -367,10 +377,16 @@ void fPlatformCursorScreenPosition(void* window, int* x, int* y)
 
 bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
 {
+    *event = ZS_PLATFORM_EVENT{};
+    // Destroyed by another client: as if the player had closed it.
+    if (fPlatformX11TakeCloseRequest())
+    {
+        event->kind = zeEVENT_CLOSE;
+        return true;
+    }
     SDL_Event e;
     if (!SDL_PollEvent(&e))
         return false;
-    *event = ZS_PLATFORM_EVENT{};
     switch (e.type)
     {
     case SDL_KEYDOWN:

@@ -236,6 +236,35 @@ TEST_F(GameLoop, ClosingInsideThePumpEndsTheLoopBeforeThatStepsDraw)
     EXPECT_EQ(nullptr, zcGAME_INPUT);
 }
 
+TEST_F(GameLoop, TheFirstFrameIsDrawnInTheFirstStepThenEveryFrameTime)
+{
+    // Start-up took 300 ms since the object was made, the last 5 ms of them after the frame timer.
+    game->updateRate = 60;
+    game->renderRate = 60;
+    game->pacingTimer.previous = gNow - 300;
+    gNow += 5;
+    game->running = false;
+    static std::vector<uint32_t> drawnAt;
+    static std::vector<int> updatesAt;
+    drawnAt.clear();
+    updatesAt.clear();
+    zcON_DRAW->function = [](void*) -> int {
+        drawnAt.push_back(gNow);
+        updatesAt.push_back(gUpdates);
+        if (drawnAt.size() == 3)
+            zcGAME->running = false;
+        return 0;
+    };
+    uint32_t start = gNow;
+    game->fRun();
+    ASSERT_EQ(3u, drawnAt.size());
+    EXPECT_EQ(start, drawnAt[0]) << "no wait before the first frame";
+    EXPECT_EQ(1, updatesAt[0]);
+    EXPECT_NEAR(17, int(drawnAt[1] - drawnAt[0]), 1) << "the next frame a frame's time later";
+    EXPECT_NEAR(17, int(drawnAt[2] - drawnAt[1]), 1);
+    EXPECT_EQ(2, updatesAt[1]) << "no burst of updates making up for the start-up time";
+}
+
 TEST_F(GameLoop, TheSoundThreadRunsFromRunUntilShutdown)
 {
     game->updateRate = 0;

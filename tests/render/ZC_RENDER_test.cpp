@@ -195,3 +195,102 @@ TEST_F(Frame, SetModeWithUnchangedValuesResetsNothing)
     EXPECT_EQ(render->fGetBackBufferSize().x, 800);
     EXPECT_EQ(render->fEndFrame(), 0);
 }
+
+TEST_F(Frame, DepthStartsClearedInEveryFrameButIsClearedOnlyWhenATestUsesIt)
+{
+    RS depth(fSolidState().word | RS::DEPTH);
+    auto quadAt = [&](float z, uint32_t color) {
+        ZS_VERTEX v[4];
+        fQuad(v, 100, 100, 100, 100, color);
+        for (ZS_VERTEX& p : v)
+            p.fSetPosition(p.x, p.y, z);
+        render->fAddTriangles(v, nullptr, &depth, 4, kQuadIndices, 6);
+    };
+    const DEV::ZS_COUNTERS& counters = render->fGetDevice()->fGetCounters();
+    // Larger z is nearer the screen camera. Within a frame the test holds.
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    quadAt(10, 0xFFFF0000);
+    quadAt(-10, 0xFF00FF00);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    EXPECT_EQ(fPixel(fPx(150), fPx(150)), 0xFFFF0000u) << "the farther quad stays behind";
+
+    // The next frame's depth starts cleared: its farther quad shows where last frame's near one was.
+    ASSERT_EQ(render->fBeginFrame(), 1);
+    quadAt(-10, 0xFF00FF00);
+    ASSERT_EQ(render->fEndFrame(), 0);
+    EXPECT_EQ(fPixel(fPx(150), fPx(150)), 0xFF00FF00u);
+
+    // Frames whose draws test nothing clear the colour alone.
+    uint32_t colourClears = counters.clears[0], depthClears = counters.clears[1];
+    for (int i = 0; i < 3; ++i)
+    {
+        ASSERT_EQ(render->fBeginFrame(), 1);
+        fDrawQuad(100, 100, 50, 50, 0xFFFF0000);
+        ASSERT_EQ(render->fEndFrame(), 0);
+    }
+    EXPECT_EQ(counters.clears[0], colourClears + 3);
+    EXPECT_EQ(counters.clears[1], depthClears);
+    EXPECT_EQ(counters.clears[2], 0u) << "nothing tests the stencil";
+}
+
+TEST(Letterbox, FullScreenFramesGoStraightIntoTheWindowWithMarginsClearedAndThePictureInItsBox)
+{
+    // A window of the desktop's size, as full screen makes it: 1280x1024 around a 1024x768 game.
+    ZC_SYSTEM_WINDOW window;
+    window.width = 1280;
+    window.height = 1024;
+    ASSERT_EQ(window.fCreate("letterbox"), 1);
+    int savedWidth = zcDESKTOP_WIDTH, savedHeight = zcDESKTOP_HEIGHT;
+    zcDESKTOP_WIDTH = 1280;
+    zcDESKTOP_HEIGHT = 1024;
+    {
+        ZC_RENDER render;
+        ASSERT_EQ(render.fInit(window.fGetHandle(), 0.1f, 0.0f), 1);
+        ASSERT_EQ(render.fSetMode(1024, 768, true, true), 1);
+        DEV* device = render.fGetDevice();
+        EXPECT_TRUE(device->fDrawsIntoWindow());
+        auto pixel = [&](int x, int y) {
+            uint8_t p[4] = {};
+            device->fReadPixels(x, y, 1, 1, p);
+            return uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+        };
+        auto quad = [&](float x, float y, float w, float h, uint32_t color) {
+            ZS_VERTEX v[4];
+            fQuad(v, x, y, w, h, color);
+            RS solid = fSolidState();
+            render.fAddTriangles(v, nullptr, &solid, 4, kQuadIndices, 6);
+        };
+
+        // A frame that leaves every pixel magenta, then the frame under test.
+        render.clearColor = ZS_COLOR(0xFFFF00FFu);
+        ASSERT_EQ(render.fBeginFrame(), 1);
+        ASSERT_EQ(render.fEndFrame(), 0);
+        render.clearColor = ZS_COLOR(kClear);
+        ASSERT_EQ(render.fBeginFrame(), 1);
+        quad(100, 100, 200, 100, 0xFFFF0000);
+        quad(600, 400, 100, 150, 0xFF00FF00);
+        // Drawn above the game's area, as the side decorations are: it lands in the margin.
+        quad(400, -20, 200, 18, 0xFF0000FF);
+        ASSERT_EQ(render.fEndFrame(), 0);
+
+        // Bars above and below: y is scaled by 0.9375, the picture is 960 rows from row 32.
+        auto px = [](float gx) { return int(gx * 1280.0f / 1025.0f); };
+        auto py = [](float gy) { return int(32.0f + gy * 960.0f / 769.0f); };
+        EXPECT_EQ(pixel(px(200), py(150)), 0xFFFF0000u);
+        EXPECT_EQ(pixel(px(650), py(475)), 0xFF00FF00u);
+        EXPECT_EQ(pixel(px(650), py(395)), kClear);
+        EXPECT_EQ(pixel(px(500), py(-11)), 0xFF0000FFu);
+        for (int x = 0; x < 1280; x += 40)
+        {
+            if (x < px(400) || x > px(600))
+            {
+                EXPECT_EQ(pixel(x, 2), kClear) << "top margin at " << x;
+                EXPECT_EQ(pixel(x, 29), kClear) << "top margin at " << x;
+            }
+            EXPECT_EQ(pixel(x, 995), kClear) << "bottom margin at " << x;
+            EXPECT_EQ(pixel(x, 1021), kClear) << "bottom margin at " << x;
+        }
+    }
+    zcDESKTOP_WIDTH = savedWidth;
+    zcDESKTOP_HEIGHT = savedHeight;
+}

@@ -88,6 +88,7 @@ void GG_TUTORIAL::fLoadXml(pugi::xml_node element)
 bool GG_TUTORIAL::fStartForLevel(int32_t id)
 {
     running = false;
+    stepFromControl = false;
     for (size_t i = 0; i < steps.size(); ++i)
         if (steps[i]->fGetLevelId() == id)
         {
@@ -143,6 +144,12 @@ void GG_TUTORIAL::fOnKeyDown(int key)
 
 void GG_TUTORIAL::fOnKeyUp(int key)
 {
+    // A step that a control made current (the switch pressed, a line dropped on the reset
+    // area) is not also done by the release of that same click: it would be gone unseen.
+    const bool fromControl = stepFromControl;
+    stepFromControl = false;
+    if (fromControl)
+        return;
     if (fTakesInput() && fGetCurrentStep()->fCheckDone(key) == -113)
         fNextStep();
 }
@@ -213,7 +220,10 @@ void GG_TUTORIAL::fOnSkipAnswer(bool yes)
 void GG_TUTORIAL::fAdvanceIf(int kind)
 {
     if (running && fGetCurrentStep() && fGetCurrentStep()->fGetKind() == kind)
+    {
         fNextStep();
+        stepFromControl = true;
+    }
 }
 
 void GG_TUTORIAL::fOnStoreButton()

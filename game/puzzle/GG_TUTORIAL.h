@@ -64,5 +64,7 @@ private:
     int current = -1;
     std::vector<GG_TUTORIAL_STEP*> steps; // owned
     int32_t levelId = -1;
+    // The current step was made current by a control during the click still going on.
+    bool stepFromControl = false;
 };
 }

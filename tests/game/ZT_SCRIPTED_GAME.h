@@ -184,7 +184,13 @@ public:
     ZT_SCRIPT& fLook(const std::string& what, std::function<void(const ZT_FRAME&)> check)
     {
         fDo("capture for " + what, [this]() { captureWanted = true; });
-        return fDo(what, [this, check]() { check(frame); });
+        // A draw step may be skipped: the check waits for the frame really drawn.
+        return fUntil(what, [this, check]() {
+            if (captureWanted)
+                return false;
+            check(frame);
+            return true;
+        });
     }
 
     // Input as the player gives it: the pointer moves, then the button goes down and up in

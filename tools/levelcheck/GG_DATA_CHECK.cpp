@@ -113,7 +113,8 @@ std::string fDescribe(pugi::xml_node element)
 }
 
 // Font names stand in attributes called "font", "fntName" or "font_<what>"; "FONT" itself
-// names a descriptor file, and colours, textures and scales are no names.
+// names a descriptor file, and colours (the clue strip's "font_cross" too), textures, scales
+// and sizes ("font_small_below") are no names.
 bool fIsFontNameAttribute(const std::string& attribute)
 {
     const std::string name = fLower(attribute);
@@ -121,7 +122,7 @@ bool fIsFontNameAttribute(const std::string& attribute)
         return true;
     if (name.compare(0, 5, "font_") != 0)
         return false;
-    for (const char* other : {"color", "colour", "texture", "scale", "size", "shift", "space", "hot"})
+    for (const char* other : {"color", "colour", "cross", "texture", "scale", "size", "below", "shift", "space", "hot"})
         if (name.find(other) != std::string::npos)
             return false;
     return true;
@@ -554,16 +555,34 @@ void GG_DATA_CHECK::fCheckGameProcessFiles()
     {
         const std::string name = "data/share/main/GameProcess " + std::string(what) + ".xml";
         if (pugi::xml_document* document = fGetGameProcessXml(name.c_str()))
-        {
             repository->fReleaseXml(document);
+        else if (!repository->fFind(("GameProcess " + std::string(what) + ".xml").c_str()))
+            fNote("\"GameProcess " + std::string(what) + ".xml\" is not in the data yet: the level screen needs it");
+    }
+    // Every file of the level screen's group, read by name or not. Their own names hold a
+    // blank, so the game fetches them by their whole name or by their own name alone.
+    const ZS_RESOURCE_GROUP* group = repository->fFindGroup(PROCESS_GROUP);
+    if (!group)
+        return;
+    for (const auto& entry : group->entries)
+    {
+        if (entry.first.compare(0, 12, "GameProcess ") != 0)
+        {
+            fCheckReference(PROCESS_GROUP + " " + entry.first, "the level screen's group");
             continue;
         }
-        fNote("\"GameProcess " + std::string(what) + ".xml\" is not in the data yet: the level screen needs it");
+        const std::string name = PROCESS_GROUP + "/" + entry.first;
+        pugi::xml_document* document = fGetGameProcessXml(name.c_str());
+        if (!document || repository->fFindByData(document) != entry.second)
+        {
+            // Told why by the repository's own reading of it.
+            if (fXml(entry.first, "the level screen") && document)
+                fProblem(name + ": another file of that name is found first");
+            continue;
+        }
+        checked[entry.second] = true;
+        fScan(document->document_element(), name, NO_KEYS);
     }
-    // Every file of the level screen's group, read by name or not.
-    if (const ZS_RESOURCE_GROUP* group = repository->fFindGroup(PROCESS_GROUP))
-        for (const auto& entry : group->entries)
-            fCheckReference(PROCESS_GROUP + " " + entry.first, "the level screen's group");
 }
 
 void GG_DATA_CHECK::fCheckLevels()

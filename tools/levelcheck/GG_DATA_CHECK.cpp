@@ -171,6 +171,7 @@ bool GG_DATA_CHECK::fRun()
     pictureSizes.clear();
     keysUsed.clear();
     soundNames.clear();
+    playedSounds.clear();
     fontNames.clear();
     fonts.clear();
     windowNames.clear();
@@ -203,7 +204,9 @@ void GG_DATA_CHECK::fCheckCodeNames(const std::string& sourceRoot)
     const std::regex windows(
         "f(?:ShowWindow|HideWindow|FindWindow|FindOpenWindow|IsWindowOpen|AcquireWindowResources|"
         "ReleaseWindowResources|SendMessage)\\(\\s*\"([^\"]+)\"");
-    const std::regex sounds("f(?:PlaySound|PlayPuzzleSound)\\(\\s*(?:\"sounds\"\\s*,\\s*)?\"([^\"]+)\"\\s*\\)");
+    const std::regex sounds("f(?:PlaySound|PlayPuzzleSound|PlaySoundForPuzzle|Play)\\(\\s*(?:\"sounds\"\\s*,\\s*)?\"([^\"]+)\"\\s*\\)");
+    // A sound chosen before it is played: "sound = ..." or the name alone in a list.
+    const std::regex soundLiterals("\"([a-z_0-9]+)\"");
     const std::regex keys("f(?:GetText|GetWideText)\\(\\s*\"([^\"]+)\"");
     std::error_code failure;
     std::vector<std::filesystem::path> sources;
@@ -232,7 +235,14 @@ void GG_DATA_CHECK::fCheckCodeNames(const std::string& sourceRoot)
         each(windows, "window", [&](const std::string& n) { return fHasWindow(n); });
         each(sounds, "sound", [&](const std::string& n) { return fHasSound(n); });
         each(keys, "text key", [&](const std::string& n) { return fHasText(n); });
+        for (std::sregex_iterator m(code.begin(), code.end(), soundLiterals), end; m != end; ++m)
+            if (soundNames.count((*m)[1]))
+                playedSounds.insert((*m)[1]);
     }
+    // The other way round: a sound of the bank that neither the code nor a file plays.
+    for (const std::string& name : soundNames)
+        if (!playedSounds.count(name))
+            fNote("sound.xml: the sound \"" + name + "\" is played by no code and no file");
 }
 
 void GG_DATA_CHECK::fCheckAll()
@@ -772,6 +782,8 @@ void GG_DATA_CHECK::fScanValue(pugi::xml_node element, const char* attribute, co
         fUseKey(value, where + " value");
         return;
     }
+    if (name == "sound" && !value.empty())
+        playedSounds.insert(value);
     if (name == "sound" && !value.empty() && !soundNames.count(value))
         fProblem(where + ": the sound \"" + value + "\" is not in the group \"sounds\" of sound.xml");
     if (!name.empty() && fIsFontNameAttribute(name) && !value.empty() && !fontNames.count(value))

@@ -306,9 +306,13 @@ void GG_WINDOW_FINISH::fOnNextLevel()
         return;
     }
     game->fEndLevel();
-    // A level that cannot be played is refused by the game object, which says why and brings
-    // the level list back itself; the window goes either way.
-    game->fStartLevel(next->fGetId(), pack->fGetId());
+    // A level that cannot be played has said why by now; the level list comes back instead of
+    // an empty level screen.
+    if (!game->fStartLevel(next->fGetId(), pack->fGetId()))
+    {
+        fGoToLevelList();
+        return;
+    }
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fHideWindow(kSelf, false);
 }

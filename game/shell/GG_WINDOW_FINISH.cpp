@@ -166,6 +166,14 @@ void GG_WINDOW_FINISH::fShowResult(GG_LEVEL_RESULT* record)
         title->fSetText(fLiteralLabelText(fFillNumber(titleFormat, level->fGetNumber() + 1)));
 }
 
+void GG_WINDOW_FINISH::fOnShowBegin()
+{
+    // The win that filled the labels may also have earned trophies, whose bonuses came after:
+    // the total is the one the player has when the window appears.
+    if (const GG_PLAYER* player = result ? fCurrentPlayer() : nullptr)
+        fSetLabel(ID_TOTAL, std::to_wstring(player->statistic.score));
+}
+
 void GG_WINDOW_FINISH::fOnShown()
 {
     // A sequence still running from an earlier showing would go on beside the new one.

@@ -46,7 +46,8 @@ def medal(icon_name, color, earned, t=128):
     else:
         c = S.paint(c, im, S.lighten(S.GREY, 0.35), 0.6)
         # The lock on a canvas of its own size, as the kit draws it (the gem's shading scales with it).
-        c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), S.GOLD_LIGHT, S.GOLD, S.GOLD_DARK, S.GOLD_DEEP), (76, 70))
+        c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), S.GOLD_LIGHT, S.GOLD, S.GOLD_DARK, S.GOLD_DEEP),
+                          (round(76 * S.SS), round(70 * S.SS)))
     return S.finish(c, (t, t))
 
 

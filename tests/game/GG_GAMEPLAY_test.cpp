@@ -77,6 +77,8 @@ void fStartAs(ZT_SCRIPT& script, const wchar_t* name, int32_t levelId, int32_t p
         gGame* game = fGetGameInstance();
         GG_PLAYER* player = game->fCreatePlayer(name);
         ASSERT_NE(nullptr, player);
+        // The level screen alone: the tutorial of the first levels has its own tests.
+        player->fSetPassedTutorial(true);
         game->fSetPlayer(player);
         game->fHideTitleScene();
         ASSERT_TRUE(game->fStartLevel(levelId, packId));

@@ -387,6 +387,13 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     ZS_LEVEL_SHEET level;
     ASSERT_TRUE(level.fRead(root / "Resources/data/share/levels/pack0/level00.xml"));
     game.fClick(248, 314);
+    // A new player meets the tutorial first: its panel's skip button, then yes to the question.
+    ASSERT_TRUE(game.fWaitFor({{660, 40, fPaper}, {970, 50, fTeal}}, 10));
+    fSleep(300);
+    game.fClick(614, 156);
+    ASSERT_TRUE(game.fWaitFor({{296, 466, fCoral}}, 10));
+    fSleep(500);
+    game.fClick(382, 476);
     ASSERT_TRUE(game.fWaitFor({{level.fX(0), level.fY(0), fPaper}, {970, 50, fTeal}}, 10));
     fSleep(500);
     game.fShot("05_level_1");

@@ -24,6 +24,8 @@ mkdir -p build
 "$py" tools/make_lists_art.py
 "$py" tools/make_players_art.py
 "$py" tools/make_shop_art.py
+"$py" tools/make_tutorial_art.py
+"$py" tools/make_tutorial_data.py
 "$py" tools/art/kit_sheet.py build
 "$py" tools/art/mockups.py build
 "$py" tools/contact_sheet.py build/contact_sheet.png

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
@@ -279,6 +280,16 @@ bool GG_GAMEPLAY::fReadLevelSettings(pugi::xml_node element)
         s.blockSize.x <= 0 || s.blockSize.y <= 0)
     {
         startError = "its cell, grid or block size is not above 0";
+        return false;
+    }
+    // The layout is worked out in whole pixels: a hand-edited value far beyond any screen
+    // would overflow them.
+    const auto within = [](float v, float limit) { return std::isfinite(v) && std::fabs(v) <= limit; };
+    if (!within(s.cellSize.x, 1024.0f) || !within(s.cellSize.y, 1024.0f) || s.gridSize.x > 1000 ||
+        s.gridSize.y > 1000 || s.blockSize.x > 1000 || s.blockSize.y > 1000 || std::abs(s.blockShift.x) > 1024 ||
+        std::abs(s.blockShift.y) > 1024 || !within(s.position.x, 100000.0f) || !within(s.position.y, 100000.0f))
+    {
+        startError = "its cell size, grid, blocks or position lie far outside any screen";
         return false;
     }
     s.fUpdateDerived();

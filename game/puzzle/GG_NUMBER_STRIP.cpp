@@ -1,5 +1,8 @@
 #include "game/puzzle/GG_NUMBER_STRIP.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/text/ZC_FONT.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
@@ -52,6 +55,10 @@ bool GG_NUMBER_STRIP::fLoadXml(pugi::xml_node element, int ablockShift, int acel
     if (!(a = element.attribute("shift_first")))
         return false;
     firstOffset.fParse(a.value());
+    // Numbers are placed in whole pixels: offsets beyond any screen would overflow them.
+    if (std::abs(interval) > 4096 || !std::isfinite(firstOffset.x) || !std::isfinite(firstOffset.y) ||
+        std::fabs(firstOffset.x) > 4096.0f || std::fabs(firstOffset.y) > 4096.0f)
+        return false;
     // One numbers file serves every cell size: below "font_small_below" pixels a cell is too
     // narrow for two digits of the usual font side by side, and "font_small" takes over.
     if (pugi::xml_attribute small = element.attribute("font_small"))

@@ -100,7 +100,7 @@ bool GG_PROCESS::fLoadNumbers()
     }
     else
         startError = std::string("\"") + PROCESS_NUMBERS_FILE +
-                     "\" lacks \"numbersLeft\" or \"numbersUp\" or one of their attributes";
+                     "\" lacks \"numbersLeft\" or \"numbersUp\" or one of their attributes, or places them far beyond the screen";
     zcREPOSITORY->fReleaseXml(document);
     return loaded;
 }

@@ -1,5 +1,7 @@
 #include "game/shell/GG_PAGE_ITEM.h"
 
+#include <cmath>
+
 #include "engine/core/ZC_INPUT.h"
 #include "engine/text/ZC_FONT.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
@@ -112,6 +114,11 @@ bool GG_PAGE_ITEM::fHitTest() const
     if (!background || !zcMOUSE_POSITION)
         return false;
     const ZS_VECTOR2 c = fCentre();
+    // A layout placing or sizing the entry beyond any screen is never hit (and would overflow
+    // the whole pixels below).
+    const auto onScreen = [](float v) { return std::isfinite(v) && std::fabs(v) < 1.0e6f; };
+    if (!onScreen(c.x) || !onScreen(c.y) || !onScreen(background->fGetWidth()) || !onScreen(background->fGetHeight()))
+        return false;
     const int cx = int(c.x), cy = int(c.y);
     const int hw = int(background->fGetWidth()) / 2, hh = int(background->fGetHeight()) / 2;
     const int px = zcMOUSE_POSITION->x, py = zcMOUSE_POSITION->y;

@@ -161,11 +161,15 @@ TEST_F(Process, LevelsTheGridCannotHoldAreRefused)
     settings.gridSize = ZS_POINT(1, 1);
     EXPECT_FALSE(process.fStart(level.first_child(), &settings)) << "cells without width";
 
-    // The numbers file: missing, an element missing, an attribute missing.
+    // The numbers file: missing, an element missing, an attribute missing, numbers placed
+    // beyond any screen (whole pixels would overflow).
     const std::string withoutUp = "<numbers>" + fStripElement("numbersLeft", "10 0") + "</numbers>";
     std::string withoutInterval = fNumbersXml();
     withoutInterval.replace(withoutInterval.find("interval=\"12\""), 13, "");
-    for (const std::string& numbers : {withoutUp, withoutInterval})
+    std::string farInterval = fNumbersXml();
+    farInterval.replace(farInterval.find("interval=\"12\""), 13, "interval=\"2000000000\"");
+    const std::string farShift = "<numbers>" + fStripElement("numbersLeft", "1e39 0") + fStripElement("numbersUp", "0 10") + "</numbers>";
+    for (const std::string& numbers : {withoutUp, withoutInterval, farInterval, farShift})
     {
         data.fSetNumbers(numbers);
         EXPECT_FALSE(fStart({"X.X", "..X"}));

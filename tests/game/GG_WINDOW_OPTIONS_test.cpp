@@ -215,8 +215,8 @@ TEST_F(OptionsWindow, AtRestShowsThePlayersSettingsAndEachControlTakesEffectAtOn
     for (const auto& r : regions)
         EXPECT_TRUE(fNear(rest.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
     ASSERT_EQ(1024, credits.width);
-    EXPECT_TRUE(fNear(credits.fMean(350, 162, 380, 172), kRibbon, kTolerance)) << "credits ribbon";
-    EXPECT_TRUE(fNear(credits.fMean(425, 528, 445, 536), kCoral, kTolerance)) << "credits close";
+    EXPECT_TRUE(fNear(credits.fMean(350, 90, 380, 100), kRibbon, kTolerance)) << "credits ribbon";
+    EXPECT_TRUE(fNear(credits.fMean(425, 600, 445, 608), kCoral, kTolerance)) << "credits close";
 }
 
 // OK saves: a second run of the game starts with the same player, volumes, cursor and screen

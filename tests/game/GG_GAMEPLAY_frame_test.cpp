@@ -129,6 +129,18 @@ TEST_F(LevelFrame, TheGridItsCluesItsFrameAndTheHudAreWhereTheLayoutPutsThem)
     EXPECT_GT(fCountSaturated(876, 680, 956, 728), 200) << "the hint button";
 }
 
+TEST_F(LevelFrame, TheNextLevelStartsWithoutTheLastLevelsHoverBars)
+{
+    fStart(0, 0);
+    const ZS_POINT p = fCentre(2, 2);
+    fPointer(p.x, p.y);
+    fFrames(1);
+    ASSERT_TRUE(screen->fGetAmbient()->fGetHighlight().fIsVisible());
+    game->fEndLevel();
+    ASSERT_TRUE(game->fStartLevel(1, 0));
+    EXPECT_FALSE(screen->fGetAmbient()->fGetHighlight().fIsVisible()) << "the pointer is still where it was";
+}
+
 TEST_F(LevelFrame, ManyLevelStartsLeaveNoFlightsTimersOrMemoryBehind)
 {
     GG_PLAYER* player = fNewPlayer(L"Many");

@@ -95,10 +95,8 @@ bool GG_PROCESS::fLoadNumbers()
         columnStrip.fLoadXml(root.child("numbersUp"), s.blockShift.x, int(s.cellSize.x), s.gridSize.x, s.blockSize.x);
     if (loaded)
     {
-        // Each strip starts half a cell along its lines, so that one "shift_first" centres the
-        // numbers on their rows and columns whatever the level's cell size.
-        rowStrip.fSetPosition(int(s.topLeft.x), int(s.topLeft.y + s.cellSize.y * 0.5f));
-        columnStrip.fSetPosition(int(s.topLeft.x + s.cellSize.x * 0.5f), int(s.topLeft.y));
+        rowStrip.fSetPosition(int(s.topLeft.x), int(s.topLeft.y));
+        columnStrip.fSetPosition(int(s.topLeft.x), int(s.topLeft.y));
     }
     else
         startError = std::string("\"") + PROCESS_NUMBERS_FILE +

@@ -9,6 +9,7 @@
 #include "game/puzzle/GG_AMBIENT.h"
 #include "game/puzzle/GG_ELEMENT.h"
 #include "game/puzzle/GG_GAMEPLAY.h"
+#include "game/puzzle/GG_PLAYER.h"
 #include "support/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZT_GAME;
@@ -25,6 +26,14 @@ double fCpuNow()
 class LevelFrameCost : public ZT_SHIPPED_GAME
 {
 protected:
+    // A new player who has done the tutorial, which is a subject of its own.
+    GG_PLAYER* fNewPlayer(const std::wstring& name)
+    {
+        GG_PLAYER* player = ZT_SHIPPED_GAME::fNewPlayer(name);
+        if (player)
+            player->fSetPassedTutorial(true);
+        return player;
+    }
     inline static GG_GAMEPLAY* screen = nullptr;
 
     static void SetUpTestSuite()

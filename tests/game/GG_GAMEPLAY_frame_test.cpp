@@ -28,6 +28,14 @@ bool fIsInk(uint32_t c)
 class LevelFrame : public ZT_SHIPPED_GAME
 {
 protected:
+    // A new player who has done the tutorial, which is a subject of its own.
+    GG_PLAYER* fNewPlayer(const std::wstring& name)
+    {
+        GG_PLAYER* player = ZT_SHIPPED_GAME::fNewPlayer(name);
+        if (player)
+            player->fSetPassedTutorial(true);
+        return player;
+    }
     inline static GG_GAMEPLAY* screen = nullptr;
 
     void SetUp() override

@@ -77,6 +77,8 @@ void fStartAs(ZT_SCRIPT& script, const wchar_t* name, int32_t levelId, int32_t p
         gGame* game = fGetGameInstance();
         GG_PLAYER* player = game->fCreatePlayer(name);
         ASSERT_NE(nullptr, player);
+        // The tutorial of the first levels is a subject of its own.
+        player->fSetPassedTutorial(true);
         game->fSetPlayer(player);
         game->fHideTitleScene();
         ASSERT_TRUE(game->fStartLevel(levelId, packId));
@@ -512,6 +514,7 @@ TEST_F(LevelScreen, ALevelThatCannotBePlayedSaysWhyAndTheLevelListComesBack)
         gGame* game = fGetGameInstance();
         GG_PLAYER* player = game->fCreatePlayer(L"Eve");
         ASSERT_NE(nullptr, player);
+        player->fSetPassedTutorial(true);
         game->fSetPlayer(player);
         player->fGetLevel(0, 1)->fSetLock(false);
         game->fHideTitleScene();

@@ -304,5 +304,8 @@ void GG_AMBIENT::fEndLevel()
 {
     errorPanel.fReset();
     counter.fSetValue(0);
+    // The bars of the cell last hovered would otherwise cross the next level's grid until
+    // the pointer comes back over it.
+    highlight.fSetVisible(false);
 }
 }

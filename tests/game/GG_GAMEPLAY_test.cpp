@@ -389,3 +389,155 @@ TEST_F(LevelScreen, ReachingTheErrorLimitLosesOnceCostsAHeartAndAsksToRestart)
     ASSERT_NE(nullptr, cid);
     EXPECT_EQ(heartsBefore - 1, cid->fGetHealth().count) << "the lost heart is saved";
 }
+
+TEST_F(LevelScreen, PressDragAndReleaseFollowTheInputRules)
+{
+    enum ZE_SETUP { PLAIN, CROSS_CHOSEN, PAUSED, BUSY };
+    struct ROW
+    {
+        const char* what;
+        ZE_SETUP setup;
+        int button;
+        ZS_POINT from, to; // (row, column)
+        int beyond;        // cells the pointer goes on past "to", rightwards
+        int mode;          // the drag's tool, -1 when no drag may start
+        std::vector<ZS_POINT> line;
+    };
+    const std::vector<ROW> rows = {
+        {"a left press fills", PLAIN, SDL_BUTTON_LEFT, {0, 0}, {0, 3}, 0, 1, {{0, 0}, {0, 1}, {0, 2}, {0, 3}}},
+        {"a right press crosses", PLAIN, SDL_BUTTON_RIGHT, {0, 0}, {0, 2}, 0, 0, {{0, 0}, {0, 1}, {0, 2}}},
+        {"the cross tool chosen: left crosses", CROSS_CHOSEN, SDL_BUTTON_LEFT, {1, 0}, {1, 1}, 0, 0, {{1, 0}, {1, 1}}},
+        {"the cross tool chosen: right fills", CROSS_CHOSEN, SDL_BUTTON_RIGHT, {1, 0}, {1, 1}, 0, 1, {{1, 0}, {1, 1}}},
+        {"steeper than wide: the column", PLAIN, SDL_BUTTON_LEFT, {0, 0}, {2, 1}, 0, 1, {{0, 0}, {1, 0}, {2, 0}}},
+        {"wider than steep: the row", PLAIN, SDL_BUTTON_LEFT, {0, 0}, {1, 3}, 0, 1, {{0, 0}, {0, 1}, {0, 2}, {0, 3}}},
+        {"a tie: the row", PLAIN, SDL_BUTTON_LEFT, {0, 0}, {2, 2}, 0, 1, {{0, 0}, {0, 1}, {0, 2}}},
+        {"off the grid: the last cell inside stays", PLAIN, SDL_BUTTON_LEFT, {0, 2}, {0, 4}, 3, 1, {{0, 2}, {0, 3}, {0, 4}}},
+        {"paused: nothing", PAUSED, SDL_BUTTON_LEFT, {0, 0}, {0, 3}, 0, -1, {}},
+        {"a hint flying: nothing", BUSY, SDL_BUTTON_LEFT, {0, 0}, {0, 3}, 0, -1, {}},
+    };
+    float hintSpeed = 0.0f;
+    ZT_SCRIPT script;
+    fStartAs(script, L"Dee", 0, 0);
+    for (const ROW& row : rows)
+    {
+        script.fDo(std::string("set up: ") + row.what, [&row, &hintSpeed]() {
+            fGetGameInstance()->fRestartLevel();
+            GG_GAMEPLAY* screen = fScreen();
+            screen->fSetMistakeLimit(100);
+            screen->fGetControlPanel()->fSetFillMode();
+            if (row.setup == PAUSED)
+                fGetGameInstance()->fPauseGameplay();
+            if (row.setup == BUSY)
+            {
+                // A slow flight, so that it is still on its way however long the frames take.
+                hintSpeed = screen->hintSpeed;
+                screen->hintSpeed = 1.0f;
+                screen->fUseHint();
+                EXPECT_TRUE(screen->fIsBusy());
+            }
+        });
+        if (row.setup == CROSS_CHOSEN)
+        {
+            // The tool switch of the HUD, pressed.
+            script.fClick(916, 336).fDo("cross chosen", []() {
+                EXPECT_FALSE(fScreen()->fGetControlPanel()->fIsFillMode());
+            });
+        }
+        script.fDo("to the start", [&row]() {
+            const ZS_POINT p = fCentre(row.from.x, row.from.y);
+            ZT_SCRIPT::fPushMove(p.x, p.y);
+        });
+        script.fDo("press", [&row]() {
+            const ZS_POINT p = fCentre(row.from.x, row.from.y);
+            ZT_SCRIPT::fPushButton(p.x, p.y, row.button, true);
+        });
+        script.fDo("drag", [&row]() {
+            SCOPED_TRACE(row.what);
+            EXPECT_EQ(row.mode >= 0, fScreen()->fIsDragging());
+            const ZS_POINT p = fCentre(row.to.x, row.to.y);
+            ZT_SCRIPT::fPushMove(p.x, p.y);
+        });
+        script.fDo("further", [&row]() {
+            ZS_POINT p = fCentre(row.to.x, row.to.y);
+            p.x += row.beyond * int(fScreen()->fGetSettings().cellSize.x);
+            ZT_SCRIPT::fPushMove(p.x, p.y);
+        });
+        script.fDo("release", [&row]() {
+            SCOPED_TRACE(row.what);
+            GG_GAMEPLAY* screen = fScreen();
+            if (row.mode >= 0)
+            {
+                EXPECT_EQ(row.mode, screen->fGetMode());
+            }
+            std::vector<GG_ELEMENT*> expected;
+            for (ZS_POINT cell : row.line)
+                expected.push_back(fCell(cell.x, cell.y));
+            EXPECT_EQ(expected, screen->fGetSelectionLine());
+            ZS_POINT p = fCentre(row.to.x, row.to.y);
+            p.x += row.beyond * int(screen->fGetSettings().cellSize.x);
+            ZT_SCRIPT::fPushButton(p.x, p.y, row.button, false);
+        });
+        script.fDo("judged", [&row, &hintSpeed]() {
+            SCOPED_TRACE(row.what);
+            GG_GAMEPLAY* screen = fScreen();
+            EXPECT_FALSE(screen->fIsDragging());
+            EXPECT_TRUE(screen->fGetSelectionLine().empty());
+            int opened = 0;
+            for (int r = 0; r < 5; ++r)
+                for (int c = 0; c < 5; ++c)
+                    opened += fCell(r, c)->shown != CELL_CLOSED ? 1 : 0;
+            EXPECT_EQ(int(row.line.size()), opened) << "the line's cells, and only they, are open";
+            for (ZS_POINT cell : row.line)
+                EXPECT_NE(CELL_CLOSED, fCell(cell.x, cell.y)->shown) << cell.x << ", " << cell.y;
+            if (row.setup == PAUSED)
+                fGetGameInstance()->fResumeGameplay();
+            if (row.setup == BUSY)
+                fScreen()->hintSpeed = hintSpeed;
+        });
+    }
+    fRunScript(script);
+}
+
+TEST_F(LevelScreen, ALevelThatCannotBePlayedSaysWhyAndTheLevelListComesBack)
+{
+    // Level 1 of pack 0 loses a cell: its list no longer fills the grid.
+    const fs::path file = fDataRoot() / "data/share/levels/pack0/level01.xml";
+    const std::string original = fReadAll(file);
+    std::string broken = original;
+    const size_t cell = broken.find("<cell ");
+    ASSERT_NE(std::string::npos, cell);
+    broken.erase(cell, broken.find("/>", cell) + 2 - cell);
+    fWriteAll(file, broken);
+
+    ZT_SCRIPT script;
+    script.fDo("player", []() {
+        gGame* game = fGetGameInstance();
+        GG_PLAYER* player = game->fCreatePlayer(L"Eve");
+        ASSERT_NE(nullptr, player);
+        player->fSetPassedTutorial(true);
+        game->fSetPlayer(player);
+        player->fGetLevel(0, 1)->fSetLock(false);
+        game->fHideTitleScene();
+        game->fShowLevelsScene(0, true);
+        game->fSave();
+    });
+    script.fUntilAtRest("Levels");
+    // The second tile of the list's first row, clicked.
+    script.fDo("log from here", []() {
+        testing::internal::GetCapturedStderr();
+        testing::internal::CaptureStderr();
+    });
+    script.fClick(424, 316);
+    script.fUntil("the fade", []() { return fOpen("Fade_Transition"); });
+    script.fUntil("the fade gone", []() { return !fOpen("Fade_Transition"); });
+    script.fWait(30);
+    script.fUntilAtRest("Levels").fDo("back at the list", []() {
+        EXPECT_FALSE(fScreen()->started);
+        EXPECT_FALSE(fOpen("Fade_Transition"));
+        const std::string log = testing::internal::GetCapturedStderr();
+        testing::internal::CaptureStderr();
+        EXPECT_NE(std::string::npos, log.find("[message box] Nonogram: This level cannot be played.")) << log;
+    });
+    fRunScript(script);
+    fWriteAll(file, original);
+}

@@ -1,6 +1,5 @@
-// The greeting window in the real game on the default data set: a long name stays on its panel;
-// and on a layout that lacks what it expects, in the real game on the default
-// data set otherwise: it still opens, says what is missing, and its link still leads on.
+// The greeting window in the real game on the default data set: a long name stays on its panel,
+// and a layout lacking what it expects still opens, says what is missing, and its link leads on.
 #include "game/ZT_GAME_RUN.h"
 
 #include "game/shell/GG_WINDOW_TITLE.h"

@@ -346,6 +346,11 @@ bool GG_GAMEPLAY::fStartLevel(const std::string& file)
         return fRefuse(file, startError, document);
     if (!process.fStart(root.child("gElements"), &settings))
         return fRefuse(file, process.fGetStartError(), document);
+    // One numbers file serves every cell size: each clue is centred on its row or column,
+    // whatever the file's first offset along the line says; its offset away from the grid
+    // stays.
+    process.fGetRowStrip().firstOffset.y = settings.cellSize.y * 0.5f;
+    process.fGetColumnStrip().firstOffset.x = settings.cellSize.x * 0.5f;
     if (!ambient->fLoadXml(&settings))
         return fRefuse(file, ambient->fGetLoadError(), document);
     fChooseSkin();

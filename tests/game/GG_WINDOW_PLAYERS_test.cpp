@@ -282,9 +282,19 @@ TEST_F(PlayersWindow, ASecondProfileIsCreatedThenDeleted)
     });
     // Delete it: the question names it at the window's middle, and the name comes down with
     // the window as it slides in.
+    // The frame is taken while the question is still on its way down: on the screen, but well
+    // above its resting place (a frame that jumps past that stretch leaves nothing to compare).
     ZS_FRAME sliding, question;
-    script.fClickWidget("Players", GG_WINDOW_PLAYERS::ID_DELETE).fWaitFrames(4);
-    script.fCapture(&sliding).fWaitForWindow("Players_Confirm_Del");
+    bool caughtSliding = false;
+    script.fClickWidget("Players", GG_WINDOW_PLAYERS::ID_DELETE).fThen([&] {
+        G_WINDOW* w = game::fGetWindowManager()->fFindOpenWindow("Players_Confirm_Del");
+        if (!w)
+            return false;
+        const float y = w->fGetTransform()->fCompose().position.y;
+        caughtSliding = w->fIsAnimating() && y > 100 && y < 264;
+        return caughtSliding || !w->fIsAnimating() || y >= 264;
+    });
+    script.fCapture(&sliding, "players_confirm_sliding").fWaitForWindow("Players_Confirm_Del");
     script.fCapture(&question, "players_confirm_delete");
     script.fDo([&] { named = fWindow<GG_WINDOW_CONFIRM_EX>("Players_Confirm_Del")->fGetExtraText(); });
     script.fClickWidget("Players_Confirm_Del", 3).fWaitUntilClosed("Players_Confirm_Del").fDo([&] {
@@ -311,7 +321,10 @@ TEST_F(PlayersWindow, ASecondProfileIsCreatedThenDeleted)
     ASSERT_FALSE(name.fEmpty());
     EXPECT_NEAR(512, (name.left + name.right) / 2, 3);
     EXPECT_NEAR(384, (name.top + name.bottom) / 2, 8);
-    const ZS_BOX early = fInk(sliding, 272, 0, 752, 430, fNameInk);
+    // Only the middle of the line: the players window's own red delete button lies beside it.
+    if (!caughtSliding)
+        GTEST_SKIP() << "no frame showed the question on its way (a loaded machine)";
+    const ZS_BOX early = fInk(sliding, 400, 0, 624, 430, fNameInk);
     ASSERT_FALSE(early.fEmpty());
     EXPECT_LT(early.bottom, name.top) << "the line moves with the window";
 }

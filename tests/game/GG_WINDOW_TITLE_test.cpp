@@ -1,7 +1,14 @@
-// The greeting window in the real game on the default data set: a long name stays on its panel,
-// and a layout lacking what it expects still opens, says what is missing, and its link leads on.
+// The greeting window in the real game on the default data set: on a layout that lacks what it
+// expects it still opens, says what is missing, and its link still leads on; names are greeted
+// as they are written, and a long one stays on its panel.
 #include "game/ZT_GAME_RUN.h"
 
+#include <algorithm>
+#include <iterator>
+#include <memory>
+
+#include "engine/text/ZC_FONT.h"
+#include "engine/text/ZC_FONT_MANAGER.h"
 #include "game/shell/GG_WINDOW_TITLE.h"
 
 using namespace ZT_GAME;
@@ -28,6 +35,55 @@ TEST(GreetingWindow, WithoutItsAnchorAndGreetingFontItOpensSaysSoAndTheLinkStill
     EXPECT_NE(std::string::npos, log.find("\"Title_Top\" has no widget 1")) << log;
     EXPECT_NE(std::string::npos, log.find("\"Title_Top\" has no font for its greeting")) << log;
     EXPECT_EQ(std::string::npos, log.find("no font for its change-player link")) << log;
+}
+
+// A player's name is shown as written in the greeting, whatever '%' it holds: each name takes
+// the width its own text measures (as a plain name does), so nothing of it was read as a format.
+TEST(GreetingWindow, NamesHoldingPercentSignsAreGreetedAsWritten)
+{
+    fCopyDefaultData();
+    const std::wstring names[] = {L"%s", L"%n%n%n", L"%d%x%%", L"100%", L"Ada"};
+    ZT_SCRIPT script;
+    script.fWaitForTitle();
+    std::vector<std::wstring> greeted;
+    std::vector<int> measured, drawn;
+    for (const std::wstring& name : names)
+    {
+        auto frame = std::make_shared<ZS_FRAME>();
+        script.fDo([name] { fGetGameInstance()->fSetPlayer(fGetGameInstance()->fCreatePlayer(name)); })
+            .fWaitFrames(2)
+            .fCapture(frame.get(), name == names[0] ? "greeting_percent" : "");
+        script.fDo([&greeted, &measured, &drawn, frame, name] {
+            greeted.push_back(fWindow<GG_WINDOW_TITLE_TOP>("Title_Top")->fGetGreetingText());
+            ZC_FONT* font = fGetFonts()->fGetFont("header");
+            measured.push_back(font ? font->fMeasureLine((L"Hello, " + name + L"!").c_str()) : -1);
+            // The greeting's dark ink inside the plate's rim, above the teal link.
+            int left = 1 << 20, right = -1;
+            for (int y = 28; y < 50; ++y)
+                for (int x = 300; x < 724; ++x)
+                {
+                    const uint32_t c = frame->fAt(x, y);
+                    if (((c >> 16) & 0xFF) < 110 && ((c >> 8) & 0xFF) < 110 && (c & 0xFF) < 130)
+                    {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            drawn.push_back(right - left + 1);
+        });
+    }
+    bool finished = false;
+    EXPECT_EQ(100500, fRunGame(script, &finished));
+    ASSERT_TRUE(finished);
+    ASSERT_EQ(std::size(names), greeted.size());
+    for (size_t i = 0; i < std::size(names); ++i)
+    {
+        SCOPED_TRACE(std::string(names[i].begin(), names[i].end()));
+        EXPECT_EQ(L"Hello, " + names[i] + L"!", greeted[i]);
+        ASSERT_GT(measured[i], 60);
+        // The ink falls short of the advance by the same few pixels for every text.
+        EXPECT_NEAR(measured[i] - drawn[i], measured.back() - drawn.back(), 2);
+    }
 }
 
 // The longest name the name box takes, in the widest letter: the greeting is drawn smaller so

@@ -1,6 +1,6 @@
 // The whole game walked as a player walks it: the real program on a real X server, driven by
 // xdotool through mouse and keyboard, on a copy of the default data set. Each screen is
-// checked by a few pixels of its own and saved as a picture in the build folder (walk/).
+// checked by a few pixels of its own and saved as a picture in the build folder (test-output/).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,6 +14,10 @@
 #include <thread>
 #include <vector>
 
+#include <pugixml.hpp>
+
+#include "game/puzzle/GG_PACK.h"
+#include "game/puzzle/GG_PLAYER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "support/ZT_TEST_ENV.h"
@@ -89,6 +93,18 @@ bool fNavy(const ZS_PIXEL& p)
 bool fVeiledPaper(const ZS_PIXEL& p)
 {
     return p.r > 80 && p.r < 180 && p.g > 70 && p.g < 170 && p.b > 50 && p.b < 160;
+}
+bool fNotCoral(const ZS_PIXEL& p)
+{
+    return !fCoral(p);
+}
+bool fNotPaper(const ZS_PIXEL& p)
+{
+    return !fPaper(p);
+}
+bool fGold(const ZS_PIXEL& p)
+{
+    return p.r > 200 && p.g > 150 && p.b < 110;
 }
 bool fTrackEmpty(const ZS_PIXEL& p)
 {
@@ -191,7 +207,8 @@ public:
                 return ::testing::AssertionSuccess();
             fSleep(100);
         } while (Clock::now() < until);
-        return ::testing::AssertionFailure() << "seen:" << seen.str();
+        fShot("failed_wait");
+        return ::testing::AssertionFailure() << "seen:" << seen.str() << " (picture: walk_failed_wait.png)";
     }
     // Twice to the place, so that the widget there sees the pointer arrive, then a click.
     void fClick(int x, int y)
@@ -202,6 +219,18 @@ public:
         fSleep(80);
         fShell("xdotool click 1");
         fSleep(150);
+    }
+    // Clicks until the pixel no longer shows the look (a click that came a frame too early
+    // is given again); false when it still shows after the tries.
+    bool fClickUntilGone(int x, int y, int px, int py, const ZF_LOOK& look, int tries = 4)
+    {
+        for (int i = 0; i < tries; ++i)
+        {
+            fClick(x, y);
+            if (fWaitFor({{px, py, [&](const ZS_PIXEL& p) { return !look(p); }}}, 2))
+                return true;
+        }
+        return false;
     }
     void fDrag(int x0, int y0, int x1, int y1)
     {
@@ -225,11 +254,10 @@ public:
         fShell("xdotool type --delay 80 '" + text + "'");
         fSleep(200);
     }
-    // The window as a picture in the build folder's walk/ folder.
+    // The window as a picture in the tests' output folder (build/test-output).
     void fShot(const std::string& name)
     {
-        fs::create_directories(fBuild() / "walk");
-        fShell("import -window " + window + " '" + (fBuild() / "walk" / (name + ".png")).string() + "' 2>/dev/null");
+        fShell("import -window " + window + " '" + ZT_TEST::fOutputDir() + "/walk_" + name + ".png' 2>/dev/null");
     }
 
     fs::path root;
@@ -237,6 +265,70 @@ public:
     int width = 0, height = 0;
     std::vector<unsigned char> pixels;
 };
+
+// A shipped level as the player sees it: where each cell's middle lies and which cells are
+// picture cells, read from the level file itself.
+struct ZS_LEVEL_SHEET
+{
+    int columns = 0, rows = 0;
+    std::vector<int> cells;
+    double left = 0, top = 0, cell = 0, gap = 0;
+    int blockColumns = 1, blockRows = 1;
+
+    bool fRead(const fs::path& file)
+    {
+        pugi::xml_document doc;
+        if (!doc.load_file(file.string().c_str()))
+            return false;
+        const pugi::xml_node settings = doc.child("level").child("settings");
+        std::istringstream grid(settings.attribute("grid").value()), size(settings.attribute("elSize").value()),
+            block(settings.attribute("block").value()), position(settings.attribute("position").value()),
+            blockSize(settings.child("block").child_value("SIZE"));
+        double px = 0, py = 0, blockWidth = 0;
+        grid >> columns >> rows;
+        size >> cell;
+        block >> blockColumns >> blockRows;
+        position >> px >> py;
+        blockSize >> blockWidth;
+        // A block picture spans its cells and a gap on each side; blocks stand one gap apart.
+        gap = (blockWidth - blockColumns * cell) / 2;
+        const int across = columns / blockColumns, down = rows / blockRows;
+        left = px - (across * blockColumns * cell + (across + 1) * gap) / 2;
+        top = py - (down * blockRows * cell + (down + 1) * gap) / 2;
+        for (pugi::xml_node c : doc.child("level").child("gElements").children("cell"))
+            cells.push_back(c.attribute("type").as_int());
+        return columns > 0 && rows > 0 && cell > 0 && int(cells.size()) == columns * rows;
+    }
+    int fX(int column) const { return int(left + gap * (1 + column / blockColumns) + cell * (column + 0.5)); }
+    int fY(int row) const { return int(top + gap * (1 + row / blockRows) + cell * (row + 0.5)); }
+    bool fPicture(int row, int column) const { return cells[size_t(row * columns + column)] == 100; }
+};
+
+// The solution drawn as a player draws it: each run of picture cells of a row in one drag
+// (a single cell in one click).
+void fDrawSolution(ZT_PROGRAM& game, const ZS_LEVEL_SHEET& level)
+{
+    for (int row = 0; row < level.rows; ++row)
+        for (int column = 0; column < level.columns; ++column)
+        {
+            if (!level.fPicture(row, column))
+                continue;
+            int last = column;
+            while (last + 1 < level.columns && level.fPicture(row, last + 1))
+                ++last;
+            if (last == column)
+                game.fClick(level.fX(column), level.fY(row));
+            else
+                game.fDrag(level.fX(column), level.fY(row), level.fX(last), level.fY(row));
+            column = last;
+        }
+}
+
+const game::GG_PLAYER* fSavedPlayer(game::gPlayers& list, const fs::path& folder)
+{
+    list.fLoad(folder.string() + "/");
+    return list.fGetCurrentPlayer();
+}
 
 std::vector<std::wstring> fSavedNames(const fs::path& folder, std::wstring* current)
 {
@@ -247,7 +339,7 @@ std::vector<std::wstring> fSavedNames(const fs::path& folder, std::wstring* curr
 }
 }
 
-TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
+TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAfterARestart)
 {
     const fs::path root = gStart / "walk";
     fs::remove_all(root);
@@ -278,12 +370,103 @@ TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
     // The hub: its navy bar with the round teal buttons, behind the fade.
     ASSERT_TRUE(game.fWaitFor({{300, 745, fNavy}, {48, 698, fTeal}, {936, 698, fTeal}}, 10));
     fSleep(800);
-    game.fShot("03_hub");
+    game.fShot("03_hub_packs");
+
+    // The first pack: its level list, the first level open, the second locked.
+    game.fClick(140, 400);
+    ASSERT_TRUE(game.fWaitFor({{210, 280, fPaper}, {424, 280, [](const ZS_PIXEL& p) { return !fPaper(p); }}}));
+    fSleep(400);
+    game.fShot("04_levels");
+    // A locked tile takes no click: the list stays, no fade comes.
+    game.fClick(424, 314);
+    fSleep(600);
+    EXPECT_TRUE(game.fWaitFor({{210, 280, fPaper}, {300, 745, fNavy}}, 1)) << "a locked level started something";
+
+    // Level 1: the grid comes (its cells paper, the teal pause button), then the picture of
+    // the shipped level file is drawn with the mouse.
+    ZS_LEVEL_SHEET level;
+    ASSERT_TRUE(level.fRead(root / "Resources/data/share/levels/pack0/level00.xml"));
+    game.fClick(248, 314);
+    ASSERT_TRUE(game.fWaitFor({{level.fX(0), level.fY(0), fPaper}, {970, 50, fTeal}}, 10));
+    fSleep(500);
+    game.fShot("05_level_1");
+    fDrawSolution(game, level);
+    game.fShot("06_level_1_drawn");
+
+    // The first won level earns a trophy; its pop-up comes over the level (paper panel, coral
+    // button), and the result follows once it is closed.
+    ASSERT_TRUE(game.fWaitFor({{300, 450, fPaper}, {440, 552, fCoral}}, 15)) << "no trophy pop-up";
+    fSleep(500);
+    game.fShot("07_trophy");
+    ASSERT_TRUE(game.fClickUntilGone(512, 552, 512, 290, fTeal)) << "the trophy pop-up does not close";
+    // The result: the gold stars on their plate, the coral next button.
+    ASSERT_TRUE(game.fWaitFor({{415, 245, fGold}, {604, 530, fCoral}, {300, 480, fPaper}}, 15)) << "no result";
+    fSleep(500);
+    game.fShot("08_result");
+    {
+        game::gPlayers list;
+        const game::GG_PLAYER* saved = fSavedPlayer(list, saves);
+        ASSERT_NE(nullptr, saved);
+        ASSERT_NE(nullptr, saved->fGetPack(0));
+        EXPECT_EQ(3, saved->fGetPack(0)->fGetLevelAt(0)->fGetStars()) << "the win is saved";
+        EXPECT_TRUE(saved->fGetPack(0)->fGetLevelAt(1)->fIsOpen()) << "the next level opened";
+    }
+
+    // Next: level 2 at once, its grid free of any window.
+    game.fClick(686, 538);
+    ASSERT_TRUE(game.fWaitFor({{970, 50, fTeal}, {level.fX(0), level.fY(0), fPaper}, {604, 530, fNotCoral}}, 10));
+    fSleep(400);
+    game.fShot("09_level_2");
+
+    // Both hints spent, the level's store button stands where the hint button was; it opens
+    // the shop, where the hint refill is bought with the currency the first level earned.
+    uint32_t scoreBefore = 0;
+    {
+        game::gPlayers list;
+        scoreBefore = fSavedPlayer(list, saves)->statistic.score;
+    }
+    game.fClick(914, 700);
+    fSleep(900);
+    game.fClick(914, 700);
+    ASSERT_TRUE(game.fWaitFor({{914, 740, fTeal}}, 5)) << "no store button after the last hint";
+    fSleep(300);
+    game.fClick(914, 728);
+    ASSERT_TRUE(game.fWaitFor({{414, 606, fCoral}, {100, 130, fPaper}}, 5)) << "the shop with the refill to buy";
+    fSleep(400);
+    game.fShot("10_shop");
+    game.fClick(414, 606);
+    ASSERT_TRUE(game.fWaitFor({{414, 606, fNotCoral}}, 5)) << "the refill bought, its button off";
+    fSleep(300);
+    game.fShot("11_shop_bought");
+    {
+        game::gPlayers list;
+        const game::GG_PLAYER* saved = fSavedPlayer(list, saves);
+        EXPECT_EQ(scoreBefore - 60, saved->statistic.score) << "the refill's price is paid, and saved";
+    }
+    game.fClick(952, 124);
+    ASSERT_TRUE(game.fWaitFor({{970, 50, fTeal}, {100, 130, fNotPaper}}, 5));
+
+    // Leaving the level from its menu costs a heart; the level list shows the time to the next.
+    game.fClick(970, 50);
+    ASSERT_TRUE(game.fWaitFor({{512, 276, fCoral}}, 5)) << "the level's menu";
+    fSleep(300);
+    game.fClick(631, 378);
+    ASSERT_TRUE(game.fWaitFor({{300, 470, fCoral}}, 5)) << "the question before leaving";
+    fSleep(300);
+    game.fClick(381, 474);
+    ASSERT_TRUE(game.fWaitFor({{210, 280, fPaper}, {300, 745, fNavy}}, 10)) << "back in the level list";
+    fSleep(1200);
+    game.fShot("12_levels_after");
+    {
+        game::gPlayers list;
+        const game::GG_PLAYER* saved = fSavedPlayer(list, saves);
+        EXPECT_EQ(4, saved->fGetHealth().count) << "a heart paid for leaving";
+    }
 
     game.fClick(732, 699);
     ASSERT_TRUE(game.fWaitFor({{900, 580, fPaper}}));
     fSleep(500);
-    game.fShot("04_how_to_play");
+    game.fShot("13_how_to_play");
 
     // Options: music down to nothing, the system's cursor instead of the game's; OK.
     game.fClick(962, 699);
@@ -292,11 +475,11 @@ TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
     game.fDrag(642, 224, 420, 224);
     game.fClick(775, 348);
     fSleep(500);
-    game.fShot("05_options_changed");
+    game.fShot("14_options_changed");
     game.fClick(392, 580);
     ASSERT_TRUE(game.fWaitFor({{365, 121, [](const ZS_PIXEL& p) { return !fCoral(p); }}}));
 
-    // Back to the title behind a fade.
+    // Back to the title behind a fade (the how-to-play page replaced the level list).
     game.fClick(72, 699);
     ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}));
     fSleep(500);
@@ -305,20 +488,20 @@ TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
     game.fClick(512, 77);
     ASSERT_TRUE(game.fWaitFor({{365, 165, fCoral}, {655, 304, fTeal}}));
     fSleep(400);
-    game.fShot("06_players");
+    game.fShot("15_players");
     game.fClick(747, 306);
     ASSERT_TRUE(game.fWaitFor({{700, 300, fPaper}, {160, 560, fVeiledPaper}}));
     game.fType("Second");
     game.fClick(402, 456);
     ASSERT_TRUE(game.fWaitFor({{160, 560, fPaper}}));
     fSleep(400);
-    game.fShot("07_second_profile");
+    game.fShot("16_second_profile");
     std::wstring current;
     EXPECT_EQ(std::vector<std::wstring>({L"Walker", L"Second"}), fSavedNames(saves, &current));
     game.fClick(747, 386);
     ASSERT_TRUE(game.fWaitFor({{160, 560, fVeiledPaper}, {700, 300, fPaper}}));
     fSleep(400);
-    game.fShot("08_delete_question");
+    game.fShot("17_delete_question");
     game.fClick(402, 456);
     ASSERT_TRUE(game.fWaitFor({{160, 560, fPaper}}));
     EXPECT_EQ(std::vector<std::wstring>({L"Walker"}), fSavedNames(saves, &current));
@@ -330,7 +513,7 @@ TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
     game.fClick(512, 590);
     ASSERT_TRUE(game.fWaitFor({{712, 484, fPaper}}));
     fSleep(500);
-    game.fShot("09_exit_question");
+    game.fShot("18_exit_question");
     int status = -1;
     for (int attempt = 0; attempt < 5 && status < 0; ++attempt)
     {
@@ -349,7 +532,7 @@ TEST(Walk, TitleProfilesHubOptionsAndExitThenTheSameAfterARestart)
     again.fClick(512, 502);
     ASSERT_TRUE(again.fWaitFor({{365, 121, fCoral}}));
     fSleep(400);
-    again.fShot("10_options_after_restart");
+    again.fShot("19_options_after_restart");
     // Music at the left end: beyond the runner the track is empty; the switch shows its cross
     // half, the knob over the tick.
     const ZS_PIXEL track = again.fPixel(540, 224), tick = again.fPixel(775, 348);

@@ -9,6 +9,7 @@
 #include "engine/core/ZS_TRANSFORM3.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/gui/ZC_GUI.h"
+#include "engine/render/ZC_QUAD.h"
 #include "engine/text/ZC_FONT.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_EDITBOX.h"
@@ -172,11 +173,18 @@ bool GG_WINDOW_TITLE::fIsNameFree(void*, const std::wstring& name)
 
 // ------------------------------------------------------------------ greeting
 
+namespace
+{
+// Room kept free at each end of the greeting panel (its shadow and rounded end).
+const float kGreetingMargin = 32.0f;
+}
+
 GG_WINDOW_TITLE_TOP::GG_WINDOW_TITLE_TOP(pugi::xml_node element) : G_WINDOW(element)
 {
     // The layout must hold widget 1; without it the texts stay where the window is.
     ZC_GUI_OBJECT* widget = fGetGui() ? fGetGui()->fFindById(1) : nullptr;
     anchor = widget ? widget->fGetTransform() : fGetTransform();
+    panel = widget;
     if (!widget)
         fLogLine("The window \"" + fGetName() + "\" has no widget 1: its greeting is placed by the window itself.");
     fReadSettings(element.child("SETTINGS"));
@@ -255,7 +263,24 @@ void GG_WINDOW_TITLE_TOP::fDraw()
     {
         font->fSetColor(greetingFont.color.fToPacked());
         font->alignment = greetingFont.hotSpot;
-        font->fDrawText(x, y, fGetGreetingText().c_str());
+        const std::wstring text = fGetGreetingText();
+        // A long name is drawn smaller rather than past the panel's rounded ends.
+        float scale = 1.0f;
+        if (panel && font->sprite)
+        {
+            font->sprite->fSetScale(1.0f, 1.0f, 1.0f);
+            const float room = panel->fGetWidth() - 2.0f * kGreetingMargin;
+            const int width = font->fMeasureLine(text.c_str());
+            if (room > 0.0f && float(width) > room)
+                scale = room / float(width);
+        }
+        // The font centres by its unscaled line height: the smaller line keeps the same middle.
+        const int lower = int(std::lround(0.5f * (1.0f - scale) * float(font->fGetLineHeight())));
+        if (scale < 1.0f)
+            font->sprite->fSetScale(scale, scale, scale);
+        font->fDrawText(x, y + lower, text.c_str());
+        if (scale < 1.0f)
+            font->sprite->fSetScale(1.0f, 1.0f, 1.0f);
     }
     if (ZC_FONT* font = linkFont.font)
     {

@@ -9,6 +9,7 @@
 namespace ZOR
 {
 struct ZS_TRANSFORM3;
+class ZC_GUI_OBJECT;
 }
 
 namespace game
@@ -72,6 +73,7 @@ private:
     ZOR::ZS_COLOR normalColor;
     ZOR::ZS_VECTOR2 shift;
     ZOR::ZS_TRANSFORM3* anchor = nullptr;
+    ZOR::ZC_GUI_OBJECT* panel = nullptr; // widget 1: a greeting wider than it is drawn smaller
     std::wstring greeting;
     std::wstring playerName;
     std::wstring linkText;

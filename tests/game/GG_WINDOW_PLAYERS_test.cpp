@@ -378,7 +378,7 @@ TEST_F(PlayersWindow, ANameHoldingPercentSignsIsShownAsWritten)
     int rowWidth = -1, nameWidth = -1;
     script.fDo([&] {
         rowWidth = fMeasure("text", odd.c_str());
-        nameWidth = fMeasure("header", odd.c_str());
+        nameWidth = fMeasure("button", odd.c_str());
     });
     ZS_FRAME rows, question;
     script.fClickWhere([] { return fRow(1); }).fCapture(&rows);
@@ -422,7 +422,7 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
 // is simply not drawn.
 TEST_F(PlayersWindow, AQuestionWithoutItsNameFontStillDeletes)
 {
-    fReplaceOnce(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"header\"",
+    fReplaceOnce(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"button\"",
                  "font_extra_text=\"no such font\"");
     ZT_SCRIPT script;
     fOpenWithPlayers(script, {L"Ada", L"Bob"});

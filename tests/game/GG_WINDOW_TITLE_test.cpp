@@ -1,6 +1,6 @@
 // The greeting window in the real game on the default data set: on a layout that lacks what it
 // expects it still opens, says what is missing, and its link still leads on; names are greeted
-// as they are written.
+// as they are written, and a long one stays on its panel.
 #include "game/ZT_GAME_RUN.h"
 
 #include <algorithm>
@@ -84,4 +84,43 @@ TEST(GreetingWindow, NamesHoldingPercentSignsAreGreetedAsWritten)
         // The ink falls short of the advance by the same few pixels for every text.
         EXPECT_NEAR(measured[i] - drawn[i], measured.back() - drawn.back(), 2);
     }
+}
+
+// The longest name the name box takes, in the widest letter: the greeting is drawn smaller so
+// that it stays on its paper panel (x 290-732) instead of running over the dark screen.
+TEST(GreetingWindow, ALongNameStaysOnThePanel)
+{
+    fCopyDefaultData();
+    testing::internal::CaptureStderr();
+    ZT_SCRIPT script;
+    script.fWaitForTitle().fDo([] {
+        fGetGameInstance()->fSetPlayer(fGetGameInstance()->fCreatePlayer(L"WWWWWWWWWWWWWWW"));
+    });
+    std::wstring greeting;
+    ZS_FRAME frame;
+    script.fWaitFrames(10).fDo([&] {
+        if (auto* top = dynamic_cast<GG_WINDOW_TITLE_TOP*>(fGetWindowManager()->fFindWindow("Title_Top")))
+            greeting = top->fGetGreetingText();
+    });
+    script.fCapture(&frame, "greeting_long_name");
+    bool finished = false;
+    EXPECT_EQ(100500, fRunGame(script, &finished));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(L"Hello, WWWWWWWWWWWWWWW!", greeting);
+
+    // Ink of the greeting's line (rows 26-48) against the panel's paper.
+    const uint32_t kInk = 0xFF2B2D42;
+    auto ink = [&](int x0, int x1) {
+        int n = 0;
+        for (int y = 26; y < 48; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += fNear(frame.fAt(x, y), kInk, 40) ? 1 : 0;
+        return n;
+    };
+    ASSERT_EQ(1024, frame.width);
+    EXPECT_GT(ink(400, 620), 400) << "the greeting is drawn";
+    EXPECT_EQ(0, ink(294, 305)) << "clear of the panel's left end";
+    EXPECT_EQ(0, ink(720, 728)) << "clear of the panel's right end";
+    EXPECT_TRUE(fNear(frame.fMean(160, 30, 200, 44), frame.fMean(160, 60, 200, 74), 12)) << "nothing drawn left of the panel";
 }

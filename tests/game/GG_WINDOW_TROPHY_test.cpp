@@ -31,6 +31,12 @@ GG_WINDOW_TROPHY* fTrophies()
     return dynamic_cast<GG_WINDOW_TROPHY*>(fGetWindowManager()->fFindWindow("Trophy"));
 }
 
+// A page turn takes real time, not a count of frames: fast frames would look too early.
+bool fSettled()
+{
+    return !fTrophies()->fGetList()->fIsTurning();
+}
+
 // Colour, as the earned medals have it, against the grey of the closed ones.
 bool fIsColourful(uint32_t c)
 {
@@ -114,18 +120,18 @@ TEST_F(TrophyList, EveryTrophyIsListedEarnedOnesInColourOthersWithTheirReward)
     script.fLook("arrows on the first page", [](const ZT_FRAME& f) {
         EXPECT_GT(f.fShare(kPrevX - 14, kArrowY - 14, kPrevX + 14, kArrowY + 10, fIsGrey), 0.6) << "disabled";
     });
-    script.fClick(kNextX, kArrowY).fClick(kNextX, kArrowY).fWait(40).fDo("one page on", []() {
+    script.fClick(kNextX, kArrowY).fClick(kNextX, kArrowY).fWait(3).fUntil("the page settles", fSettled).fDo("one page on", []() {
         EXPECT_EQ(1, fTrophies()->fGetList()->fGetCurrentPage());
         EXPECT_EQ(1, fTrophies()->fGetDots()->fGetCurrent());
     });
-    script.fClick(kNextX, kArrowY).fWait(40).fLook("the last page", [](const ZT_FRAME& f) {
+    script.fClick(kNextX, kArrowY).fWait(3).fUntil("the page settles", fSettled).fLook("the last page", [](const ZT_FRAME& f) {
         f.fSave("trophies_last_page");
         EXPECT_EQ(2, fTrophies()->fGetList()->fGetCurrentPage());
         EXPECT_EQ(2, fTrophies()->fGetDots()->fGetCurrent());
         EXPECT_GT(f.fShare(kNextX - 14, kArrowY - 14, kNextX + 14, kArrowY + 10, fIsGrey), 0.6) << "disabled";
         EXPECT_EQ("tr_all_trophy", fTrophies()->fGetList()->fGetEntry(13)->fGetTrophyName());
     });
-    script.fClick(kPrevX, kArrowY).fWait(40).fDo("back one", []() {
+    script.fClick(kPrevX, kArrowY).fWait(3).fUntil("the page settles", fSettled).fDo("back one", []() {
         EXPECT_EQ(1, fTrophies()->fGetDots()->fGetCurrent());
         EXPECT_TRUE(fOpen("Trophy_Title"));
     });

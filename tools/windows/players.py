@@ -38,6 +38,7 @@ def windows():
             button(3, SCREENS + " menu_button_small_red.png", "players_button_delete", "-110 72"),
             button(4, SCREENS + " win_button_small_teal.png", "button_cancel", "110 72"),
         ], SHOW,
-        [E("SETTINGS", {"font_extra_text": FONT_NAME_BIG, "font_extra_color": "0xFFCE4E38"}), sounds(3, 4)],
+        # The name in the button font: fifteen of the widest letter still fit the dialog.
+        [E("SETTINGS", {"font_extra_text": "button", "font_extra_color": "0xFFCE4E38"}), sounds(3, 4)],
         background=dim))
     return names

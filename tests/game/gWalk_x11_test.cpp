@@ -129,7 +129,10 @@ public:
                "' 2>> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
         for (int i = 0; i < 200 && window.empty(); ++i)
         {
-            window = fShell("xdotool search --class nonogram 2>/dev/null | head -1");
+            // Its own window: another program on the same display may be called the same.
+            const std::string pid = fShell("cat '" + (root / "pid.txt").string() + "' 2>/dev/null");
+            if (!pid.empty())
+                window = fShell("xdotool search --all --pid " + pid + " --class nonogram 2>/dev/null | tail -1");
             fSleep(50);
         }
         return !window.empty();

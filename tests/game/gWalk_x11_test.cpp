@@ -404,7 +404,9 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     ASSERT_TRUE(game.fClickUntilGone(512, 552, 512, 290, fTeal)) << "the trophy pop-up does not close";
     // The result: the gold stars on their plate, the coral next button.
     ASSERT_TRUE(game.fWaitFor({{415, 245, fGold}, {604, 530, fCoral}, {300, 480, fPaper}}, 15)) << "no result";
-    fSleep(500);
+    // The stars come one by one; the picture is taken with the third in.
+    EXPECT_TRUE(game.fWaitFor({{607, 245, fGold}}, 5)) << "three stars for a level without mistakes";
+    fSleep(300);
     game.fShot("08_result");
     {
         game::gPlayers list;

@@ -45,8 +45,9 @@ def medal(icon_name, color, earned, t=128):
         c = S.paint(c, im, S.WHITE)
     else:
         c = S.paint(c, im, S.lighten(S.GREY, 0.35), 0.6)
-        lock = I.mask("lock", t, t, 76, 70, 44)
-        c = S.Image.alpha_composite(c, S.gem(t, t, lock, S.GOLD_LIGHT, S.GOLD, S.GOLD_DARK, S.GOLD_DEEP))
+        # The lock on a canvas of its own size, as the kit draws it (the gem's shading scales with it).
+        c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), S.GOLD_LIGHT, S.GOLD, S.GOLD_DARK, S.GOLD_DEEP),
+                          (round(76 * S.SS), round(70 * S.SS)))
     return S.finish(c, (t, t))
 
 

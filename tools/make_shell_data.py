@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Makes the start-up files of the default data set: game.xml, data/data.xml, editions.xml,
 resource_list.xml, screen_loading.xml, the scenes file with every window (each group of windows
-is a module of tools/windows/), store.xml, trophies.xml and tutorial.xml. Deterministic: re-running it
+is a module of tools/windows/), store.xml and trophies.xml (tutorial.xml: tools/make_tutorial_data.py). Deterministic: re-running it
 writes the same bytes.
 
 Run with /usr/bin/python3 from anywhere; it writes below Resources/ of this repository."""
@@ -13,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "win
 from wlib import *  # noqa: E402,F401,F403
 
 # The groups of windows (modules of tools/windows/), in the order the scenes file lists them.
-WINDOW_GROUPS = ["title", "players", "options", "hub", "lists", "shop", "help", "panels", "level"]
+WINDOW_GROUPS = ["title", "players", "options", "hub", "lists", "shop", "help", "panels", "level", "tutorial"]
 
 # ------------------------------------------------------------------ configuration
 
@@ -144,11 +144,6 @@ def trophies_xml():
           "The game feeds every value with an empty condition name; \"name\" and \"desc\" are text keys.")
 
 
-def tutorial_xml():
-    write(OTHER + "/tutorial.xml", E("tutorial"),
-          "The scripted first levels: \"level\" elements of \"step\"s, which come with the tutorial itself.")
-
-
 def main():
     game_xml()
     editions_xml()
@@ -158,7 +153,6 @@ def main():
     scenes_xml()
     store_xml()
     trophies_xml()
-    tutorial_xml()
 
 
 if __name__ == "__main__":

@@ -166,6 +166,14 @@ void GG_WINDOW_FINISH::fShowResult(GG_LEVEL_RESULT* record)
         title->fSetText(fLiteralLabelText(fFillNumber(titleFormat, level->fGetNumber() + 1)));
 }
 
+void GG_WINDOW_FINISH::fOnShowBegin()
+{
+    // The win that filled the labels may also have earned trophies, whose bonuses came after:
+    // the total is the one the player has when the window appears.
+    if (const GG_PLAYER* player = result ? fCurrentPlayer() : nullptr)
+        fSetLabel(ID_TOTAL, std::to_wstring(player->statistic.score));
+}
+
 void GG_WINDOW_FINISH::fOnShown()
 {
     // A sequence still running from an earlier showing would go on beside the new one.
@@ -306,9 +314,13 @@ void GG_WINDOW_FINISH::fOnNextLevel()
         return;
     }
     game->fEndLevel();
-    // A level that cannot be played is refused by the game object, which says why and brings
-    // the level list back itself; the window goes either way.
-    game->fStartLevel(next->fGetId(), pack->fGetId());
+    // A level that cannot be played has said why by now; the level list comes back instead of
+    // an empty level screen.
+    if (!game->fStartLevel(next->fGetId(), pack->fGetId()))
+    {
+        fGoToLevelList();
+        return;
+    }
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fHideWindow(kSelf, false);
 }

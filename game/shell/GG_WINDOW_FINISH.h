@@ -42,7 +42,7 @@ public:
     explicit GG_WINDOW_FINISH(pugi::xml_node element);
     ~GG_WINDOW_FINISH() override;
 
-    void fOnShowBegin() override {}
+    void fOnShowBegin() override;
     // Starts the star sequence from the beginning.
     void fOnShown() override;
     void fOnHideStarted() override {}

@@ -285,9 +285,7 @@ TEST_F(Finish, ButtonsLeadToTheNextLevelAReplayOrTheLists)
         EXPECT_FALSE(fOpen("Fade_Transition")) << "the fade has uncovered the next scene";
         EXPECT_EQ(hearts, player->fGetHealth().count) << "nothing here costs a heart";
         EXPECT_EQ(0u, finish->fGetRunningStarEffects()) << "the stars stop";
-        for (G_WINDOW* w : windows->fGetAllWindows())
-            w->fHide(true);
-        fFrames(2);
+        fCloseAllWindows();
         game->fSetPlayer(nullptr);
         fGetPlayers()->fRemovePlayer(L"Next");
     }
@@ -337,9 +335,7 @@ TEST_F(Finish, NextLeadsToTheListWhenTheFollowingLevelIsMissingOrCannotStart)
         EXPECT_TRUE(fOpen("Levels"));
         EXPECT_FALSE(fOpen("GP_Finish"));
         EXPECT_FALSE(fOpen("Fade_Transition"));
-        for (G_WINDOW* w : windows->fGetAllWindows())
-            w->fHide(true);
-        fFrames(2);
+        fCloseAllWindows();
         game->fSetPlayer(nullptr);
         fGetPlayers()->fRemovePlayer(L"Gap");
     }

@@ -112,9 +112,7 @@ TEST_F(GameMenu, EachButtonAndAnswerActsOnTheGame)
         {
             EXPECT_FALSE(fOpen(row.question));
         }
-        for (G_WINDOW* w : windows->fGetAllWindows())
-            w->fHide(true);
-        fFrames(2);
+        fCloseAllWindows();
         game->fEndLevel();
     }
 }

@@ -145,6 +145,8 @@ TEST_F(Hub, FromTheTitleEachButtonSwitchesTheContentOrOpensOverItAndBackLeadsHom
         EXPECT_TRUE(fNear(hub.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
     ASSERT_EQ(1024, training.width);
     EXPECT_TRUE(fNear(training.fMean(880, 560, 920, 600), kPaper, kTolerance)) << "how-to-play paper";
-    EXPECT_TRUE(fNear(training.fMean(350, 86, 380, 96), kRibbon, kTolerance)) << "how-to-play ribbon";
-    EXPECT_TRUE(fNear(training.fMean(195, 330, 215, 350), kExampleCell, kTolerance)) << "the example's filled cell";
+    EXPECT_TRUE(fNear(training.fMean(350, 110, 380, 120), kRibbon, kTolerance)) << "how-to-play ribbon";
+    EXPECT_TRUE(fNear(training.fMean(195, 364, 215, 384), kExampleCell, kTolerance)) << "the example's filled cell";
+    // The page stays below the top panels: under the stars counter lies the backdrop.
+    EXPECT_FALSE(fNear(training.fMean(900, 132, 940, 142), kPaper, 100)) << "the page reaches up under the counters";
 }

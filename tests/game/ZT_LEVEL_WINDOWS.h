@@ -208,11 +208,20 @@ protected:
     }
     void TearDown() override
     {
-        for (G_WINDOW* w : windows->fGetAllWindows())
-            w->fHide(true);
-        fFrames(4);
+        fCloseAllWindows();
         game->fEndLevel();
         fRemovePlayers();
+    }
+    // Every window hidden and gone from the manager's list, so that the next case starts
+    // from a bare screen: the manager drops one hidden window per frame, and a window still
+    // on its way out would swallow a show asked for meanwhile.
+    void fCloseAllWindows()
+    {
+        for (G_WINDOW* w : windows->fGetAllWindows())
+            w->fHide(true);
+        for (int i = 0; i < 60 && !windows->fGetOpenWindows().empty(); ++i)
+            fFrames(1);
+        EXPECT_TRUE(windows->fGetOpenWindows().empty()) << "windows still open";
     }
     void fRemovePlayers()
     {

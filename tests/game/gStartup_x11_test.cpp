@@ -379,3 +379,27 @@ TEST(Startup, StartsFromPasswordZippedData)
     EXPECT_TRUE(fWaitPixel(x0 + 512 - 90, y0 + 384 + 22, 6, fIsCoral)) << "the title's play button, from the zips";
     EXPECT_EQ(0, fTerminate(root));
 }
+
+// Another X client taking the window away (a window list's close, xkill) is the player's close:
+// the game ends, saves as on any close, and reports a normal end.
+TEST(Startup, AWindowTakenAwayByAnotherClientEndsTheGameAsAnyClose)
+{
+    const char* const kCommands[] = {"xdotool windowclose ", "xkill -id "};
+    for (const char* command : kCommands)
+    {
+        SCOPED_TRACE(command);
+        const fs::path root = fPrepare("taken_away");
+        fSetSplashTime(root, "0.1");
+        fLaunch(root);
+        ZT_RUNNING running{root};
+        const std::string window = fWaitForGameWindow(10);
+        ASSERT_FALSE(window.empty()) << fReadAll(root / "log.txt");
+        ASSERT_FALSE(fs::exists(root / "xdg/QuietInk/Nonogram/game.xml")) << "nothing saved before the close";
+        fShell(command + window + " >/dev/null 2>&1");
+        EXPECT_EQ(0, fStatusWithin(root, 10)) << fReadAll(root / "log.txt");
+        EXPECT_NE(std::string::npos,
+                  fReadAll(root / "xdg/QuietInk/Nonogram/game.xml").find("<version value=\"65792\""));
+        EXPECT_TRUE(fs::exists(root / "xdg/QuietInk/Nonogram/players.save"));
+        EXPECT_EQ(std::string::npos, fReadAll(root / "log.txt").find("X Error"));
+    }
+}

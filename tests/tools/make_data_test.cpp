@@ -82,8 +82,8 @@ TEST(MakeData, ScriptsReMakeTheShippedDataFromNothing)
         EXPECT_TRUE(committed.count(file)) << "tools/make_data.sh makes Resources/" << file << ", which is not committed";
     std::printf("%d pictures and sounds re-made, %d of them the same to the byte\n", media, sameMedia);
 
-    // The kit's sheets and mock-ups are drawn from the new data as well.
-    for (const char* sheet : {"kit.png", "kit_screens.png"})
+    // The kit's sheets and mock-ups, and the levels' contact sheet, are drawn from the new data as well.
+    for (const char* sheet : {"kit.png", "kit_screens.png", "contact_sheet.png"})
         EXPECT_TRUE(fs::exists(copy / "build" / sheet)) << sheet << "\n" << fRead(log);
     fs::remove_all(copy);
 }

@@ -270,9 +270,10 @@ def tiles():
     frames.append(fin(c, t, t))
     c = S.canvas(t, t)
     veil = S.shrink(S.rrect(S.blank(t, t), (6, 6, t - 6, t - 9), 16), 2)
-    c = S.paint(c, veil, S.rgba(NAVY, 170))
-    c = S.Image.alpha_composite(c, gold_icon("lock", t, t, 56))
-    frames.append(fin(c, t, t))
+    c = fin(S.paint(c, veil, S.rgba(NAVY, 170)), t, t)
+    # Drawn on a canvas of its own size: the gem's rim and shading scale with the canvas.
+    c.alpha_composite(fin(gold_icon("lock", 56, 56), 56, 56), (36, 34))
+    frames.append(c)
     kit.out("gui", "tile_level.png", S.strip(frames),
             "3 frames 128x128: open, next, lock over the open tile (level list tile background)")
 
@@ -531,8 +532,8 @@ def shop_and_trophies():
                 c = S.paint(c, im, WHITE)
             else:
                 c = S.paint(c, im, S.lighten(GREY, 0.35), 0.6)
-                lock = I.mask("lock", t, t, 76, 70, 44)
-                c = S.Image.alpha_composite(c, S.gem(t, t, lock, GOLD_LIGHT, GOLD, GOLD_DARK, GOLD_DEEP))
+                c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), GOLD_LIGHT, GOLD, GOLD_DARK, GOLD_DEEP),
+                                  (round(76 * S.SS), round(70 * S.SS)))
             kit.out("gui", "trophy_%s_%s.png" % (key, "open" if earned else "closed"), fin(c, t, t),
                     "trophy medal, %s" % ("earned" if earned else "not earned"))
 

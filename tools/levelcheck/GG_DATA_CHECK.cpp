@@ -113,7 +113,8 @@ std::string fDescribe(pugi::xml_node element)
 }
 
 // Font names stand in attributes called "font", "fntName" or "font_<what>"; "FONT" itself
-// names a descriptor file, and colours, textures and scales are no names.
+// names a descriptor file, and colours (the clue strip's "font_cross" too), textures, scales
+// and sizes ("font_small_below") are no names.
 bool fIsFontNameAttribute(const std::string& attribute)
 {
     const std::string name = fLower(attribute);
@@ -121,7 +122,7 @@ bool fIsFontNameAttribute(const std::string& attribute)
         return true;
     if (name.compare(0, 5, "font_") != 0)
         return false;
-    for (const char* other : {"color", "colour", "texture", "scale", "size", "shift", "space", "hot"})
+    for (const char* other : {"color", "colour", "cross", "texture", "scale", "size", "below", "shift", "space", "hot"})
         if (name.find(other) != std::string::npos)
             return false;
     return true;
@@ -170,6 +171,7 @@ bool GG_DATA_CHECK::fRun()
     pictureSizes.clear();
     keysUsed.clear();
     soundNames.clear();
+    playedSounds.clear();
     fontNames.clear();
     fonts.clear();
     windowNames.clear();
@@ -202,7 +204,9 @@ void GG_DATA_CHECK::fCheckCodeNames(const std::string& sourceRoot)
     const std::regex windows(
         "f(?:ShowWindow|HideWindow|FindWindow|FindOpenWindow|IsWindowOpen|AcquireWindowResources|"
         "ReleaseWindowResources|SendMessage)\\(\\s*\"([^\"]+)\"");
-    const std::regex sounds("f(?:PlaySound|PlayPuzzleSound)\\(\\s*(?:\"sounds\"\\s*,\\s*)?\"([^\"]+)\"\\s*\\)");
+    const std::regex sounds("f(?:PlaySound|PlayPuzzleSound|PlaySoundForPuzzle|Play)\\(\\s*(?:\"sounds\"\\s*,\\s*)?\"([^\"]+)\"\\s*\\)");
+    // A sound chosen before it is played: "sound = ..." or the name alone in a list.
+    const std::regex soundLiterals("\"([a-z_0-9]+)\"");
     const std::regex keys("f(?:GetText|GetWideText)\\(\\s*\"([^\"]+)\"");
     std::error_code failure;
     std::vector<std::filesystem::path> sources;
@@ -231,7 +235,14 @@ void GG_DATA_CHECK::fCheckCodeNames(const std::string& sourceRoot)
         each(windows, "window", [&](const std::string& n) { return fHasWindow(n); });
         each(sounds, "sound", [&](const std::string& n) { return fHasSound(n); });
         each(keys, "text key", [&](const std::string& n) { return fHasText(n); });
+        for (std::sregex_iterator m(code.begin(), code.end(), soundLiterals), end; m != end; ++m)
+            if (soundNames.count((*m)[1]))
+                playedSounds.insert((*m)[1]);
     }
+    // The other way round: a sound of the bank that neither the code nor a file plays.
+    for (const std::string& name : soundNames)
+        if (!playedSounds.count(name))
+            fNote("sound.xml: the sound \"" + name + "\" is played by no code and no file");
 }
 
 void GG_DATA_CHECK::fCheckAll()
@@ -554,16 +565,34 @@ void GG_DATA_CHECK::fCheckGameProcessFiles()
     {
         const std::string name = "data/share/main/GameProcess " + std::string(what) + ".xml";
         if (pugi::xml_document* document = fGetGameProcessXml(name.c_str()))
-        {
             repository->fReleaseXml(document);
+        else if (!repository->fFind(("GameProcess " + std::string(what) + ".xml").c_str()))
+            fNote("\"GameProcess " + std::string(what) + ".xml\" is not in the data yet: the level screen needs it");
+    }
+    // Every file of the level screen's group, read by name or not. Their own names hold a
+    // blank, so the game fetches them by their whole name or by their own name alone.
+    const ZS_RESOURCE_GROUP* group = repository->fFindGroup(PROCESS_GROUP);
+    if (!group)
+        return;
+    for (const auto& entry : group->entries)
+    {
+        if (entry.first.compare(0, 12, "GameProcess ") != 0)
+        {
+            fCheckReference(PROCESS_GROUP + " " + entry.first, "the level screen's group");
             continue;
         }
-        fNote("\"GameProcess " + std::string(what) + ".xml\" is not in the data yet: the level screen needs it");
+        const std::string name = PROCESS_GROUP + "/" + entry.first;
+        pugi::xml_document* document = fGetGameProcessXml(name.c_str());
+        if (!document || repository->fFindByData(document) != entry.second)
+        {
+            // Told why by the repository's own reading of it.
+            if (fXml(entry.first, "the level screen") && document)
+                fProblem(name + ": another file of that name is found first");
+            continue;
+        }
+        checked[entry.second] = true;
+        fScan(document->document_element(), name, NO_KEYS);
     }
-    // Every file of the level screen's group, read by name or not.
-    if (const ZS_RESOURCE_GROUP* group = repository->fFindGroup(PROCESS_GROUP))
-        for (const auto& entry : group->entries)
-            fCheckReference(PROCESS_GROUP + " " + entry.first, "the level screen's group");
 }
 
 void GG_DATA_CHECK::fCheckLevels()
@@ -753,6 +782,8 @@ void GG_DATA_CHECK::fScanValue(pugi::xml_node element, const char* attribute, co
         fUseKey(value, where + " value");
         return;
     }
+    if (name == "sound" && !value.empty())
+        playedSounds.insert(value);
     if (name == "sound" && !value.empty() && !soundNames.count(value))
         fProblem(where + ": the sound \"" + value + "\" is not in the group \"sounds\" of sound.xml");
     if (!name.empty() && fIsFontNameAttribute(name) && !value.empty() && !fontNames.count(value))

@@ -118,6 +118,7 @@ private:
     std::unique_ptr<ZOR::ZC_LOCALIZATION> strings;
     std::set<std::string> keysUsed;
     std::set<std::string> soundNames; // of the group "sounds", which windows play from
+    std::set<std::string> playedSounds; // named by a file (and, with the code check, by the code)
     std::set<std::string> fontNames;  // of the font list
     std::map<std::string, std::unique_ptr<ZOR::ZC_FONT>> fonts; // by descriptor and texture
     std::set<std::string> windowNames;

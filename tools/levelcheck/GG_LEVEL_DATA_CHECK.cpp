@@ -79,6 +79,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
         return false;
     }
     std::vector<std::string> paths;
+    std::vector<int> starsToPass;
     for (pugi::xml_node pack : descriptions.document_element().children())
     {
         if (pack.type() != pugi::node_element)
@@ -96,6 +97,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
         if (!std::filesystem::is_directory(root + "/" + path))
             fProblem(where + ": its path \"" + path + "\" is no folder");
         paths.push_back(path);
+        starsToPass.push_back(pack.attribute("stars2pass").as_int());
     }
     packCount = int(paths.size());
     packPaths = paths;
@@ -117,6 +119,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
         fProblem("player.xml: the \"errors\" item must allow at least one mistake");
 
     int packIndex = 0;
+    int levelsBefore = 0;
     for (pugi::xml_node pack : templatePlayer.child("packs").children())
     {
         if (pack.type() != pugi::node_element)
@@ -131,6 +134,11 @@ bool GG_LEVEL_DATA_CHECK::fRun()
             ++packIndex;
             continue;
         }
+        // Packs open by stars: three a level at best, earned in the packs before.
+        if (starsToPass[size_t(packIndex)] > 3 * levelsBefore)
+            fProblem("packs_description.xml: pack " + std::to_string(packIndex) + " asks for " +
+                     std::to_string(starsToPass[size_t(packIndex)]) + " stars, but the packs before it give at most " +
+                     std::to_string(3 * levelsBefore) + ": it could never open");
         const std::string& path = paths[size_t(packIndex)];
         std::set<std::string> named;
         int levelIndex = 0;
@@ -163,6 +171,7 @@ bool GG_LEVEL_DATA_CHECK::fRun()
         }
         if (levelIndex == 0)
             fProblem(where + " has no levels");
+        levelsBefore += levelIndex;
         std::error_code failure;
         for (const auto& entry : std::filesystem::directory_iterator(root + "/" + path, failure))
         {

@@ -38,7 +38,7 @@ def windows():
         [sounds(2, 3, 4, 5, 6, 8)]))
     rules = []
     for k in range(5):
-        y = -178 + k * 84
+        y = -188 + k * 84
         rules.append(wlabel(30 + 3 * k, "training_rule_%d" % (k + 1), FONT_TEXT, "-110 %d" % y, hot=3))
         rules.append(wlabel(31 + 3 * k, "training_rule_%d_a" % (k + 1), FONT_SMALL, "-110 %d" % (y + 26), hot=3,
                             color=INK_SOFT))
@@ -47,10 +47,10 @@ def windows():
     write(WINDOWS + "/Training.xml", window(
         "Training", "G_WINDOW_SIMPLE", 5, [
             image(20, SCREENS + " menu_training_panel.png", "0 0"),
-            *ribbon(21, "training_title", -268),
+            *ribbon(21, "training_title", -278),
             image(23, SCREENS + " menu_training_example.png", "-270 10"),
             *rules,
         ],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_typePos", "POS_IN_PIX"),
-         ("_position", "512 366"), ("_timeShow", "0.35")]))
+         ("_position", "512 400"), ("_timeShow", "0.35")]))
     return names

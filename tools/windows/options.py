@@ -36,17 +36,20 @@ def windows():
             button(4, GUI + " btn_neutral_m.png", "button_cancel", "120 196", color=INK),
         ], SHOW, [E("sounds", children=[E("item", {"id": i, "sound": "click" if i < 7 else "switch"})
                                          for i in (3, 4, 5, 6, 7, 8)])], background=dim))
-    lines = ["credits_line_%d" % i for i in range(1, 7)]
+    # The credits: who made the game, then the fonts, libraries and tools with their licences.
+    rows = [("credits_line_1", FONT_TEXT, INK, -218), ("credits_line_2", FONT_SMALL, INK_SOFT, -186),
+            ("credits_line_3", FONT_SMALL, INK_SOFT, -164),
+            ("credits_fonts_title", FONT_TEXT, INK, -124), ("credits_fonts_1", FONT_SMALL, INK_SOFT, -98),
+            ("credits_libraries_title", FONT_TEXT, INK, -62), ("credits_libraries_1", FONT_SMALL, INK_SOFT, -36),
+            ("credits_libraries_2", FONT_SMALL, INK_SOFT, -14), ("credits_libraries_3", FONT_SMALL, INK_SOFT, 8),
+            ("credits_tools_title", FONT_TEXT, INK, 44), ("credits_tools_1", FONT_SMALL, INK_SOFT, 70),
+            ("credits_tools_2", FONT_SMALL, INK_SOFT, 92), ("credits_tools_3", FONT_SMALL, INK_SOFT, 114),
+            ("credits_thanks", FONT_TEXT, INK, 156)]
     write(WINDOWS + "/Credits.xml", window(
         "Credits", "G_WINDOW_SIMPLE", 70, [
-            image(10, SCREENS + " menu_credits_dialog.png", "0 0"),
-            *ribbon(11, "credits_title", -206),
-            wlabel(20, lines[0], FONT_TEXT, "0 -130"),
-            wlabel(21, lines[1], FONT_TEXT, "0 -90"),
-            wlabel(22, lines[2], FONT_SMALL, "0 -44", color=INK_SOFT),
-            wlabel(23, lines[3], FONT_SMALL, "0 -16", color=INK_SOFT),
-            wlabel(24, lines[4], FONT_SMALL, "0 12", color=INK_SOFT),
-            wlabel(25, lines[5], FONT_TEXT, "0 62"),
-            button(1, GUI + " btn_primary_m.png", "credits_button_close", "0 150"),
+            image(10, GUI + " dialog_l.png", "0 0"),
+            *ribbon(11, "credits_title", -283),
+            *[wlabel(20 + i, key, font, "0 %d" % y, color=color) for i, (key, font, color, y) in enumerate(rows)],
+            button(1, GUI + " btn_primary_m.png", "credits_button_close", "0 226"),
         ], SHOW, [sounds(1)], background=dim))
     return names

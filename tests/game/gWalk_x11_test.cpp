@@ -264,8 +264,10 @@ public:
         fShell("xdotool mouseup 1");
         fSleep(150);
     }
+    // Keys reach no window while one slides in, so typing waits for the box to come to rest.
     void fType(const std::string& text)
     {
+        fSleep(500);
         fShell("xdotool type --delay 80 '" + text + "'");
         fSleep(200);
     }

@@ -146,32 +146,16 @@ def sfx_error(st):
     return st.mix([(a, 0.5, 0), (b, 0.7, 0)])
 
 
-def sfx_line_done(st):
-    return st.mix([(bell(st, 88, 0.5), 0.8, 0), (bell(st, 95, 0.55), 0.7, 0.07)], ["reverb", "30"])
-
-
 def sfx_hint_fly(st):
     sw = noise_sweep(st, 0.7, 500, 5000)
     rise = st.tone(0.7, [("sine", "500:1600")], ["fade", "q", "0.05", "0.7", "0.4"])
     return st.mix([(sw, 0.6, 0), (rise, 0.35, 0)], ["reverb", "40"])
 
 
-def sfx_hint_arrive(st):
-    notes = [(96, 0.0), (100, 0.06), (103, 0.12), (108, 0.18)]
-    return st.mix([(bell(st, m, 0.45), 0.55, t) for m, t in notes], ["reverb", "50"])
-
-
 def sfx_coin(st):
     a = st.tone(0.08, [("square", f(hz(83)))], ["lowpass", "5000", "fade", "q", "0.001", "0.08", "0.02"])
     b = st.tone(0.35, [("square", f(hz(88)))], ["lowpass", "5000", "fade", "l", "0.001", "0.35", "0.3"])
     return st.mix([(a, 0.35, 0), (b, 0.35, 0.07)])
-
-
-def sfx_star(st, k):
-    midi = [84, 88, 91][k]
-    sparkle = noise_sweep(st, 0.5, 3000, 9000, "whitenoise", 0.005, 0.45)
-    return st.mix([(bell(st, midi, 0.9, 1.3), 0.8, 0), (bell(st, midi + 12, 0.6), 0.3, 0.02),
-                   (sparkle, 0.12, 0)], ["reverb", "50"])
 
 
 def sfx_win(st):
@@ -195,19 +179,6 @@ def sfx_level_show(st):
     return st.mix([(sw, 0.5, 0), (bell(st, 84, 0.7), 0.35, 0.3), (bell(st, 91, 0.6), 0.25, 0.4)], ["reverb", "40"])
 
 
-def sfx_heart_lost(st):
-    thump = st.tone(0.18, [("sine", "110:60")], ["fade", "q", "0.002", "0.18", "0.15"])
-    fall = st.tone(0.6, [("triangle", "520:260")], ["tremolo", "9", "40", "fade", "q", "0.01", "0.6", "0.4",
-                                                    "lowpass", "2000"])
-    return st.mix([(thump, 0.9, 0), (fall, 0.45, 0.05)], ["reverb", "25"])
-
-
-def sfx_heart_refill(st):
-    a = soft(st, 69, 0.3, "triangle", 0.01, 0.2, ["lowpass", "3000"])
-    b = soft(st, 76, 0.5, "triangle", 0.01, 0.4, ["lowpass", "3000"])
-    return st.mix([(a, 0.6, 0), (b, 0.6, 0.14), (bell(st, 93, 0.5), 0.25, 0.16)], ["reverb", "40"])
-
-
 def sfx_trophy(st):
     brass = lambda m, d: st.tone(d, [("sawtooth", f(hz(m))), ("sawtooth", f(hz(m) * 1.004))],
                                  ["lowpass", "1600", "fade", "q", "0.03", f(d), f(d * 0.4)])
@@ -221,12 +192,6 @@ def sfx_trophy(st):
 
 def sfx_page(st):
     return noise_sweep(st, 0.2, 1200, 5000, "pinknoise", 0.02, 0.15)
-
-
-def sfx_window_open(st):
-    sw = noise_sweep(st, 0.26, 400, 3000, fade_in=0.08, fade_out=0.12)
-    tick = st.tone(0.03, [("sine", "1200:1500")], ["fade", "q", "0.002", "0.03", "0.025"])
-    return st.mix([(sw, 0.6, 0), (tick, 0.2, 0.2)])
 
 
 def sfx_window_close(st):
@@ -268,18 +233,9 @@ EFFECTS = [
     ("click", "click", -8, sfx_click),
     ("switch", "switch", -8, sfx_switch),
     ("page", "page", -6, sfx_page),
-    ("window_open", "window_open", -7, sfx_window_open),
     ("window_close", "window_close", -7, sfx_window_close),
-    ("line_done", "line_done", -6, sfx_line_done),
     ("hint_fly", "hint_fly", -5, sfx_hint_fly),
-    ("hint_arrive", "hint_arrive", -4, sfx_hint_arrive),
-    ("coin", "coin", -6, sfx_coin),
     ("bonus", "bonus", -5, sfx_bonus),
-    ("star1", "star1", -3, lambda st: sfx_star(st, 0)),
-    ("star2", "star2", -3, lambda st: sfx_star(st, 1)),
-    ("star3", "star3", -3, lambda st: sfx_star(st, 2)),
-    ("heart_lost", "heart_lost", -4, sfx_heart_lost),
-    ("heart_refill", "heart_refill", -4, sfx_heart_refill),
     ("trophy", "trophy", -3, sfx_trophy),
     ("purchase", "purchase", -4, sfx_purchase),
     ("deny", "deny", -9, sfx_deny),

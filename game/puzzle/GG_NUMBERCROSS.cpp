@@ -194,28 +194,31 @@ bool GG_NUMBERCROSS::fIsColumnSegmentSolved(int column, unsigned start, unsigned
     return fIsSegmentSolved(fColumn(column), start, end);
 }
 
+// One cell of a free-run count; a missing cell leaves both as they are.
+static void fCountFreeCell(const GG_ELEMENT* cell, int& current, int& best)
+{
+    if (!cell)
+        return;
+    if (!cell->fIsSolved())
+        ++current;
+    else if (cell->fIsPicture())
+    {
+        // The cell beside an open picture cell cannot start or end another run.
+        best = std::max(best, current - 1);
+        current = -1;
+    }
+    else
+    {
+        best = std::max(best, current);
+        current = 0;
+    }
+}
+
 int GG_NUMBERCROSS::fLongestFreeRun(const ZS_LINE& line, int start, int end) const
 {
     int current = 0, best = 0;
     for (int i = std::max(start, 0); i <= end && i < line.length; ++i)
-    {
-        const GG_ELEMENT* cell = line.fCell(i);
-        if (!cell)
-            continue;
-        if (!cell->fIsSolved())
-            ++current;
-        else if (cell->fIsPicture())
-        {
-            // The cell beside an open picture cell cannot start or end another run.
-            best = std::max(best, current - 1);
-            current = -1;
-        }
-        else
-        {
-            best = std::max(best, current);
-            current = 0;
-        }
-    }
+        fCountFreeCell(line.fCell(i), current, best);
     return std::max(current, best);
 }
 
@@ -225,23 +228,7 @@ int GG_NUMBERCROSS::fLongestFreeRun(int rowStart, int rowEnd, int columnStart, i
     int current = 0, best = 0;
     for (int r = rowStart; r <= rowEnd; ++r)
         for (int c = columnStart; c <= columnEnd; ++c)
-        {
-            const GG_ELEMENT* cell = fGetCell(r, c);
-            if (!cell)
-                continue;
-            if (!cell->fIsSolved())
-                ++current;
-            else if (cell->fIsPicture())
-            {
-                best = std::max(best, current - 1);
-                current = -1;
-            }
-            else
-            {
-                best = std::max(best, current);
-                current = 0;
-            }
-        }
+            fCountFreeCell(fGetCell(r, c), current, best);
     return std::max(current, best);
 }
 

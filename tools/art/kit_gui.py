@@ -51,6 +51,16 @@ def fin(c, w, h):
     return S.finish(c, (w, h))
 
 
+def dark_pill(w, h):
+    """The dark counter pill with its light rim and shadow: the canvas and the inner mask."""
+    c = S.canvas(w, h)
+    m = S.rrect(S.blank(w, h), (3, 3, w - 3, h - 5), (h - 8) / 2)
+    c = S.drop_shadow(c, m, 0, 2, 2, NAVY_DEEP, 0.45)
+    c = S.paint(c, m, S.rgba(S.lighten(NAVY_TOP, 0.4), 235))
+    inner = S.shrink(m, 2)
+    return S.paint(c, inner, S.rgba(NAVY_DEEP, 215)), inner
+
+
 # ---------------------------------------------------------------- buttons
 
 def buttons():
@@ -459,12 +469,7 @@ def hud():
 
     # Counter pills for the hearts, currency and star panels.
     for name, (w, h) in (("hud_pill", (180, 56)), ("hud_pill_wide", (260, 56))):
-        c = S.canvas(w, h)
-        m = S.rrect(S.blank(w, h), (3, 3, w - 3, h - 5), (h - 8) / 2)
-        c = S.drop_shadow(c, m, 0, 2, 2, NAVY_DEEP, 0.45)
-        c = S.paint(c, m, S.rgba(S.lighten(NAVY_TOP, 0.4), 235))
-        inner = S.shrink(m, 2)
-        c = S.paint(c, inner, S.rgba(NAVY_DEEP, 215))
+        c, inner = dark_pill(w, h)
         c = S.paint(c, S.subtract(inner, S.shift(inner, 0, 2)), WHITE, 0.2)
         kit.out("gui", name + ".png", fin(c, w, h), "dark counter pill; icon well at the left end (centre x 28)")
 

@@ -19,7 +19,12 @@
 #include <cstring>
 #include <vector>
 
+#include "ZT_BENCH_CLOCK.h"
 #include "ZT_BENCH_SCENE.h"
+
+using ZT_BENCH::fCpuSeconds;
+using ZT_BENCH::fMaxRssKb;
+using ZT_BENCH::fNow;
 
 namespace
 {
@@ -29,27 +34,6 @@ struct ZS_VERT
     uint32_t color;
     float u, v;
 };
-
-double fCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-double fNow(clockid_t clock = CLOCK_MONOTONIC)
-{
-    timespec t;
-    clock_gettime(clock, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-long fMaxRssKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 GLuint fTexture(int side, uint32_t tint)
 {

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ZT_BENCH_CLOCK.h"
 #include "ZT_BENCH_SCENE.h"
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/core/ZC_SYSTEM_WINDOW.h"
@@ -26,30 +27,12 @@
 #include "tests/support/ZT_ALLOCATION_COUNT.h"
 
 using namespace ZOR;
+using ZT_BENCH::fCpuSeconds;
+using ZT_BENCH::fMaxRssKb;
+using ZT_BENCH::fNow;
 
 namespace
 {
-double fNow(clockid_t clock = CLOCK_MONOTONIC)
-{
-    timespec t;
-    clock_gettime(clock, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-double fCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long fMaxRssKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 double gFirstSwap = 0;
 double gIdleSeconds = 5, gIdleStart = 0, gIdleCpu = 0;
 int gIdleFrames = 0;

@@ -10,30 +10,19 @@
 //   hwm_kb          peak resident memory (VmHWM) when the idle measure ends
 // Then it asks the game to close, as the player would. Nothing here is part of the game.
 #include <dlfcn.h>
-#include <sys/resource.h>
-#include <time.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "ZT_BENCH_CLOCK.h"
+
+using ZT_BENCH::fCpuSeconds;
+using ZT_BENCH::fNow;
+
 namespace
 {
-double fNow(clockid_t clock)
-{
-    timespec t;
-    clock_gettime(clock, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
-double fCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 long fHighWaterKb()
 {
     long kb = 0;

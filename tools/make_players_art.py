@@ -59,17 +59,6 @@ SHOWN = ["fffff",
          "....."]
 
 
-def runs(line):
-    out, n = [], 0
-    for ch in line + ".":
-        if ch == "#":
-            n += 1
-        elif n:
-            out.append(n)
-            n = 0
-    return out or [0]
-
-
 def example(size):
     """A 5 x 5 puzzle with its clues on paper: rows solved from the top, a row being dragged
     with the fill tool and the pointing hand at its end."""
@@ -87,12 +76,12 @@ def example(size):
     left = S.rrect(S.blank(w, h), (gx - ear + 6, gy, gx - 4, gy + 5 * cell), 8)
     c = S.paint(c, S.union(top, left), S.PAPER_SHADE)
     for k, col in enumerate(cols):
-        nums = runs(col)
+        nums = S.clue_runs(col)
         for i, n in enumerate(reversed(nums)):
             m = S.text_mask(S.blank(w, h), str(n), gx + k * cell + cell / 2, gy - 22 - i * 26, 20)
             c = S.paint(c, m, S.INK)
     for r, row in enumerate(CUP):
-        nums = runs(row)
+        nums = S.clue_runs(row)
         solved = SHOWN[r].count("f") == row.count("#") and "." not in SHOWN[r]
         for i, n in enumerate(reversed(nums)):
             m = S.text_mask(S.blank(w, h), str(n), gx - 22 - i * 26, gy + r * cell + cell / 2, 20)

@@ -1,6 +1,8 @@
 #include "game/puzzle/GG_BASE_CONTROL.h"
 
 #include "engine/files/ZC_REPOSITORY.h"
+#include "engine/gui/ZC_GUI_BUTTON.h"
+#include "engine/gui/ZC_GUI_LOADER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/GG_PROCESS.h"
 #include "game/shell/GG_CONFIG.h"
@@ -73,6 +75,30 @@ pugi::xml_document* fGetControlXml(const char* name)
 void fLogControl(const char* file, const std::string& what)
 {
     fLogLine(std::string("level controls: \"") + file + "\" " + what);
+}
+
+ZC_GUI_BUTTON5* fMakeControlButton(pugi::xml_node node, ZS_TRANSFORM3_AUTO* placement, const char* file,
+                                   const char* name)
+{
+    ZC_GUI_OBJECT* widget = fCreateWidgetFromXml(node);
+    ZC_GUI_BUTTON5* button = dynamic_cast<ZC_GUI_BUTTON5*>(widget);
+    if (!button)
+    {
+        delete widget;
+        fLogControl(file, std::string("has a \"BUTTON5\" that makes no button: the ") + name + " button is left out");
+        return nullptr;
+    }
+    button->fGetTransform()->parent = placement;
+    return button;
+}
+
+void fDeleteControlButton(ZC_GUI_BUTTON5*& button)
+{
+    if (!button)
+        return;
+    button->fReleaseResourcesTree();
+    delete button;
+    button = nullptr;
 }
 
 GG_BASE_CONTROL::~GG_BASE_CONTROL()

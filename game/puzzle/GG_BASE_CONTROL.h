@@ -6,6 +6,11 @@
 #include "framework/G_SPRITE.h"
 #include "framework/ZS_TRANSFORM3_AUTO.h"
 
+namespace ZOR
+{
+class ZC_GUI_BUTTON5;
+}
+
 namespace ZOR_GF
 {
 class G_WINDOW_MANAGER;
@@ -85,4 +90,10 @@ bool fPauseIntoWindow(const char* window);
 pugi::xml_document* fGetControlXml(const char* name);
 // One line in the game's log about a control file.
 void fLogControl(const char* file, const std::string& what);
+// The push button a control file's "BUTTON5" makes, under the placement; null when the
+// element makes another widget or none, logged as leaving out the named button.
+ZOR::ZC_GUI_BUTTON5* fMakeControlButton(pugi::xml_node node, ZOR_GF::ZS_TRANSFORM3_AUTO* placement,
+                                        const char* file, const char* name);
+// Releases the button's resources and deletes it; null after.
+void fDeleteControlButton(ZOR::ZC_GUI_BUTTON5*& button);
 }

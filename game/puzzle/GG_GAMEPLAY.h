@@ -144,6 +144,8 @@ public:
     void fLeaveLevel(bool restart, bool toShop);
     void fLeaveLevelToLevelList();
     void fLeaveLevelToShop();
+    // Both ends of a leave: back to the pack's level list, the shop over it when asked.
+    void fLeaveLevelToList(bool showShop);
 
     // ---- what the game object, the windows, the shop and the tutorial read or set
     GG_PROCESS& fGetProcess() { return process; }

@@ -280,19 +280,15 @@ void GG_GAMEPLAY::fLeaveLevel(bool restart, bool toShop)
 
 void GG_GAMEPLAY::fLeaveLevelToLevelList()
 {
-    gGame* game = fGetGameInstance();
-    if (!game)
-        return;
-    const GG_PACK_DESC* desc = game->fGetCurrentPack();
-    game->fEndLevel();
-    game->fUnloadGameplay();
-    game->fShowLevelsScene(desc ? desc->fGetId() : 0, true);
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        if (G_WINDOW* fade = windows->fHideWindow(kFade, false))
-            fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
+    fLeaveLevelToList(false);
 }
 
 void GG_GAMEPLAY::fLeaveLevelToShop()
+{
+    fLeaveLevelToList(true);
+}
+
+void GG_GAMEPLAY::fLeaveLevelToList(bool showShop)
 {
     gGame* game = fGetGameInstance();
     if (!game)
@@ -304,7 +300,8 @@ void GG_GAMEPLAY::fLeaveLevelToShop()
     G_WINDOW_MANAGER* windows = fGetWindowManager();
     if (!windows)
         return;
-    windows->fShowWindow("Shop", false);
+    if (showShop)
+        windows->fShowWindow("Shop", false);
     if (G_WINDOW* fade = windows->fHideWindow(kFade, false))
         fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
 }

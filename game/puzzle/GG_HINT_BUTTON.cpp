@@ -30,9 +30,7 @@ bool GG_HINT_BUTTON::fLoadXml()
     if (!document)
         return false;
     const pugi::xml_node root = document->document_element();
-    GG_BASE_CONTROL::fLoadXml(root);
-    if (pugi::xml_attribute a = root.attribute("speed"))
-        speed = a.as_float();
+    fLoadSlideXml(root);
     if (pugi::xml_node node = root.child("hint"))
     {
         hint.fLoadXml(node);
@@ -70,7 +68,7 @@ void GG_HINT_BUTTON::fSlideIn()
     if (!pressPending)
         outOfPlay = false;
     bots.fAdd(fCreateBotColor(&hint, speed, 0xFFFFFFFFu, 0.0f));
-    bots.fAdd(fCreateBotMove(buttonSprite.transform, speed, 0.0f, shownPlace.x, shownPlace.y, 0.0f, 0.0f));
+    fSlideTo(buttonSprite.transform, shownPlace);
 }
 
 void GG_HINT_BUTTON::fSlideOut(bool pressed)
@@ -78,9 +76,7 @@ void GG_HINT_BUTTON::fSlideOut(bool pressed)
     outOfPlay = true;
     if (pressed)
         pressPending = true;
-    ZC_BOT_MOVE* move =
-        fCreateBotMove(buttonSprite.transform, speed, 0.0f, hiddenPlace.x, hiddenPlace.y, 0.0f, 0.0f);
-    bots.fAdd(move);
+    ZC_BOT_MOVE* move = fSlideTo(buttonSprite.transform, hiddenPlace);
     bots.fAdd(fCreateBotColor(&hint, speed, 0x00FFFFFFu, 0.0f));
     if (pressed && move)
         move->fMessage(zcMESSAGE_SET_CALLBACK, 0.0f, 0.0f, 0.0f, &completion);
@@ -116,18 +112,8 @@ void GG_HINT_BUTTON::fDraw()
     buttonSprite.fDraw();
 }
 
-int GG_HINT_BUTTON::fUpdate()
+float GG_HINT_BUTTON::fLoadPictures()
 {
-    bots.fUpdate();
-    return 0;
-}
-
-void GG_HINT_BUTTON::fLoadResources()
-{
-    if (loaded)
-        return;
-    GG_BASE_CONTROL::fLoadResources();
-    hiddenPlace.y = shownPlace.y;
     hint.fLoadTexture();
     buttonSprite.fLoadTexture();
     if (buttonSprite.texture && buttonSprite.fIsLoaded())
@@ -135,7 +121,11 @@ void GG_HINT_BUTTON::fLoadResources()
     buttonSprite.fSetHotSpot(4, 0.0f, 0.0f);
     // The frame of the count set before the picture was there.
     buttonSprite.fSetFrameCell(kFrames, 1, std::clamp(count, 0, kFrames - 1));
-    hiddenPlace.y += buttonSprite.fGetHeight();
+    return buttonSprite.fGetHeight();
+}
+
+void GG_HINT_BUTTON::fSlideToState()
+{
     if (count == 0)
         fSlideOut(false);
     else

@@ -1,8 +1,7 @@
 #pragma once
-#include "engine/bots/ZC_BOT_CONTAINER.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "framework/G_ANIMATION.h"
-#include "game/puzzle/GG_BASE_CONTROL.h"
+#include "game/puzzle/GG_SLIDING_CONTROL.h"
 
 namespace game
 {
@@ -12,7 +11,7 @@ namespace game
 // from the start of any slide-out until it slides in again (or a pressed slide-out ends), nor
 // while the tutorial blocks it; the two are kept apart, so that a slide never clears the
 // tutorial's block and a button slid in is never left dead.
-class GG_HINT_BUTTON : public GG_BASE_CONTROL
+class GG_HINT_BUTTON : public GG_SLIDING_CONTROL
 {
 public:
     // Frames of the button's picture: counts from here on show the last one.
@@ -33,18 +32,17 @@ public:
     static int fOnSlideOutFinished(void* button);
 
     void fDraw() override;
-    int fUpdate() override;
     int fOnKeyDown(int key) override;
-    void fLoadResources() override;
     void fUnloadResources() override;
 
     // A left press over it would start a hint.
     bool fIsInPlay() const { return !blocked && !outOfPlay && !pressPending && count > 0; }
     ZOR_GF::G_SPRITE& fGetButtonSprite() { return buttonSprite; }
     ZOR_GF::G_ANIMATION& fGetHintAnimation() { return hint; }
-    ZOR::ZS_VECTOR2 fGetShownPlace() const { return shownPlace; }
-    ZOR::ZS_VECTOR2 fGetHiddenPlace() const { return hiddenPlace; }
-    float fGetSpeed() const { return speed; }
+
+protected:
+    float fLoadPictures() override;
+    void fSlideToState() override;
 
 private:
     void* owner;
@@ -53,11 +51,7 @@ private:
     int count = 0;
     bool outOfPlay = false;   // slid out (or sliding out)
     bool pressPending = false; // a pressed slide-out has not ended yet
-    float speed = 1.0f;
-    ZOR::ZS_VECTOR2 shownPlace;
-    ZOR::ZS_VECTOR2 hiddenPlace;
     ZOR_GF::G_SPRITE buttonSprite;
     ZOR_GF::G_ANIMATION hint;
-    ZOR::ZC_BOT_CONTAINER bots;
 };
 }

@@ -68,73 +68,59 @@ void GG_NUMBERCROSS::fBuildClues(const std::vector<GG_ELEMENT*>* acells, ZS_POIN
     columnClues.assign(size_t(width), GG_CLUE_LINE());
 
     for (int r = 0; r < height; ++r)
-    {
-        GG_CLUE_LINE& clues = rowClues[size_t(r)];
-        const ZS_LINE line = fRow(r);
-        bool inRun = false;
-        for (int c = 0; c < width; ++c)
-        {
-            const GG_ELEMENT* cell = line.fCell(c);
-            if (!cell || !cell->fIsPicture())
-            {
-                inRun = false;
-                continue;
-            }
-            if (inRun)
-            {
-                ++clues.back().length;
-                ++clues.back().columnEnd;
-                continue;
-            }
-            GG_CLUE clue;
-            clue.rowStart = clue.rowEnd = r;
-            clue.columnStart = clue.columnEnd = c;
-            clue.length = 1;
-            clues.push_back(clue);
-            inRun = true;
-        }
-        if (clues.empty())
-        {
-            GG_CLUE zero;
-            zero.rowStart = zero.rowEnd = r;
-            zero.columnEnd = width - 1;
-            clues.push_back(zero);
-        }
-    }
-
+        fBuildLineClues(fRow(r), true, r, width, rowClues[size_t(r)]);
     for (int c = 0; c < width; ++c)
+        fBuildLineClues(fColumn(c), false, c, height, columnClues[size_t(c)]);
+}
+
+// A clue spans start..end along the line; the line's own index fixes the other axis.
+static void fPlaceClue(GG_CLUE& clue, bool isRow, int index, int start, int end)
+{
+    if (isRow)
     {
-        GG_CLUE_LINE& clues = columnClues[size_t(c)];
-        const ZS_LINE line = fColumn(c);
-        bool inRun = false;
-        for (int r = 0; r < height; ++r)
+        clue.rowStart = clue.rowEnd = index;
+        clue.columnStart = start;
+        clue.columnEnd = end;
+    }
+    else
+    {
+        clue.columnStart = clue.columnEnd = index;
+        clue.rowStart = start;
+        clue.rowEnd = end;
+    }
+}
+
+// isRow is passed apart from the line: an empty line built for a zero-sized grid is a row.
+void GG_NUMBERCROSS::fBuildLineClues(const ZS_LINE& line, bool isRow, int index, int count,
+                                     GG_CLUE_LINE& clues)
+{
+    bool inRun = false;
+    for (int i = 0; i < count; ++i)
+    {
+        const GG_ELEMENT* cell = line.fCell(i);
+        if (!cell || !cell->fIsPicture())
         {
-            const GG_ELEMENT* cell = line.fCell(r);
-            if (!cell || !cell->fIsPicture())
-            {
-                inRun = false;
-                continue;
-            }
-            if (inRun)
-            {
-                ++clues.back().length;
-                ++clues.back().rowEnd;
-                continue;
-            }
-            GG_CLUE clue;
-            clue.columnStart = clue.columnEnd = c;
-            clue.rowStart = clue.rowEnd = r;
-            clue.length = 1;
-            clues.push_back(clue);
-            inRun = true;
+            inRun = false;
+            continue;
         }
-        if (clues.empty())
+        if (inRun)
         {
-            GG_CLUE zero;
-            zero.columnStart = zero.columnEnd = c;
-            zero.rowEnd = height - 1;
-            clues.push_back(zero);
+            GG_CLUE& last = clues.back();
+            ++last.length;
+            ++(isRow ? last.columnEnd : last.rowEnd);
+            continue;
         }
+        GG_CLUE clue;
+        fPlaceClue(clue, isRow, index, i, i);
+        clue.length = 1;
+        clues.push_back(clue);
+        inRun = true;
+    }
+    if (clues.empty())
+    {
+        GG_CLUE zero;
+        fPlaceClue(zero, isRow, index, 0, count - 1);
+        clues.push_back(zero);
     }
 }
 
@@ -208,28 +194,31 @@ bool GG_NUMBERCROSS::fIsColumnSegmentSolved(int column, unsigned start, unsigned
     return fIsSegmentSolved(fColumn(column), start, end);
 }
 
+// One cell of a free-run count; a missing cell leaves both as they are.
+static void fCountFreeCell(const GG_ELEMENT* cell, int& current, int& best)
+{
+    if (!cell)
+        return;
+    if (!cell->fIsSolved())
+        ++current;
+    else if (cell->fIsPicture())
+    {
+        // The cell beside an open picture cell cannot start or end another run.
+        best = std::max(best, current - 1);
+        current = -1;
+    }
+    else
+    {
+        best = std::max(best, current);
+        current = 0;
+    }
+}
+
 int GG_NUMBERCROSS::fLongestFreeRun(const ZS_LINE& line, int start, int end) const
 {
     int current = 0, best = 0;
     for (int i = std::max(start, 0); i <= end && i < line.length; ++i)
-    {
-        const GG_ELEMENT* cell = line.fCell(i);
-        if (!cell)
-            continue;
-        if (!cell->fIsSolved())
-            ++current;
-        else if (cell->fIsPicture())
-        {
-            // The cell beside an open picture cell cannot start or end another run.
-            best = std::max(best, current - 1);
-            current = -1;
-        }
-        else
-        {
-            best = std::max(best, current);
-            current = 0;
-        }
-    }
+        fCountFreeCell(line.fCell(i), current, best);
     return std::max(current, best);
 }
 
@@ -239,23 +228,7 @@ int GG_NUMBERCROSS::fLongestFreeRun(int rowStart, int rowEnd, int columnStart, i
     int current = 0, best = 0;
     for (int r = rowStart; r <= rowEnd; ++r)
         for (int c = columnStart; c <= columnEnd; ++c)
-        {
-            const GG_ELEMENT* cell = fGetCell(r, c);
-            if (!cell)
-                continue;
-            if (!cell->fIsSolved())
-                ++current;
-            else if (cell->fIsPicture())
-            {
-                best = std::max(best, current - 1);
-                current = -1;
-            }
-            else
-            {
-                best = std::max(best, current);
-                current = 0;
-            }
-        }
+            fCountFreeCell(fGetCell(r, c), current, best);
     return std::max(current, best);
 }
 

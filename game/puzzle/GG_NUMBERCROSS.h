@@ -75,6 +75,9 @@ private:
     struct ZS_LINE;
     ZS_LINE fRow(int row) const;
     ZS_LINE fColumn(int column) const;
+    // The clues of one row or column over its first count positions.
+    static void fBuildLineClues(const ZS_LINE& line, bool isRow, int index, int count,
+                                GG_CLUE_LINE& clues);
     // One phase of the crossing over one line; true when a clue was crossed by the neighbour,
     // room or longest rules (a whole solved line crosses its clues without counting).
     bool fCrossLine(const ZS_LINE& line, GG_CLUE_LINE& clues) const;

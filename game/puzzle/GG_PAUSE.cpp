@@ -2,7 +2,6 @@
 
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -11,46 +10,23 @@ namespace game
 {
 GG_PAUSE::~GG_PAUSE()
 {
-    fDeleteButton();
-}
-
-void GG_PAUSE::fDeleteButton()
-{
-    if (!button)
-        return;
-    button->fReleaseResourcesTree();
-    delete button;
-    button = nullptr;
+    fDeleteControlButton(button);
 }
 
 bool GG_PAUSE::fLoadXml()
 {
-    fDeleteButton();
+    fDeleteControlButton(button);
     pugi::xml_document* document = fGetControlXml(CONTROL_PAUSE_FILE);
     if (!document)
         return false;
     const pugi::xml_node root = document->document_element();
     GG_BASE_CONTROL::fLoadXml(root);
-    bool made = false;
     if (pugi::xml_node node = root.child("BUTTON5"))
-    {
-        ZC_GUI_OBJECT* widget = fCreateWidgetFromXml(node);
-        button = dynamic_cast<ZC_GUI_BUTTON5*>(widget);
-        if (button)
-        {
-            button->fGetTransform()->parent = &placement;
-            made = true;
-        }
-        else
-        {
-            delete widget;
-            fLogControl(CONTROL_PAUSE_FILE, "has a \"BUTTON5\" that makes no button: the pause button is left out");
-        }
-    }
+        button = fMakeControlButton(node, &placement, CONTROL_PAUSE_FILE, "pause");
     else
         fLogControl(CONTROL_PAUSE_FILE, "has no \"BUTTON5\": the pause button is left out");
     zcREPOSITORY->fReleaseXml(document);
-    return made;
+    return button != nullptr;
 }
 
 int GG_PAUSE::fOnKeyDown(int)

@@ -32,8 +32,6 @@ public:
     ZOR::ZC_GUI_BUTTON5* fGetButton() const { return button; }
 
 private:
-    void fDeleteButton();
-
     ZOR::ZC_GUI_BUTTON5* button = nullptr;
 };
 }

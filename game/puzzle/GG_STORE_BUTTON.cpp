@@ -1,9 +1,7 @@
 #include "game/puzzle/GG_STORE_BUTTON.h"
 
-#include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -21,9 +19,7 @@ void GG_STORE_BUTTON::fDeleteButton()
     if (!button)
         return;
     bots.fDeleteAll(); // the slides move the button's transform
-    button->fReleaseResourcesTree();
-    delete button;
-    button = nullptr;
+    fDeleteControlButton(button);
 }
 
 bool GG_STORE_BUTTON::fLoadXml()
@@ -33,24 +29,13 @@ bool GG_STORE_BUTTON::fLoadXml()
     if (!document)
         return false;
     const pugi::xml_node root = document->document_element();
-    GG_BASE_CONTROL::fLoadXml(root);
-    if (pugi::xml_attribute a = root.attribute("speed"))
-        speed = a.as_float();
+    fLoadSlideXml(root);
     fDeleteButton();
     if (pugi::xml_node node = root.child("BUTTON5"))
     {
-        ZC_GUI_OBJECT* widget = fCreateWidgetFromXml(node);
-        button = dynamic_cast<ZC_GUI_BUTTON5*>(widget);
-        if (!button)
-        {
-            delete widget;
-            fLogControl(file, "has a \"BUTTON5\" that makes no button: the store button is left out");
-        }
-        else
-        {
-            button->fGetTransform()->parent = &placement;
+        button = fMakeControlButton(node, &placement, file, "store");
+        if (button)
             shownPlace = hiddenPlace = button->fGetTransform()->fGetPositionXY();
-        }
     }
     zcREPOSITORY->fReleaseXml(document);
     return true;
@@ -68,13 +53,13 @@ void GG_STORE_BUTTON::fSetHidden(int value)
 void GG_STORE_BUTTON::fSlideIn()
 {
     if (button)
-        bots.fAdd(fCreateBotMove(button->fGetTransform(), speed, 0.0f, shownPlace.x, shownPlace.y, 0.0f, 0.0f));
+        fSlideTo(button->fGetTransform(), shownPlace);
 }
 
 void GG_STORE_BUTTON::fSlideOut()
 {
     if (button)
-        bots.fAdd(fCreateBotMove(button->fGetTransform(), speed, 0.0f, hiddenPlace.x, hiddenPlace.y, 0.0f, 0.0f));
+        fSlideTo(button->fGetTransform(), hiddenPlace);
 }
 
 int GG_STORE_BUTTON::fOnKeyDown(int key)
@@ -110,23 +95,16 @@ void GG_STORE_BUTTON::fDraw()
         button->fDrawTree();
 }
 
-int GG_STORE_BUTTON::fUpdate()
+float GG_STORE_BUTTON::fLoadPictures()
 {
-    bots.fUpdate();
-    return 0;
+    if (!button)
+        return 0.0f;
+    button->fRestoreResourcesTree();
+    return button->fGetHeight();
 }
 
-void GG_STORE_BUTTON::fLoadResources()
+void GG_STORE_BUTTON::fSlideToState()
 {
-    if (loaded)
-        return;
-    GG_BASE_CONTROL::fLoadResources();
-    hiddenPlace.y = shownPlace.y;
-    if (button)
-    {
-        button->fRestoreResourcesTree();
-        hiddenPlace.y += button->fGetHeight();
-    }
     if (hidden != 0)
         fSlideOut();
     else

@@ -1,7 +1,5 @@
 #pragma once
-#include "engine/bots/ZC_BOT_CONTAINER.h"
-#include "engine/core/ZS_POINT.h"
-#include "game/puzzle/GG_BASE_CONTROL.h"
+#include "game/puzzle/GG_SLIDING_CONTROL.h"
 
 namespace ZOR
 {
@@ -14,7 +12,7 @@ namespace game
 // otherwise; a press opens the window "Shop" and pauses the level (not without the window:
 // nothing would resume it). Editions without the store
 // button read an empty file for it.
-class GG_STORE_BUTTON : public GG_BASE_CONTROL
+class GG_STORE_BUTTON : public GG_SLIDING_CONTROL
 {
 public:
     GG_STORE_BUTTON() = default;
@@ -32,25 +30,21 @@ public:
     void fSlideOut();
 
     void fDraw() override;
-    int fUpdate() override;
     int fOnMouseMove() override;
     int fOnKeyUp(int key) override;
     int fOnKeyDown(int key) override;
-    void fLoadResources() override;
     void fUnloadResources() override;
 
     ZOR::ZC_GUI_BUTTON5* fGetButton() const { return button; }
-    ZOR::ZS_VECTOR2 fGetShownPlace() const { return shownPlace; }
-    ZOR::ZS_VECTOR2 fGetHiddenPlace() const { return hiddenPlace; }
+
+protected:
+    float fLoadPictures() override;
+    void fSlideToState() override;
 
 private:
     void fDeleteButton();
 
     int hidden = 0;
-    float speed = 1.0f;
-    ZOR::ZS_VECTOR2 shownPlace;
-    ZOR::ZS_VECTOR2 hiddenPlace;
     ZOR::ZC_GUI_BUTTON5* button = nullptr;
-    ZOR::ZC_BOT_CONTAINER bots;
 };
 }

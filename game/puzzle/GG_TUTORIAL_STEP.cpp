@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
@@ -16,6 +15,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowFactory.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -87,16 +87,16 @@ bool fIsTutorialStepKind(const char* name)
     return false;
 }
 
-void fLocalizeTutorialPanel(ZC_GUI_OBJECT* widget)
+namespace
+{
+void fDoublePercents(ZC_GUI_OBJECT* widget)
 {
     if (!widget)
         return;
     if (widget->fGetType() == GUI_TYPE_WLABEL)
     {
         ZC_GUI_WLABEL* label = static_cast<ZC_GUI_WLABEL*>(widget);
-        const ZC_LOCALIZATION* strings = fGetStrings();
-        const std::string key = pugi::as_utf8(label->fGetText());
-        const std::wstring text = pugi::as_wide(strings ? strings->fGetText(key.c_str()) : "etwas");
+        const std::wstring text = label->fGetText();
         std::wstring shown;
         shown.reserve(text.size() + 8);
         for (wchar_t ch : text)
@@ -108,7 +108,15 @@ void fLocalizeTutorialPanel(ZC_GUI_OBJECT* widget)
         label->fSetText(shown);
     }
     for (ZC_GUI_OBJECT* child : widget->fGetChildren())
-        fLocalizeTutorialPanel(child);
+        fDoublePercents(child);
+}
+}
+
+void fLocalizeTutorialPanel(ZC_GUI_OBJECT* widget)
+{
+    // The windows' own localising first; only the doubling is the tutorial's.
+    fLocalizeWidgetTree(widget);
+    fDoublePercents(widget);
 }
 
 GG_TUTORIAL_STEP::GG_TUTORIAL_STEP(pugi::xml_node element, int32_t level) : levelId(level)

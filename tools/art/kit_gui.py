@@ -51,6 +51,16 @@ def fin(c, w, h):
     return S.finish(c, (w, h))
 
 
+def dark_pill(w, h):
+    """The dark counter pill with its light rim and shadow: the canvas and the inner mask."""
+    c = S.canvas(w, h)
+    m = S.rrect(S.blank(w, h), (3, 3, w - 3, h - 5), (h - 8) / 2)
+    c = S.drop_shadow(c, m, 0, 2, 2, NAVY_DEEP, 0.45)
+    c = S.paint(c, m, S.rgba(S.lighten(NAVY_TOP, 0.4), 235))
+    inner = S.shrink(m, 2)
+    return S.paint(c, inner, S.rgba(NAVY_DEEP, 215)), inner
+
+
 # ---------------------------------------------------------------- buttons
 
 def buttons():
@@ -459,12 +469,7 @@ def hud():
 
     # Counter pills for the hearts, currency and star panels.
     for name, (w, h) in (("hud_pill", (180, 56)), ("hud_pill_wide", (260, 56))):
-        c = S.canvas(w, h)
-        m = S.rrect(S.blank(w, h), (3, 3, w - 3, h - 5), (h - 8) / 2)
-        c = S.drop_shadow(c, m, 0, 2, 2, NAVY_DEEP, 0.45)
-        c = S.paint(c, m, S.rgba(S.lighten(NAVY_TOP, 0.4), 235))
-        inner = S.shrink(m, 2)
-        c = S.paint(c, inner, S.rgba(NAVY_DEEP, 215))
+        c, inner = dark_pill(w, h)
         c = S.paint(c, S.subtract(inner, S.shift(inner, 0, 2)), WHITE, 0.2)
         kit.out("gui", name + ".png", fin(c, w, h), "dark counter pill; icon well at the left end (centre x 28)")
 
@@ -514,28 +519,36 @@ def shop_and_trophies():
     ]
     for key, icon_name, color in themes:
         for earned in (True, False):
-            base = color if earned else GREY
-            c = S.canvas(t, t)
-            m = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 54)
-            ribbon = S.blank(t, t)
-            S.polygon(ribbon, [(34, 78), (52, 78), (46, 124), (36, 114), (26, 118)])
-            S.polygon(ribbon, [(76, 78), (94, 78), (102, 118), (92, 114), (82, 124)])
-            c = S.paint(c, ribbon, S.darken(CORAL if earned else GREY_DARK, 0.15))
-            c = S.Image.alpha_composite(c, S.gem(t, t, m, S.lighten(base, 0.45), base, S.darken(base, 0.2),
-                                                 S.darken(base, 0.55)))
-            inner = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 42)
-            c = S.paint(c, inner, S.darken(base, 0.12), 0.8)
-            c = S.paint(c, S.subtract(inner, S.shift(inner, 0, 2)), S.darken(base, 0.45), 0.6)
-            im = I.mask(icon_name, t, t, t / 2 - 28, t / 2 - 30, 56)
-            if earned:
-                c = S.drop_shadow(c, im, 0, 2, 1.5, S.darken(base, 0.6), 0.6)
-                c = S.paint(c, im, WHITE)
-            else:
-                c = S.paint(c, im, S.lighten(GREY, 0.35), 0.6)
-                c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), GOLD_LIGHT, GOLD, GOLD_DARK, GOLD_DEEP),
-                                  (round(76 * S.SS), round(70 * S.SS)))
-            kit.out("gui", "trophy_%s_%s.png" % (key, "open" if earned else "closed"), fin(c, t, t),
+            kit.out("gui", "trophy_%s_%s.png" % (key, "open" if earned else "closed"),
+                    fin(medal(icon_name, color, earned, t), t, t),
                     "trophy medal, %s" % ("earned" if earned else "not earned"))
+
+
+def medal(icon_name, color, earned, t=128):
+    """A trophy medal before finishing: a gem disc on two ribbon tails with a white icon; grey
+    with a gold lock while not earned."""
+    base = color if earned else GREY
+    c = S.canvas(t, t)
+    m = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 54)
+    ribbon = S.blank(t, t)
+    S.polygon(ribbon, [(34, 78), (52, 78), (46, 124), (36, 114), (26, 118)])
+    S.polygon(ribbon, [(76, 78), (94, 78), (102, 118), (92, 114), (82, 124)])
+    c = S.paint(c, ribbon, S.darken(CORAL if earned else GREY_DARK, 0.15))
+    c = S.Image.alpha_composite(c, S.gem(t, t, m, S.lighten(base, 0.45), base, S.darken(base, 0.2),
+                                         S.darken(base, 0.55)))
+    inner = S.circle(S.blank(t, t), t / 2, t / 2 - 2, 42)
+    c = S.paint(c, inner, S.darken(base, 0.12), 0.8)
+    c = S.paint(c, S.subtract(inner, S.shift(inner, 0, 2)), S.darken(base, 0.45), 0.6)
+    im = I.mask(icon_name, t, t, t / 2 - 28, t / 2 - 30, 56)
+    if earned:
+        c = S.drop_shadow(c, im, 0, 2, 1.5, S.darken(base, 0.6), 0.6)
+        c = S.paint(c, im, WHITE)
+    else:
+        c = S.paint(c, im, S.lighten(GREY, 0.35), 0.6)
+        # The lock on a canvas of its own size (the gem's shading scales with it).
+        c.alpha_composite(S.gem(44, 44, I.mask("lock", 44, 44), GOLD_LIGHT, GOLD, GOLD_DARK, GOLD_DEEP),
+                          (round(76 * S.SS), round(70 * S.SS)))
+    return c
 
 
 def cursor():

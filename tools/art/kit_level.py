@@ -9,7 +9,7 @@ from PIL import Image, ImageDraw
 import icons as I
 import kit
 import style as S
-from kit_gui import coin_icon, fin
+from kit_gui import coin_icon, dark_pill, fin
 from style import (CREAM, GOLD, GOLD_DARK, GOLD_DEEP, GOLD_LIGHT, GREY, INK, INK_SOFT, NAVY, NAVY_DEEP,
                    NAVY_TOP, PAPER, PAPER_DEEP, PAPER_RIM, PAPER_SHADE, RED, RED_DARK, RED_LIGHT, TEAL,
                    TEAL_DARK, WHITE)
@@ -191,12 +191,7 @@ def errors():
     c = S.paint(c, I.mask("lock", n, n, 11, 10, 18), S.rgba(GREY, 220))
     kit.out("level", "error_lock.png", fin(c, n, n), "slot beyond the error limit (1 frame)")
     w, h = 300, 56
-    c = S.canvas(w, h)
-    m = S.rrect(S.blank(w, h), (3, 3, w - 3, h - 5), (h - 8) / 2)
-    c = S.drop_shadow(c, m, 0, 2, 2, NAVY_DEEP, 0.45)
-    c = S.paint(c, m, S.rgba(S.lighten(NAVY_TOP, 0.4), 235))
-    inner = S.shrink(m, 2)
-    c = S.paint(c, inner, S.rgba(NAVY_DEEP, 215))
+    c, _ = dark_pill(w, h)
     for k in range(6):
         cx = 30 + k * 48
         c = S.paint(c, S.circle(S.blank(w, h), cx, 26, 15), S.rgba(WHITE, 22))

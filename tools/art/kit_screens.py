@@ -304,17 +304,7 @@ HEART = [".###..###.", "##########", "##########", "##########", "##########",
 
 
 def clues(rows):
-    out = []
-    for r in rows:
-        runs, n = [], 0
-        for ch in r + ".":
-            if ch == "#":
-                n += 1
-            elif n:
-                runs.append(n)
-                n = 0
-        out.append(runs or [0])
-    return out
+    return [S.clue_runs(r) for r in rows]
 
 
 def splash_title(w=W, h=H):

@@ -68,17 +68,6 @@ HEART = ["..........", ".##....##.", "####..####", "##########", "##########",
          ".########.", "..######..", "...####...", "....##....", ".........."]
 
 
-def runs(line):
-    out, n = [], 0
-    for ch in line + ".":
-        if ch == "#":
-            n += 1
-        elif n:
-            out.append(n)
-            n = 0
-    return out or [0]
-
-
 def mock_level(path):
     screen = pic("packs", "pack1_bg.png")
     clue = BitmapFont("clue")
@@ -134,10 +123,10 @@ def mock_level(path):
     ink, crossed = (43, 45, 66), (170, 160, 150)
     cols = ["".join(HEART[j][i] for j in range(n)) for i in range(n)]
     for j in range(n):
-        for k, v in enumerate(reversed(runs(HEART[j]))):
+        for k, v in enumerate(reversed(S.clue_runs(HEART[j]))):
             clue.draw(screen, str(v), x0 - 16 - k * 24, centre(0, j)[1], crossed if j < 6 else ink, "center", "middle")
     for i in range(n):
-        for k, v in enumerate(reversed(runs(cols[i]))):
+        for k, v in enumerate(reversed(S.clue_runs(cols[i]))):
             clue.draw(screen, str(v), centre(i, 0)[0], y0 - 18 - k * 26, ink, "center", "middle")
     put(screen, frame(pic("level", "clue_cross.png"), 6, 2), x0 - 16, centre(0, 5)[1])
 

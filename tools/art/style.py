@@ -186,6 +186,18 @@ def heart_points(cx, cy, size, steps=120):
     return pts
 
 
+def clue_runs(line):
+    """The clue numbers of a picture line ("#" filled): its runs, or [0] for an empty line."""
+    out, n = [], 0
+    for ch in line + ".":
+        if ch == "#":
+            n += 1
+        elif n:
+            out.append(n)
+            n = 0
+    return out or [0]
+
+
 # ---------------------------------------------------------------- mask algebra
 
 def union(*masks):

@@ -31,8 +31,7 @@ def windows():
     write(WINDOWS + "/help_pages.xml", E("help", [("cols", 1), ("rows", 1), ("turn_type", "MOMENTAL")],
                                          [page(p, k) for p, k in PAGES]),
           "The help pages, in reading order.")
-    dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " win_fade.png")
+    dim = dim_background()
     write(WINDOWS + "/Help.xml", window(
         "Help", "GG_WINDOW_HELP", 85, [
             image(10, GUI + " dialog_l.png", "0 0"),

@@ -25,12 +25,6 @@ LEFT, MIDDLE, RIGHT = 3, 4, 5
 OFFER_SECOND_CHANCE = False
 
 
-def dim():
-    """The navy veil behind a modal window, fading in with it."""
-    return E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-             text=GUI + " fade.png")
-
-
 def neutral(ident, key, pos, texture=NEUTRAL_M):
     return button(ident, texture, key, pos, color=INK)
 
@@ -39,7 +33,7 @@ def modal(name, kind, layer, gui, sound_ids, children=(), show="0.3"):
     return window(name, kind, layer, gui,
                   [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"),
                    ("_timeShow", show)],
-                  list(children) + [sounds(*sound_ids)], background=dim())
+                  list(children) + [sounds(*sound_ids)], background=dim_background(GUI + " fade.png"))
 
 
 def question(name, headline, detail, answers, icon=None):
@@ -109,7 +103,7 @@ def finish():
     return window("GP_Finish", "GG_WINDOW_FINISH", 20, gui,
                   [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOMENTAL"), ("_modal", "true"),
                    ("_timeShow", "0.4")],
-                  [settings, sounds(1, 2, 3)], background=dim())
+                  [settings, sounds(1, 2, 3)], background=dim_background(GUI + " fade.png"))
 
 
 def reset_note():

@@ -153,8 +153,7 @@ def trophy_list():
 def question(name, lines, buttons):
     """A question on the title scene's dialog: a heading, one or two lines of text (label 2 is the
     one that may take the "%s"), and buttons 3 (yes), 4 (no) and 5 (cancel)."""
-    dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " win_fade.png")
+    dim = dim_background()
     gui = [image(10, SCREENS + " win_dialog.png", "0 0")]
     for ident, key, font, y in lines:
         gui.append(wlabel(ident, key, font, "0 %d" % y))

@@ -1,7 +1,7 @@
 """The options window (volumes, the game's cursor, full screen; help and credits) and the
 credits it opens."""
 from wlib import *
-from players import DIM, SHOW, FONT_SMALL, ribbon
+from players import SHOW, FONT_SMALL, ribbon
 
 INK_SOFT = "0xFF5C5F7D"
 
@@ -13,7 +13,7 @@ def row_label(ident, key, y):
 
 def windows():
     names = ["Options", "Credits"]
-    dim = E("background", DIM, text=SCREENS + " win_fade.png")
+    dim = dim_background()
     slider = lambda ident, y: E("SIMPLESLIDER", [("ID", ident), ("PROGRESS", GUI + " slider_track.png"),
                                                  ("RUNNER", GUI + " slider_runner.png")],
                                 [E("POSITION", text="130 %d" % y)])

@@ -43,8 +43,7 @@ def windows():
         ],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_typePos", "POS_IN_PIX"),
          ("_position", "250 138"), ("_timeShow", "0.25"), ("_delayHide", "2.5")]))
-    dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " win_fade.png")
+    dim = dim_background()
     write(WINDOWS + "/Trophy_Get.xml", window(
         "Trophy_Get", "GG_WINDOW_TROPHY_GET", 150, [
             image(10, GUI + " dialog_m.png", "0 16"),

@@ -2,7 +2,6 @@
 and the question before a profile is deleted, which names the player."""
 from wlib import *
 
-DIM = {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"}
 SHOW = [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.3")]
 FONT_SMALL = (FONT + " small.xml", FONT + " small.png")
 
@@ -15,7 +14,7 @@ def ribbon(ident, key, y):
 
 def windows():
     names = ["Players", "Players_Confirm_Del"]
-    dim = E("background", DIM, text=SCREENS + " win_fade.png")
+    dim = dim_background()
     write(WINDOWS + "/Players.xml", window(
         "Players", "GG_WINDOW_PLAYERS", 40, [
             image(10, SCREENS + " menu_players_dialog.png", "0 0"),

@@ -16,11 +16,6 @@ ITEMS = [("start_hint", False), ("health", False), ("errors", False), ("refill_h
 CARD_W, CARD_H = 440, 150
 
 
-def dim():
-    return E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-             text=SCREENS + " win_fade.png")
-
-
 def ribbon(y, key, ident=11):
     # The ribbon's band is 7 px above the picture's middle.
     return [image(ident, GUI + " ribbon.png", "0 %d" % (y + 7)),
@@ -66,5 +61,5 @@ def windows():
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_modal", "true"), ("_timeShow", "0.35")],
         [E("gPages", {"file": WINDOWS + " shop_list.xml", "pos_x": "0", "pos_y": "15"}),
          E("sounds", children=[E("item", {"id": 1, "sound": "window_close"})])],
-        background=dim()))
+        background=dim_background()))
     return ["Shop"]

@@ -31,8 +31,7 @@ def windows():
             E("font_med", {"fntName": FONT_NAME_MED, "fntColor": "0xFF2A9D8F", "fntHotSpot": "HS_MID"}),
             E("font_big", {"fntName": FONT_NAME_BIG, "fntColor": INK, "fntHotSpot": "HS_MID"}),
         ]), sounds(2)]))
-    dim = E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
-            text=SCREENS + " win_fade.png")
+    dim = dim_background()
     write(WINDOWS + "/Confirm_Exit.xml", window(
         "Confirm_Exit", "G_WINDOW_CONFIRM", 50, [
             image(10, SCREENS + " win_dialog.png", "0 0"),

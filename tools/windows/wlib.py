@@ -101,6 +101,12 @@ def image(ident, texture, pos, hot="HS_MID"):
              [E("POSITION", text=pos)])
 
 
+def dim_background(texture=SCREENS + " win_fade.png"):
+    """The navy veil behind a modal window, fading in with it."""
+    return E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},
+             text=texture)
+
+
 def window(name, kind, layer, gui, attrs=(), children=(), background=None):
     a = [("_name", name), ("_type", kind)] + list(attrs) + [("layer", layer)]
     kids = []

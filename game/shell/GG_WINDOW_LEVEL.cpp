@@ -276,9 +276,9 @@ void gPages_Level::fOnNoHealthAnswer(bool yes)
 
 // ---------------------------------------------------------------- window
 
-GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(pugi::xml_node element) : G_WINDOW(element)
+GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(pugi::xml_node element)
+    : GG_LIST_WINDOW(element, new gPages_Level, kLevelTitle, true)
 {
-    screen.fBuild(this, element, new gPages_Level);
 }
 
 GG_WINDOW_LEVEL::~GG_WINDOW_LEVEL() = default;
@@ -287,59 +287,5 @@ void GG_WINDOW_LEVEL::fSetPack(const GG_PACK* pack)
 {
     if (gPages_Level* list = fGetList())
         list->fSetPack(pack);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_LEVEL::fOnKeyDown(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
-    return e ? e : screen.fOnKeyDown(key);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_LEVEL::fOnKeyUp(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
-    return e ? e : screen.fOnKeyUp(key);
-}
-
-void GG_WINDOW_LEVEL::fOnShowBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fShowWindow(kLevelTitle, false);
-    fUpdateArrows();
-}
-
-void GG_WINDOW_LEVEL::fOnHideBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fHideWindow(kLevelTitle, false);
-}
-
-void GG_WINDOW_LEVEL::fLoadResources()
-{
-    screen.fLoadResources();
-}
-
-void GG_WINDOW_LEVEL::fUnloadResources()
-{
-    screen.fUnloadResources();
-}
-
-void GG_WINDOW_LEVEL::fDrawContent()
-{
-    screen.fDraw();
-}
-
-void GG_WINDOW_LEVEL::fUpdateContent()
-{
-    screen.fUpdate();
-}
-
-void GG_WINDOW_LEVEL::fOnGuiEvent(int widgetId)
-{
-    if (widgetId == GG_LIST_SCREEN::ID_PREVIOUS)
-        screen.fTurn(-1);
-    else if (widgetId == GG_LIST_SCREEN::ID_NEXT)
-        screen.fTurn(1);
-    fUpdateArrows();
 }
 }

@@ -306,71 +306,21 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
 
 // ---------------------------------------------------------------- window
 
-GG_WINDOW_PACK::GG_WINDOW_PACK(pugi::xml_node element) : G_WINDOW(element)
+GG_WINDOW_PACK::GG_WINDOW_PACK(pugi::xml_node element) : GG_LIST_WINDOW(element, new gPages_Pack, kPackTitle, true)
 {
-    screen.fBuild(this, element, new gPages_Pack);
 }
 
 GG_WINDOW_PACK::~GG_WINDOW_PACK() = default;
 
-const ZS_GUI_EVENT* GG_WINDOW_PACK::fOnKeyDown(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
-    return e ? e : screen.fOnKeyDown(key);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_PACK::fOnKeyUp(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
-    return e ? e : screen.fOnKeyUp(key);
-}
-
 void GG_WINDOW_PACK::fOnShowBegin()
 {
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fShowWindow(kPackTitle, false);
-    fUpdateArrows();
+    GG_LIST_WINDOW::fOnShowBegin();
     fRefresh();
-}
-
-void GG_WINDOW_PACK::fOnHideBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fHideWindow(kPackTitle, false);
 }
 
 void GG_WINDOW_PACK::fRefresh()
 {
     if (gPages_Pack* list = fGetList())
         list->fRefresh();
-}
-
-void GG_WINDOW_PACK::fLoadResources()
-{
-    screen.fLoadResources();
-}
-
-void GG_WINDOW_PACK::fUnloadResources()
-{
-    screen.fUnloadResources();
-}
-
-void GG_WINDOW_PACK::fDrawContent()
-{
-    screen.fDraw();
-}
-
-void GG_WINDOW_PACK::fUpdateContent()
-{
-    screen.fUpdate();
-}
-
-void GG_WINDOW_PACK::fOnGuiEvent(int widgetId)
-{
-    if (widgetId == GG_LIST_SCREEN::ID_PREVIOUS)
-        screen.fTurn(-1);
-    else if (widgetId == GG_LIST_SCREEN::ID_NEXT)
-        screen.fTurn(1);
-    fUpdateArrows();
 }
 }

@@ -86,30 +86,16 @@ private:
 };
 
 // The pack list "Packs": the pack entries with page dots and the two arrows.
-class GG_WINDOW_PACK : public ZOR_GF::G_WINDOW
+class GG_WINDOW_PACK : public GG_LIST_WINDOW
 {
 public:
     explicit GG_WINDOW_PACK(pugi::xml_node element);
     ~GG_WINDOW_PACK() override;
 
-    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key) override;
-    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key) override;
     void fOnShowBegin() override;
-    void fOnHideBegin() override;
     void fRefresh() override;
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDrawContent() override;
-    void fUpdateContent() override;
-    void fOnGuiEvent(int widgetId) override;
-
-    void fUpdateArrows() { screen.fUpdateArrows(true); }
 
     gPages_Pack* fGetList() const { return static_cast<gPages_Pack*>(screen.fGetList()); }
-    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return screen.fGetDots(); }
-
-private:
-    GG_LIST_SCREEN screen;
 };
 
 // Bound into the question windows with the pack list as data.

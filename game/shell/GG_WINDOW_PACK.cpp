@@ -5,7 +5,6 @@
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/store/ZC_INAPP.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_MANAGER.h"
@@ -15,7 +14,6 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
-#include "game/shell/gWindowFactory.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -73,14 +71,10 @@ void fCallOnBuyPackAnswer(void* list, bool yes)
 
 // ---------------------------------------------------------------- entry
 
-gPackItem::gPackItem(pugi::xml_node element, int index) : G_PAGES_ITEM(element, index)
+gPackItem::gPackItem(pugi::xml_node element, int index) : GG_LAYOUT_ITEM(element, index, true)
 {
-    if (pugi::xml_node layout = element.child("GUI"))
+    if (gui)
     {
-        gui = std::make_unique<ZC_GUI>();
-        gui->fGetRoot()->fGetTransform()->parent = &transform;
-        fLoadGuiFromXml(gui.get(), layout);
-        fLocalizeWidgetTree(gui->fGetRoot());
         std::string missing;
         for (const ZS_EXPECTED_WIDGET& w : kExpected)
         {
@@ -94,28 +88,9 @@ gPackItem::gPackItem(pugi::xml_node element, int index) : G_PAGES_ITEM(element, 
         for (int hidden : {int(ID_HIGHLIGHT), int(ID_CLOSED), int(ID_OPEN), int(ID_UNUSED)})
             fShowElement(hidden, false);
     }
-    size.fParse(element.attribute("size").value());
 }
 
 gPackItem::~gPackItem() = default;
-
-void gPackItem::fLoadResources()
-{
-    if (gui)
-        gui->fRestoreResources();
-}
-
-void gPackItem::fUnloadResources()
-{
-    if (gui)
-        gui->fReleaseResources();
-}
-
-void gPackItem::fDraw()
-{
-    if (gui)
-        gui->fDraw();
-}
 
 void gPackItem::fUpdate()
 {

@@ -6,6 +6,7 @@
 #include "engine/core/ZS_POINT.h"
 #include "framework/G_WINDOW.h"
 #include "framework/gPages.h"
+#include "game/shell/GG_LAYOUT_ITEM.h"
 #include "game/shell/GG_LIST_SCREEN.h"
 
 namespace ZOR
@@ -18,7 +19,7 @@ namespace game
 // A pack's entry: a small layout of its own that shows the pack open (with the player's stars
 // out of the pack's possible stars) or closed (with the stars that open it). Its widgets take
 // no input; a click anywhere within its size picks the pack.
-class gPackItem : public ZOR_GF::G_PAGES_ITEM
+class gPackItem : public GG_LAYOUT_ITEM
 {
 public:
     enum
@@ -35,11 +36,6 @@ public:
     gPackItem(pugi::xml_node element, int index);
     ~gPackItem() override;
 
-    int fGetWidth() override { return size.x; }
-    int fGetHeight() override { return size.y; }
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDraw() override;
     void fUpdate() override;
     // Any key the list passes: -109 when the pointer is within the size around the entry's centre.
     int fOnPointerRelease(int key) override;
@@ -53,13 +49,10 @@ public:
     void fSetStarsNeededText(const std::wstring& text);
 
     bool fIsOpen() const { return open; }
-    ZOR::ZC_GUI* fGetGui() const { return gui.get(); }
 
 private:
     void fSetLabel(int widgetId, const std::wstring& text);
 
-    ZOR::ZS_POINT size;
-    std::unique_ptr<ZOR::ZC_GUI> gui;
     bool open = false;
 };
 

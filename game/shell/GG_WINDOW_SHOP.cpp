@@ -5,7 +5,6 @@
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/store/ZC_INAPP.h"
 #include "framework/G_GAMEPLAY.h"
 #include "framework/G_STORE_ITEMS.h"
@@ -127,19 +126,13 @@ bool fBuyStoreItem(G_STORE_ITEM* node)
 
 // ------------------------------------------------------------------ entry
 
-gPages_Shop_Item::gPages_Shop_Item(pugi::xml_node element, int index) : G_PAGES_ITEM(element, index)
+// The layout's labels keep their keys: the entry fills them itself.
+gPages_Shop_Item::gPages_Shop_Item(pugi::xml_node element, int index) : GG_LAYOUT_ITEM(element, index, false)
 {
     type = element.attribute("type").value();
     gameplayOnly = element.attribute("gameplayonly").as_bool(false);
-    if (pugi::xml_attribute a = element.attribute("size"))
-        size.fParse(a.value());
-    if (pugi::xml_node layout = element.child("GUI"))
-    {
-        gui = std::make_unique<ZC_GUI>();
-        gui->fGetRoot()->fGetTransform()->parent = &transform;
-        fLoadGuiFromXml(gui.get(), layout);
+    if (gui)
         fReadLayoutDefaults();
-    }
     fRefreshFromStore();
 }
 
@@ -219,12 +212,6 @@ void gPages_Shop_Item::fUnloadResources()
         return;
     gui->fReleaseResources();
     loaded = false;
-}
-
-void gPages_Shop_Item::fDraw()
-{
-    if (gui)
-        gui->fDraw();
 }
 
 int gPages_Shop_Item::fOnPointerRelease(int)

@@ -17,6 +17,7 @@
 #include "game/shell/gGame.h"
 #include "game/shell/gLevelExit.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowParts.h"
 #include "game/shell/gTextTemplate.h"
 
 using namespace ZOR;
@@ -37,11 +38,6 @@ int fShowNextStarOf(void* window)
     return window ? static_cast<GG_WINDOW_FINISH*>(window)->fShowNextStar() : 0;
 }
 
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
 }
 
 void fCallFinishOnRestartAnswer(void* window, bool yes)

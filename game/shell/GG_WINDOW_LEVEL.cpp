@@ -8,6 +8,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -23,18 +24,6 @@ const char* const kNoHealth = "Confirm_NoHealth";
 const char* const kShop = "Shop";
 // The hub panels, in the order the game object hides them after the level list.
 const char* const kHubPanels[] = {"Sumie", "Stars", "Heart", "Packs_Menu"};
-
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
-
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
 
 // The first hub panel that the scenes declare.
 G_WINDOW* fFirstHubPanel(G_WINDOW_MANAGER* windows)
@@ -175,7 +164,7 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
         return;
     if (player->fGetHealth().count <= 0)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         G_WINDOW* window = windows->fShowWindow(kNoHealth, false);
         if (G_WINDOW_CONFIRM* question = dynamic_cast<G_WINDOW_CONFIRM*>(window))
             question->fSetAnswerCallback(this, fCallLevelPagesOnNoHealthAnswer);
@@ -183,17 +172,17 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
     }
     if (tile->fGetState() == GG_PAGE_ITEM::STATE_LOCKED)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         return;
     }
     // Without a level screen no level can start: the list stays rather than fading to nothing.
     if (!game->fGetGameplay())
     {
         fLogLine("There is no level screen: the level " + std::to_string(tile->id) + " cannot start.");
-        fPlay("deny");
+        fPlayGameSound("deny");
         return;
     }
-    fPlay("click");
+    fPlayGameSound("click");
     chosenLevel = tile->id;
     if (G_WINDOW* fade = windows->fShowWindow(kFade, false))
         fade->fSetEventCallback(WE_SHOWN, this, fCallLevelPagesOnFadeShown);

@@ -14,6 +14,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -28,18 +29,6 @@ const char* const kBuyPack = "Confirm_Buy_Pack";
 const char* const kNoMoney = "Confirm_NoMoney";
 const char* const kPackLock = "Confirm_PackLock";
 const char* const kPackLockNeedBuy = "Confirm_PackLockNeedBuy";
-
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
-
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
 
 // What the entry's layout must hold for the entry to show its state.
 struct ZS_EXPECTED_WIDGET
@@ -209,7 +198,7 @@ void gPages_Pack::fOnItemClick(ZC_BASE* item)
     }
     if (entry->fIsOpen())
     {
-        fPlay("click");
+        fPlayGameSound("click");
         fOpenPackLevels(chosenPack);
         return;
     }
@@ -265,7 +254,7 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
     const uint32_t price = uint32_t(desc->fGetPrice());
     if (price > player->statistic.score)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         if (!fGetEdition().free)
             if (G_WINDOW_MANAGER* windows = fGetWindowManager())
                 windows->fShowWindow(kNoMoney, false);
@@ -273,7 +262,7 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
     }
     player->statistic.score -= price;
     first->fSetLock(0);
-    fPlay("purchase");
+    fPlayGameSound("purchase");
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fRefreshAll();
     game->fSave();

@@ -43,7 +43,8 @@ const char* const kShop = "Shop";
 const char* const kLevelMenu = "GP_Menu";
 const ZS_GUI_EVENT kListTook = {0, zcANSWER_TAKEN};
 
-GG_PLAYER* fCurrentPlayer()
+// The player the game object holds.
+GG_PLAYER* fGamePlayer()
 {
     gGame* game = fGetGameInstance();
     return game ? game->fGetCurrentPlayer() : nullptr;
@@ -65,11 +66,6 @@ void fFillHearts(GG_PLAYER* player)
     }
 }
 
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
 }
 
 bool fIsLevelRunning()
@@ -90,7 +86,7 @@ bool fLevelAllowsHintRefill()
 bool fBuyStoreItem(G_STORE_ITEM* node)
 {
     gGame* game = fGetGameInstance();
-    GG_PLAYER* player = fCurrentPlayer();
+    GG_PLAYER* player = fGamePlayer();
     if (!node || !player)
         return false;
     if (fIsInAppEnabled())
@@ -101,14 +97,14 @@ bool fBuyStoreItem(G_STORE_ITEM* node)
         if (!inApp || !inApp->fPurchase(node->InAppKey))
         {
             fLogLine("The purchase of \"" + node->name + "\" could not start: no store is attached.");
-            fPlay("deny");
+            fPlayGameSound("deny");
         }
         return false;
     }
     GG_STATISTIC& statistic = player->statistic;
     if (!fCanAfford(node->price, statistic.score))
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         return false;
     }
     player->fSetItemCount(node->name, player->fGetItemCount(node->name) + 1);
@@ -120,7 +116,7 @@ bool fBuyStoreItem(G_STORE_ITEM* node)
     game->fSave();
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fRefreshAll();
-    fPlay("purchase");
+    fPlayGameSound("purchase");
     return true;
 }
 
@@ -287,7 +283,7 @@ void gPages_Shop_Item::fUpdateEnabled(uint32_t score)
     if (type == "refill_health")
     {
         // Hearts that are due come back first; the refill is worth buying only below the maximum.
-        GG_PLAYER* player = fCurrentPlayer();
+        GG_PLAYER* player = fGamePlayer();
         if (player)
         {
             GG_HEALTH& health = player->fGetHealth();
@@ -314,7 +310,7 @@ void gPagesShop::fOnItemClick(ZC_BASE* item)
 
 void gPagesShop::fUpdateItemStates()
 {
-    const GG_PLAYER* player = fCurrentPlayer();
+    const GG_PLAYER* player = fGamePlayer();
     if (!player)
         return;
     for (size_t i = 0; i < fGetItemCount(); ++i)
@@ -439,7 +435,7 @@ void GG_WINDOW_SHOP::fOnGuiEvent(int widgetId)
 
 void GG_WINDOW_SHOP::fUpdateScoreLabel()
 {
-    const GG_PLAYER* player = fCurrentPlayer();
+    const GG_PLAYER* player = fGamePlayer();
     ZC_GUI_WLABEL* label = fFindWidget<ZC_GUI_WLABEL>(fGetGui(), SHOP_SCORE);
     if (player && label)
         label->fSetText(fFloatToWString(float(player->statistic.score)));

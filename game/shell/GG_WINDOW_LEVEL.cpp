@@ -33,6 +33,16 @@ G_WINDOW* fFirstHubPanel(G_WINDOW_MANAGER* windows)
             return window;
     return nullptr;
 }
+
+// The continuation runs with the list once the level list has gone; at once when it is not open.
+void fAfterLevelsGone(G_WINDOW_MANAGER* windows, void* list, G_WINDOW::ZF_EVENT continuation)
+{
+    G_WINDOW* levels = windows->fFindWindow(kLevels);
+    if (levels && levels->fIsOpen())
+        levels->fSetEventCallback(WE_HIDDEN, list, continuation);
+    else
+        continuation(list);
+}
 }
 
 void fCallLevelPagesOnFadeShown(void* list)
@@ -206,11 +216,7 @@ void gPages_Level::fOnFadeShown()
     game->fHideLevelsScene(this, fCallStartChosenLevel);
     if (panelOpen)
         return;
-    G_WINDOW* levels = windows->fFindWindow(kLevels);
-    if (levels && levels->fIsOpen())
-        levels->fSetEventCallback(WE_HIDDEN, this, fCallStartChosenLevel);
-    else
-        fStartChosenLevel();
+    fAfterLevelsGone(windows, this, fCallStartChosenLevel);
 }
 
 void gPages_Level::fStartChosenLevel()
@@ -237,11 +243,7 @@ void gPages_Level::fStartChosenLevel()
     fLogLine("The level " + std::to_string(level->fGetId()) + " of the pack " + std::to_string(packId) +
              " could not start; the level list is shown again.");
     // (Still listed by the manager from inside its own hidden event, but no longer open.)
-    G_WINDOW* levels = windows->fFindWindow(kLevels);
-    if (levels && levels->fIsOpen())
-        levels->fSetEventCallback(WE_HIDDEN, this, fCallShowLevelsAgain);
-    else
-        fShowLevelsAgain();
+    fAfterLevelsGone(windows, this, fCallShowLevelsAgain);
 }
 
 void gPages_Level::fShowLevelsAgain()

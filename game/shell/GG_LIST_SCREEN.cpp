@@ -4,6 +4,7 @@
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/gGame.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gLog.h"
@@ -168,5 +169,71 @@ void GG_LIST_SCREEN::fUpdateArrows(bool hide)
         // The look follows the pointer at once, not at its next move.
         button->fMouseMoveTree();
     }
+}
+
+// ---------------------------------------------------------------- window
+
+GG_LIST_WINDOW::GG_LIST_WINDOW(pugi::xml_node element, gPages* made, const char* titleWindow, bool hideWhenSingle)
+    : G_WINDOW(element), title(titleWindow), hideArrowsWhenSingle(hideWhenSingle)
+{
+    screen.fBuild(this, element, made);
+}
+
+GG_LIST_WINDOW::~GG_LIST_WINDOW() = default;
+
+const ZS_GUI_EVENT* GG_LIST_WINDOW::fOnKeyDown(int key)
+{
+    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
+    return e ? e : screen.fOnKeyDown(key);
+}
+
+const ZS_GUI_EVENT* GG_LIST_WINDOW::fOnKeyUp(int key)
+{
+    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
+    return e ? e : screen.fOnKeyUp(key);
+}
+
+void GG_LIST_WINDOW::fOnShowBegin()
+{
+    if (title)
+        if (G_WINDOW_MANAGER* windows = fGetWindowManager())
+            windows->fShowWindow(title, false);
+    fUpdateArrows();
+}
+
+void GG_LIST_WINDOW::fOnHideBegin()
+{
+    if (title)
+        if (G_WINDOW_MANAGER* windows = fGetWindowManager())
+            windows->fHideWindow(title, false);
+}
+
+void GG_LIST_WINDOW::fLoadResources()
+{
+    screen.fLoadResources();
+}
+
+void GG_LIST_WINDOW::fUnloadResources()
+{
+    screen.fUnloadResources();
+}
+
+void GG_LIST_WINDOW::fDrawContent()
+{
+    screen.fDraw();
+}
+
+void GG_LIST_WINDOW::fUpdateContent()
+{
+    screen.fUpdate();
+}
+
+void GG_LIST_WINDOW::fOnGuiEvent(int widgetId)
+{
+    if (widgetId == GG_LIST_SCREEN::ID_PREVIOUS)
+        screen.fTurn(-1);
+    else if (widgetId == GG_LIST_SCREEN::ID_NEXT)
+        screen.fTurn(1);
+    fUpdateArrows();
 }
 }

@@ -5,12 +5,8 @@
 
 #include "engine/gui/ZC_GUI_OBJECT.h"
 #include "framework/G_PAGE_INDICATOR.h"
+#include "framework/G_WINDOW.h"
 #include "framework/gPages.h"
-
-namespace ZOR_GF
-{
-class G_WINDOW;
-}
 
 namespace game
 {
@@ -59,5 +55,39 @@ private:
     std::unique_ptr<ZOR_GF::gPages> list;
     std::unique_ptr<ZOR_GF::G_PAGE_INDICATOR> dots;
     bool hideWhenSingle = false;
+};
+
+// A window that is one list screen: the screen gets what the window's own widgets leave, the
+// two arrows turn its pages, and a title panel, when the window names one, shows and hides
+// with it.
+class GG_LIST_WINDOW : public ZOR_GF::G_WINDOW
+{
+public:
+    ~GG_LIST_WINDOW() override;
+
+    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key) override;
+    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key) override;
+    void fOnShowBegin() override;
+    void fOnHideBegin() override;
+    void fLoadResources() override;
+    void fUnloadResources() override;
+    void fDrawContent() override;
+    void fUpdateContent() override;
+    // An arrow turns the page its way; the arrows then follow, after any click.
+    void fOnGuiEvent(int widgetId) override;
+
+    void fUpdateArrows() { screen.fUpdateArrows(hideArrowsWhenSingle); }
+    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return screen.fGetDots(); }
+
+protected:
+    // made: the list, as for GG_LIST_SCREEN::fBuild; title: the panel window shown and hidden
+    // with this one, or null for none.
+    GG_LIST_WINDOW(pugi::xml_node element, ZOR_GF::gPages* made, const char* title, bool hideArrowsWhenSingle);
+
+    GG_LIST_SCREEN screen;
+
+private:
+    const char* title;
+    bool hideArrowsWhenSingle;
 };
 }

@@ -15,7 +15,10 @@
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
+#include "game/shell/gLevelExit.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowParts.h"
+#include "game/shell/gTextTemplate.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -25,7 +28,6 @@ namespace game
 namespace
 {
 const char* const kSelf = "GP_Finish";
-const char* const kFade = "Fade_Transition";
 const char* const kRestartHere = "Confirm_Restart_In_Finish";
 const char* const kRestartInLevel = "Confirm_Restart_Level";
 const int kStarCount = 3;
@@ -36,38 +38,6 @@ int fShowNextStarOf(void* window)
     return window ? static_cast<GG_WINDOW_FINISH*>(window)->fShowNextStar() : 0;
 }
 
-// The title's text from data with the level's number in place of its first "%i" (or "%d");
-// "%%" gives one percent sign and anything else shows as written, so a translation can never
-// make the label read an argument that is not there.
-std::wstring fFillNumber(const std::wstring& format, int number)
-{
-    std::wstring out;
-    bool filled = false;
-    for (size_t i = 0; i < format.size(); ++i)
-    {
-        const wchar_t next = i + 1 < format.size() ? format[i + 1] : L'\0';
-        if (format[i] == L'%' && next == L'%')
-        {
-            out += L'%';
-            ++i;
-        }
-        else if (format[i] == L'%' && (next == L'i' || next == L'd') && !filled)
-        {
-            out += std::to_wstring(number);
-            filled = true;
-            ++i;
-        }
-        else
-            out += format[i];
-    }
-    return out;
-}
-
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
 }
 
 void fCallFinishOnRestartAnswer(void* window, bool yes)
@@ -162,8 +132,9 @@ void GG_WINDOW_FINISH::fShowResult(GG_LEVEL_RESULT* record)
         titleFormat = title->fGetText();
     gGame* game = fGetGameInstance();
     const GG_LEVEL* level = game ? game->fGetTemplatePlayer()->fGetLevel(result->packId, result->levelId) : nullptr;
+    // The level's number takes the format's first "%i" (or "%d").
     if (level)
-        title->fSetText(fLiteralLabelText(fFillNumber(titleFormat, level->fGetNumber() + 1)));
+        title->fSetText(fLiteralLabelText(fFillTemplate(titleFormat, L"id", std::to_wstring(level->fGetNumber() + 1))));
 }
 
 void GG_WINDOW_FINISH::fOnShowBegin()
@@ -274,16 +245,6 @@ void GG_WINDOW_FINISH::fStopStars()
     starBots.fDeleteAll();
 }
 
-void GG_WINDOW_FINISH::fLeaveThroughFade(ZF_EVENT continuation)
-{
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    G_WINDOW* fade = windows ? windows->fShowWindow(kFade, false) : nullptr;
-    if (fade)
-        fade->fSetEventCallback(WE_SHOWN, this, continuation);
-    else
-        continuation(this); // no fade declared: the scene changes at once
-}
-
 void GG_WINDOW_FINISH::fOnNextLevel()
 {
     fStopStars();
@@ -296,12 +257,12 @@ void GG_WINDOW_FINISH::fOnNextLevel()
     if (!level)
     {
         fLogLine("The result window cannot tell which level was won: \"next\" leads to the level list.");
-        fLeaveThroughFade(fCallFinishGoToLevelList);
+        fRunBehindFade(this, fCallFinishGoToLevelList);
         return;
     }
     if (pack->fIsLastLevel(level))
     {
-        fLeaveThroughFade(fCallFinishGoToPacks);
+        fRunBehindFade(this, fCallFinishGoToPacks);
         return;
     }
     // Level ids of a pack are consecutive; data that breaks that leads back to the list.
@@ -310,7 +271,7 @@ void GG_WINDOW_FINISH::fOnNextLevel()
     {
         fLogLine("The pack " + std::to_string(pack->fGetId()) + " has no level " + std::to_string(level->fGetId() + 1) +
                  " after level " + std::to_string(level->fGetId()) + ": \"next\" leads to the level list.");
-        fLeaveThroughFade(fCallFinishGoToLevelList);
+        fRunBehindFade(this, fCallFinishGoToLevelList);
         return;
     }
     game->fEndLevel();
@@ -327,14 +288,7 @@ void GG_WINDOW_FINISH::fOnNextLevel()
 
 void GG_WINDOW_FINISH::fOnRestart()
 {
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    if (!windows)
-        return;
-    G_WINDOW* question = windows->fShowWindow(kRestartHere, false);
-    if (!question)
-        question = windows->fShowWindow(kRestartInLevel, false);
-    if (G_WINDOW_CONFIRM* confirm = dynamic_cast<G_WINDOW_CONFIRM*>(question))
-        confirm->fSetAnswerCallback(this, fCallFinishOnRestartAnswer);
+    fAskRestart(kRestartHere, kRestartInLevel, this, fCallFinishOnRestartAnswer);
 }
 
 void GG_WINDOW_FINISH::fOnRestartAnswer(bool yes)
@@ -351,41 +305,16 @@ void GG_WINDOW_FINISH::fOnRestartAnswer(bool yes)
 void GG_WINDOW_FINISH::fOnBackToList()
 {
     fStopStars();
-    fLeaveThroughFade(fCallFinishGoToLevelList);
+    fRunBehindFade(this, fCallFinishGoToLevelList);
 }
 
 void GG_WINDOW_FINISH::fGoToLevelList()
 {
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    gGame* game = fGetGameInstance();
-    if (windows)
-        windows->fHideWindow(kSelf, false);
-    if (game)
-    {
-        game->fEndLevel();
-        game->fUnloadGameplay();
-        if (const GG_PACK_DESC* pack = game->fGetCurrentPack())
-            game->fShowLevelsScene(pack->fGetId(), true);
-        else
-            game->fShowPacksScene();
-    }
-    if (G_WINDOW* fade = windows ? windows->fHideWindow(kFade, false) : nullptr)
-        fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
+    fLeaveLevel(kSelf, false);
 }
 
 void GG_WINDOW_FINISH::fGoToPacks()
 {
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    gGame* game = fGetGameInstance();
-    if (windows)
-        windows->fHideWindow(kSelf, false);
-    if (game)
-    {
-        game->fEndLevel();
-        game->fUnloadGameplay();
-        game->fShowPacksScene();
-    }
-    if (G_WINDOW* fade = windows ? windows->fHideWindow(kFade, false) : nullptr)
-        fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
+    fLeaveLevel(kSelf, true);
 }
 }

@@ -86,8 +86,6 @@ private:
     // The label of that id when it is a wide label, else null.
     ZOR::ZC_GUI_WLABEL* fLabel(int id) const;
     void fSetLabel(int id, const std::wstring& text) const;
-    // Leaves through "Fade_Transition" to the continuation; at once without the fade window.
-    void fLeaveThroughFade(ZOR_GF::G_WINDOW::ZF_EVENT continuation);
 
     ZOR::ZC_BOT_CONTAINER starBots;
     std::wstring titleFormat;

@@ -4,10 +4,10 @@
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_MANAGER.h"
-#include "game/puzzle/GG_PACK_DESC.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
+#include "game/shell/gLevelExit.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -17,7 +17,6 @@ namespace game
 namespace
 {
 const char* const kSelf = "GP_Menu";
-const char* const kFade = "Fade_Transition";
 const char* const kShop = "Shop";
 const char* const kRestartInLevel = "Confirm_Restart_Level";
 const char* const kRestartInFinish = "Confirm_Restart_In_Finish";
@@ -98,14 +97,7 @@ void GG_WINDOW_GAME_MENU::fOnRestart()
     // and restarts nothing.
     if (!fCanPayForRestart())
         return;
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    if (!windows)
-        return;
-    G_WINDOW* question = windows->fShowWindow(kRestartInLevel, false);
-    if (!question)
-        question = windows->fShowWindow(kRestartInFinish, false);
-    if (G_WINDOW_CONFIRM* confirm = dynamic_cast<G_WINDOW_CONFIRM*>(question))
-        confirm->fSetAnswerCallback(this, fCallGameMenuOnRestartAnswer);
+    fAskRestart(kRestartInLevel, kRestartInFinish, this, fCallGameMenuOnRestartAnswer);
 }
 
 void GG_WINDOW_GAME_MENU::fOnRestartAnswer(bool yes)
@@ -136,29 +128,11 @@ void GG_WINDOW_GAME_MENU::fOnCloseLevelAnswer(void* data, bool yes)
         return;
     if (gGame* game = fGetGameInstance())
         game->fLoseHeart();
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    G_WINDOW* fade = windows ? windows->fShowWindow(kFade, false) : nullptr;
-    if (fade)
-        fade->fSetEventCallback(WE_SHOWN, data, fCallGameMenuGoToLevelList);
-    else
-        fCallGameMenuGoToLevelList(data); // no fade declared: the level list comes at once
+    fRunBehindFade(data, fCallGameMenuGoToLevelList);
 }
 
 void GG_WINDOW_GAME_MENU::fGoToLevelList()
 {
-    G_WINDOW_MANAGER* windows = fGetWindowManager();
-    if (windows)
-        windows->fHideWindow(kSelf, false);
-    if (gGame* game = fGetGameInstance())
-    {
-        game->fEndLevel();
-        game->fUnloadGameplay();
-        if (const GG_PACK_DESC* pack = game->fGetCurrentPack())
-            game->fShowLevelsScene(pack->fGetId(), true);
-        else
-            game->fShowPacksScene();
-    }
-    if (G_WINDOW* fade = windows ? windows->fHideWindow(kFade, false) : nullptr)
-        fade->fSetEventCallback(WE_SHOWN, nullptr, nullptr);
+    fLeaveLevel(kSelf, false);
 }
 }

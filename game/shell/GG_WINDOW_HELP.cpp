@@ -2,10 +2,8 @@
 
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_BUTTON.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/GG_CONFIG.h"
-#include "game/shell/gWindowFactory.h"
 #include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
@@ -21,39 +19,6 @@ enum
     HELP_PREV = 3,
     HELP_NEXT = 4
 };
-}
-
-gHelpItem::gHelpItem(pugi::xml_node element, int index) : G_PAGES_ITEM(element, index)
-{
-    if (pugi::xml_node layout = element.child("GUI"))
-    {
-        gui = std::make_unique<ZC_GUI>();
-        gui->fGetRoot()->fGetTransform()->parent = &transform;
-        fLoadGuiFromXml(gui.get(), layout);
-        fLocalizeWidgetTree(gui->fGetRoot());
-    }
-    if (pugi::xml_attribute a = element.attribute("size"))
-        size.fParse(a.value());
-}
-
-gHelpItem::~gHelpItem() = default;
-
-void gHelpItem::fLoadResources()
-{
-    if (gui)
-        gui->fRestoreResources();
-}
-
-void gHelpItem::fUnloadResources()
-{
-    if (gui)
-        gui->fReleaseResources();
-}
-
-void gHelpItem::fDraw()
-{
-    if (gui)
-        gui->fDraw();
 }
 
 ZC_BASE* gPages_Help::fCreateItem(pugi::xml_node element, int index)

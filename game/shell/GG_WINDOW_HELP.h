@@ -3,38 +3,18 @@
 
 #include <pugixml.hpp>
 
-#include "engine/core/ZS_POINT.h"
 #include "framework/G_PAGE_INDICATOR.h"
 #include "framework/G_WINDOW.h"
 #include "framework/gPages.h"
-
-namespace ZOR
-{
-class ZC_GUI;
-}
+#include "game/shell/GG_LAYOUT_ITEM.h"
 
 namespace game
 {
 // One help page: a still layout ("GUI", its wide labels translated once) of the size "size".
-class gHelpItem : public ZOR_GF::G_PAGES_ITEM
+class gHelpItem : public GG_LAYOUT_ITEM
 {
 public:
-    gHelpItem(pugi::xml_node element, int index);
-    ~gHelpItem() override;
-
-    int fGetWidth() override { return size.x; }
-    int fGetHeight() override { return size.y; }
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDraw() override;
-    void fUpdate() override {}
-    int fOnMouseMove() override { return 0; }
-
-    ZOR::ZC_GUI* fGetGui() const { return gui.get(); }
-
-private:
-    ZOR::ZS_POINT size;
-    std::unique_ptr<ZOR::ZC_GUI> gui;
+    gHelpItem(pugi::xml_node element, int index) : GG_LAYOUT_ITEM(element, index, true) {}
 };
 
 class gPages_Help : public ZOR_GF::gPages

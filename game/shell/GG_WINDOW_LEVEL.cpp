@@ -8,6 +8,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
+#include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -24,18 +25,6 @@ const char* const kShop = "Shop";
 // The hub panels, in the order the game object hides them after the level list.
 const char* const kHubPanels[] = {"Sumie", "Stars", "Heart", "Packs_Menu"};
 
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
-
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
-
 // The first hub panel that the scenes declare.
 G_WINDOW* fFirstHubPanel(G_WINDOW_MANAGER* windows)
 {
@@ -43,6 +32,16 @@ G_WINDOW* fFirstHubPanel(G_WINDOW_MANAGER* windows)
         if (G_WINDOW* window = windows->fFindWindow(name))
             return window;
     return nullptr;
+}
+
+// The continuation runs with the list once the level list has gone; at once when it is not open.
+void fAfterLevelsGone(G_WINDOW_MANAGER* windows, void* list, G_WINDOW::ZF_EVENT continuation)
+{
+    G_WINDOW* levels = windows->fFindWindow(kLevels);
+    if (levels && levels->fIsOpen())
+        levels->fSetEventCallback(WE_HIDDEN, list, continuation);
+    else
+        continuation(list);
 }
 }
 
@@ -175,7 +174,7 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
         return;
     if (player->fGetHealth().count <= 0)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         G_WINDOW* window = windows->fShowWindow(kNoHealth, false);
         if (G_WINDOW_CONFIRM* question = dynamic_cast<G_WINDOW_CONFIRM*>(window))
             question->fSetAnswerCallback(this, fCallLevelPagesOnNoHealthAnswer);
@@ -183,17 +182,17 @@ void gPages_Level::fOnItemClick(ZC_BASE* item)
     }
     if (tile->fGetState() == GG_PAGE_ITEM::STATE_LOCKED)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         return;
     }
     // Without a level screen no level can start: the list stays rather than fading to nothing.
     if (!game->fGetGameplay())
     {
         fLogLine("There is no level screen: the level " + std::to_string(tile->id) + " cannot start.");
-        fPlay("deny");
+        fPlayGameSound("deny");
         return;
     }
-    fPlay("click");
+    fPlayGameSound("click");
     chosenLevel = tile->id;
     if (G_WINDOW* fade = windows->fShowWindow(kFade, false))
         fade->fSetEventCallback(WE_SHOWN, this, fCallLevelPagesOnFadeShown);
@@ -217,11 +216,7 @@ void gPages_Level::fOnFadeShown()
     game->fHideLevelsScene(this, fCallStartChosenLevel);
     if (panelOpen)
         return;
-    G_WINDOW* levels = windows->fFindWindow(kLevels);
-    if (levels && levels->fIsOpen())
-        levels->fSetEventCallback(WE_HIDDEN, this, fCallStartChosenLevel);
-    else
-        fStartChosenLevel();
+    fAfterLevelsGone(windows, this, fCallStartChosenLevel);
 }
 
 void gPages_Level::fStartChosenLevel()
@@ -248,11 +243,7 @@ void gPages_Level::fStartChosenLevel()
     fLogLine("The level " + std::to_string(level->fGetId()) + " of the pack " + std::to_string(packId) +
              " could not start; the level list is shown again.");
     // (Still listed by the manager from inside its own hidden event, but no longer open.)
-    G_WINDOW* levels = windows->fFindWindow(kLevels);
-    if (levels && levels->fIsOpen())
-        levels->fSetEventCallback(WE_HIDDEN, this, fCallShowLevelsAgain);
-    else
-        fShowLevelsAgain();
+    fAfterLevelsGone(windows, this, fCallShowLevelsAgain);
 }
 
 void gPages_Level::fShowLevelsAgain()
@@ -276,9 +267,9 @@ void gPages_Level::fOnNoHealthAnswer(bool yes)
 
 // ---------------------------------------------------------------- window
 
-GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(pugi::xml_node element) : G_WINDOW(element)
+GG_WINDOW_LEVEL::GG_WINDOW_LEVEL(pugi::xml_node element)
+    : GG_LIST_WINDOW(element, new gPages_Level, kLevelTitle, true)
 {
-    screen.fBuild(this, element, new gPages_Level);
 }
 
 GG_WINDOW_LEVEL::~GG_WINDOW_LEVEL() = default;
@@ -287,59 +278,5 @@ void GG_WINDOW_LEVEL::fSetPack(const GG_PACK* pack)
 {
     if (gPages_Level* list = fGetList())
         list->fSetPack(pack);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_LEVEL::fOnKeyDown(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
-    return e ? e : screen.fOnKeyDown(key);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_LEVEL::fOnKeyUp(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
-    return e ? e : screen.fOnKeyUp(key);
-}
-
-void GG_WINDOW_LEVEL::fOnShowBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fShowWindow(kLevelTitle, false);
-    fUpdateArrows();
-}
-
-void GG_WINDOW_LEVEL::fOnHideBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fHideWindow(kLevelTitle, false);
-}
-
-void GG_WINDOW_LEVEL::fLoadResources()
-{
-    screen.fLoadResources();
-}
-
-void GG_WINDOW_LEVEL::fUnloadResources()
-{
-    screen.fUnloadResources();
-}
-
-void GG_WINDOW_LEVEL::fDrawContent()
-{
-    screen.fDraw();
-}
-
-void GG_WINDOW_LEVEL::fUpdateContent()
-{
-    screen.fUpdate();
-}
-
-void GG_WINDOW_LEVEL::fOnGuiEvent(int widgetId)
-{
-    if (widgetId == GG_LIST_SCREEN::ID_PREVIOUS)
-        screen.fTurn(-1);
-    else if (widgetId == GG_LIST_SCREEN::ID_NEXT)
-        screen.fTurn(1);
-    fUpdateArrows();
 }
 }

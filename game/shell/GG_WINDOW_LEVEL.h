@@ -66,30 +66,15 @@ private:
 };
 
 // The level list "Levels": the tiles of the chosen pack with page dots and the two arrows.
-class GG_WINDOW_LEVEL : public ZOR_GF::G_WINDOW
+class GG_WINDOW_LEVEL : public GG_LIST_WINDOW
 {
 public:
     explicit GG_WINDOW_LEVEL(pugi::xml_node element);
     ~GG_WINDOW_LEVEL() override;
 
-    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key) override;
-    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key) override;
-    void fOnShowBegin() override;
-    void fOnHideBegin() override;
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDrawContent() override;
-    void fUpdateContent() override;
-    void fOnGuiEvent(int widgetId) override;
-
     void fSetPack(const GG_PACK* pack);
-    void fUpdateArrows() { screen.fUpdateArrows(true); }
 
     gPages_Level* fGetList() const { return static_cast<gPages_Level*>(screen.fGetList()); }
-    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return screen.fGetDots(); }
-
-private:
-    GG_LIST_SCREEN screen;
 };
 
 // Bound into window callbacks with the level list as data.

@@ -5,7 +5,6 @@
 #include "engine/gui/ZC_GUI.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/store/ZC_INAPP.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "framework/G_WINDOW_MANAGER.h"
@@ -15,7 +14,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 #include "game/shell/gLog.h"
-#include "game/shell/gWindowFactory.h"
+#include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -30,18 +29,6 @@ const char* const kBuyPack = "Confirm_Buy_Pack";
 const char* const kNoMoney = "Confirm_NoMoney";
 const char* const kPackLock = "Confirm_PackLock";
 const char* const kPackLockNeedBuy = "Confirm_PackLockNeedBuy";
-
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
-
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
 
 // What the entry's layout must hold for the entry to show its state.
 struct ZS_EXPECTED_WIDGET
@@ -73,14 +60,10 @@ void fCallOnBuyPackAnswer(void* list, bool yes)
 
 // ---------------------------------------------------------------- entry
 
-gPackItem::gPackItem(pugi::xml_node element, int index) : G_PAGES_ITEM(element, index)
+gPackItem::gPackItem(pugi::xml_node element, int index) : GG_LAYOUT_ITEM(element, index, true)
 {
-    if (pugi::xml_node layout = element.child("GUI"))
+    if (gui)
     {
-        gui = std::make_unique<ZC_GUI>();
-        gui->fGetRoot()->fGetTransform()->parent = &transform;
-        fLoadGuiFromXml(gui.get(), layout);
-        fLocalizeWidgetTree(gui->fGetRoot());
         std::string missing;
         for (const ZS_EXPECTED_WIDGET& w : kExpected)
         {
@@ -94,28 +77,9 @@ gPackItem::gPackItem(pugi::xml_node element, int index) : G_PAGES_ITEM(element, 
         for (int hidden : {int(ID_HIGHLIGHT), int(ID_CLOSED), int(ID_OPEN), int(ID_UNUSED)})
             fShowElement(hidden, false);
     }
-    size.fParse(element.attribute("size").value());
 }
 
 gPackItem::~gPackItem() = default;
-
-void gPackItem::fLoadResources()
-{
-    if (gui)
-        gui->fRestoreResources();
-}
-
-void gPackItem::fUnloadResources()
-{
-    if (gui)
-        gui->fReleaseResources();
-}
-
-void gPackItem::fDraw()
-{
-    if (gui)
-        gui->fDraw();
-}
 
 void gPackItem::fUpdate()
 {
@@ -234,7 +198,7 @@ void gPages_Pack::fOnItemClick(ZC_BASE* item)
     }
     if (entry->fIsOpen())
     {
-        fPlay("click");
+        fPlayGameSound("click");
         fOpenPackLevels(chosenPack);
         return;
     }
@@ -290,7 +254,7 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
     const uint32_t price = uint32_t(desc->fGetPrice());
     if (price > player->statistic.score)
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         if (!fGetEdition().free)
             if (G_WINDOW_MANAGER* windows = fGetWindowManager())
                 windows->fShowWindow(kNoMoney, false);
@@ -298,7 +262,7 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
     }
     player->statistic.score -= price;
     first->fSetLock(0);
-    fPlay("purchase");
+    fPlayGameSound("purchase");
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fRefreshAll();
     game->fSave();
@@ -306,71 +270,21 @@ void gPages_Pack::fOnBuyPackAnswer(bool yes)
 
 // ---------------------------------------------------------------- window
 
-GG_WINDOW_PACK::GG_WINDOW_PACK(pugi::xml_node element) : G_WINDOW(element)
+GG_WINDOW_PACK::GG_WINDOW_PACK(pugi::xml_node element) : GG_LIST_WINDOW(element, new gPages_Pack, kPackTitle, true)
 {
-    screen.fBuild(this, element, new gPages_Pack);
 }
 
 GG_WINDOW_PACK::~GG_WINDOW_PACK() = default;
 
-const ZS_GUI_EVENT* GG_WINDOW_PACK::fOnKeyDown(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
-    return e ? e : screen.fOnKeyDown(key);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_PACK::fOnKeyUp(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
-    return e ? e : screen.fOnKeyUp(key);
-}
-
 void GG_WINDOW_PACK::fOnShowBegin()
 {
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fShowWindow(kPackTitle, false);
-    fUpdateArrows();
+    GG_LIST_WINDOW::fOnShowBegin();
     fRefresh();
-}
-
-void GG_WINDOW_PACK::fOnHideBegin()
-{
-    if (G_WINDOW_MANAGER* windows = fGetWindowManager())
-        windows->fHideWindow(kPackTitle, false);
 }
 
 void GG_WINDOW_PACK::fRefresh()
 {
     if (gPages_Pack* list = fGetList())
         list->fRefresh();
-}
-
-void GG_WINDOW_PACK::fLoadResources()
-{
-    screen.fLoadResources();
-}
-
-void GG_WINDOW_PACK::fUnloadResources()
-{
-    screen.fUnloadResources();
-}
-
-void GG_WINDOW_PACK::fDrawContent()
-{
-    screen.fDraw();
-}
-
-void GG_WINDOW_PACK::fUpdateContent()
-{
-    screen.fUpdate();
-}
-
-void GG_WINDOW_PACK::fOnGuiEvent(int widgetId)
-{
-    if (widgetId == GG_LIST_SCREEN::ID_PREVIOUS)
-        screen.fTurn(-1);
-    else if (widgetId == GG_LIST_SCREEN::ID_NEXT)
-        screen.fTurn(1);
-    fUpdateArrows();
 }
 }

@@ -6,6 +6,7 @@
 #include "engine/core/ZS_POINT.h"
 #include "framework/G_WINDOW.h"
 #include "framework/gPages.h"
+#include "game/shell/GG_LAYOUT_ITEM.h"
 #include "game/shell/GG_LIST_SCREEN.h"
 
 namespace ZOR
@@ -18,7 +19,7 @@ namespace game
 // A pack's entry: a small layout of its own that shows the pack open (with the player's stars
 // out of the pack's possible stars) or closed (with the stars that open it). Its widgets take
 // no input; a click anywhere within its size picks the pack.
-class gPackItem : public ZOR_GF::G_PAGES_ITEM
+class gPackItem : public GG_LAYOUT_ITEM
 {
 public:
     enum
@@ -35,11 +36,6 @@ public:
     gPackItem(pugi::xml_node element, int index);
     ~gPackItem() override;
 
-    int fGetWidth() override { return size.x; }
-    int fGetHeight() override { return size.y; }
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDraw() override;
     void fUpdate() override;
     // Any key the list passes: -109 when the pointer is within the size around the entry's centre.
     int fOnPointerRelease(int key) override;
@@ -53,13 +49,10 @@ public:
     void fSetStarsNeededText(const std::wstring& text);
 
     bool fIsOpen() const { return open; }
-    ZOR::ZC_GUI* fGetGui() const { return gui.get(); }
 
 private:
     void fSetLabel(int widgetId, const std::wstring& text);
 
-    ZOR::ZS_POINT size;
-    std::unique_ptr<ZOR::ZC_GUI> gui;
     bool open = false;
 };
 
@@ -86,30 +79,16 @@ private:
 };
 
 // The pack list "Packs": the pack entries with page dots and the two arrows.
-class GG_WINDOW_PACK : public ZOR_GF::G_WINDOW
+class GG_WINDOW_PACK : public GG_LIST_WINDOW
 {
 public:
     explicit GG_WINDOW_PACK(pugi::xml_node element);
     ~GG_WINDOW_PACK() override;
 
-    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key) override;
-    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key) override;
     void fOnShowBegin() override;
-    void fOnHideBegin() override;
     void fRefresh() override;
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDrawContent() override;
-    void fUpdateContent() override;
-    void fOnGuiEvent(int widgetId) override;
-
-    void fUpdateArrows() { screen.fUpdateArrows(true); }
 
     gPages_Pack* fGetList() const { return static_cast<gPages_Pack*>(screen.fGetList()); }
-    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return screen.fGetDots(); }
-
-private:
-    GG_LIST_SCREEN screen;
 };
 
 // Bound into the question windows with the pack list as data.

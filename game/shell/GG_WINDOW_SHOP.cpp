@@ -5,7 +5,6 @@
 #include "engine/gui/ZC_GUI_BUTTON.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
-#include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/store/ZC_INAPP.h"
 #include "framework/G_GAMEPLAY.h"
 #include "framework/G_STORE_ITEMS.h"
@@ -44,7 +43,8 @@ const char* const kShop = "Shop";
 const char* const kLevelMenu = "GP_Menu";
 const ZS_GUI_EVENT kListTook = {0, zcANSWER_TAKEN};
 
-GG_PLAYER* fCurrentPlayer()
+// The player the game object holds.
+GG_PLAYER* fGamePlayer()
 {
     gGame* game = fGetGameInstance();
     return game ? game->fGetCurrentPlayer() : nullptr;
@@ -66,11 +66,6 @@ void fFillHearts(GG_PLAYER* player)
     }
 }
 
-void fPlay(const char* sound)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(sound);
-}
 }
 
 bool fIsLevelRunning()
@@ -91,7 +86,7 @@ bool fLevelAllowsHintRefill()
 bool fBuyStoreItem(G_STORE_ITEM* node)
 {
     gGame* game = fGetGameInstance();
-    GG_PLAYER* player = fCurrentPlayer();
+    GG_PLAYER* player = fGamePlayer();
     if (!node || !player)
         return false;
     if (fIsInAppEnabled())
@@ -102,14 +97,14 @@ bool fBuyStoreItem(G_STORE_ITEM* node)
         if (!inApp || !inApp->fPurchase(node->InAppKey))
         {
             fLogLine("The purchase of \"" + node->name + "\" could not start: no store is attached.");
-            fPlay("deny");
+            fPlayGameSound("deny");
         }
         return false;
     }
     GG_STATISTIC& statistic = player->statistic;
     if (!fCanAfford(node->price, statistic.score))
     {
-        fPlay("deny");
+        fPlayGameSound("deny");
         return false;
     }
     player->fSetItemCount(node->name, player->fGetItemCount(node->name) + 1);
@@ -121,25 +116,19 @@ bool fBuyStoreItem(G_STORE_ITEM* node)
     game->fSave();
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fRefreshAll();
-    fPlay("purchase");
+    fPlayGameSound("purchase");
     return true;
 }
 
 // ------------------------------------------------------------------ entry
 
-gPages_Shop_Item::gPages_Shop_Item(pugi::xml_node element, int index) : G_PAGES_ITEM(element, index)
+// The layout's labels keep their keys: the entry fills them itself.
+gPages_Shop_Item::gPages_Shop_Item(pugi::xml_node element, int index) : GG_LAYOUT_ITEM(element, index, false)
 {
     type = element.attribute("type").value();
     gameplayOnly = element.attribute("gameplayonly").as_bool(false);
-    if (pugi::xml_attribute a = element.attribute("size"))
-        size.fParse(a.value());
-    if (pugi::xml_node layout = element.child("GUI"))
-    {
-        gui = std::make_unique<ZC_GUI>();
-        gui->fGetRoot()->fGetTransform()->parent = &transform;
-        fLoadGuiFromXml(gui.get(), layout);
+    if (gui)
         fReadLayoutDefaults();
-    }
     fRefreshFromStore();
 }
 
@@ -221,12 +210,6 @@ void gPages_Shop_Item::fUnloadResources()
     loaded = false;
 }
 
-void gPages_Shop_Item::fDraw()
-{
-    if (gui)
-        gui->fDraw();
-}
-
 int gPages_Shop_Item::fOnPointerRelease(int)
 {
     if (!gui)
@@ -300,7 +283,7 @@ void gPages_Shop_Item::fUpdateEnabled(uint32_t score)
     if (type == "refill_health")
     {
         // Hearts that are due come back first; the refill is worth buying only below the maximum.
-        GG_PLAYER* player = fCurrentPlayer();
+        GG_PLAYER* player = fGamePlayer();
         if (player)
         {
             GG_HEALTH& health = player->fGetHealth();
@@ -327,7 +310,7 @@ void gPagesShop::fOnItemClick(ZC_BASE* item)
 
 void gPagesShop::fUpdateItemStates()
 {
-    const GG_PLAYER* player = fCurrentPlayer();
+    const GG_PLAYER* player = fGamePlayer();
     if (!player)
         return;
     for (size_t i = 0; i < fGetItemCount(); ++i)
@@ -452,7 +435,7 @@ void GG_WINDOW_SHOP::fOnGuiEvent(int widgetId)
 
 void GG_WINDOW_SHOP::fUpdateScoreLabel()
 {
-    const GG_PLAYER* player = fCurrentPlayer();
+    const GG_PLAYER* player = fGamePlayer();
     ZC_GUI_WLABEL* label = fFindWidget<ZC_GUI_WLABEL>(fGetGui(), SHOP_SCORE);
     if (player && label)
         label->fSetText(fFloatToWString(float(player->statistic.score)));

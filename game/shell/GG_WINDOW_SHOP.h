@@ -8,6 +8,7 @@
 #include "engine/core/ZS_POINT.h"
 #include "framework/G_WINDOW.h"
 #include "framework/gPages.h"
+#include "game/shell/GG_LAYOUT_ITEM.h"
 
 namespace ZOR
 {
@@ -28,20 +29,16 @@ namespace game
 //
 // Element ids of the entry's layout: 1 buy button, 2 title, 3 description, 4 price,
 // 5 item picture, 6 sold-out picture.
-class gPages_Shop_Item : public ZOR_GF::G_PAGES_ITEM
+class gPages_Shop_Item : public GG_LAYOUT_ITEM
 {
 public:
     // "type", "gameplayonly", "size" and the child "GUI" (the entry's layout).
     gPages_Shop_Item(pugi::xml_node element, int index);
     ~gPages_Shop_Item() override;
 
-    int fGetWidth() override { return size.x; }
-    int fGetHeight() override { return size.y; }
     // The texts, then the layout's textures.
     void fLoadResources() override;
     void fUnloadResources() override;
-    void fDraw() override;
-    void fUpdate() override {}
     // -109 for a click on the buy button: the list then buys.
     int fOnPointerRelease(int key) override;
     int fOnPointerPress(int key) override;
@@ -64,7 +61,6 @@ public:
     bool fIsAvailable() const { return available; }
     bool fIsGameplayOnly() const { return gameplayOnly; }
     bool fIsLoaded() const { return loaded; }
-    ZOR::ZC_GUI* fGetGui() const { return gui.get(); }
     // The buy button's look: enabled unless it shows its disabled frame.
     bool fIsBuyEnabled() const;
 
@@ -77,8 +73,6 @@ private:
     std::string image;
     int32_t price = 0;
     std::string priceText;
-    std::unique_ptr<ZOR::ZC_GUI> gui;
-    ZOR::ZS_POINT size;
     bool loaded = false;
     bool gameplayOnly = false;
     bool available = true;

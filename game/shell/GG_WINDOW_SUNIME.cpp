@@ -13,15 +13,6 @@ using namespace ZOR_GF;
 
 namespace game
 {
-namespace
-{
-GG_PLAYER* fCurrentPlayer()
-{
-    const gPlayers* players = fGetPlayers();
-    return players ? players->fGetCurrentPlayer() : nullptr;
-}
-}
-
 void GG_WINDOW_SUNIME::fOnShowBegin()
 {
     const GG_PLAYER* player = fCurrentPlayer();

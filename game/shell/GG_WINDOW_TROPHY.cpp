@@ -162,54 +162,17 @@ void gPages_Trophy::fDrawPage(int page)
 
 // ---------------------------------------------------------------- window
 
-GG_WINDOW_TROPHY::GG_WINDOW_TROPHY(pugi::xml_node element) : G_WINDOW(element)
+GG_WINDOW_TROPHY::GG_WINDOW_TROPHY(pugi::xml_node element)
+    : GG_LIST_WINDOW(element, new gPages_Trophy, nullptr, false)
 {
-    screen.fBuild(this, element, new gPages_Trophy);
 }
 
 GG_WINDOW_TROPHY::~GG_WINDOW_TROPHY() = default;
-
-const ZS_GUI_EVENT* GG_WINDOW_TROPHY::fOnKeyDown(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyDown(key);
-    return e ? e : screen.fOnKeyDown(key);
-}
-
-const ZS_GUI_EVENT* GG_WINDOW_TROPHY::fOnKeyUp(int key)
-{
-    const ZS_GUI_EVENT* e = G_WINDOW::fOnKeyUp(key);
-    return e ? e : screen.fOnKeyUp(key);
-}
-
-void GG_WINDOW_TROPHY::fOnShowBegin()
-{
-    fUpdateArrows();
-}
 
 void GG_WINDOW_TROPHY::fRefresh()
 {
     if (gPages_Trophy* list = fGetList())
         list->fRefresh();
-}
-
-void GG_WINDOW_TROPHY::fLoadResources()
-{
-    screen.fLoadResources();
-}
-
-void GG_WINDOW_TROPHY::fUnloadResources()
-{
-    screen.fUnloadResources();
-}
-
-void GG_WINDOW_TROPHY::fDrawContent()
-{
-    screen.fDraw();
-}
-
-void GG_WINDOW_TROPHY::fUpdateContent()
-{
-    screen.fUpdate();
 }
 
 void GG_WINDOW_TROPHY::fOnGuiEvent(int widgetId)

@@ -81,30 +81,17 @@ public:
     gItem_Trophy* fGetEntry(size_t index) const { return dynamic_cast<gItem_Trophy*>(fGetItem(index)); }
 };
 
-// The trophy list "Trophy": the trophy entries with page dots and the two arrows.
-class GG_WINDOW_TROPHY : public ZOR_GF::G_WINDOW
+// The trophy list "Trophy": the trophy entries with page dots and the two arrows, which are
+// enabled or disabled by the pages there are, never hidden.
+class GG_WINDOW_TROPHY : public GG_LIST_WINDOW
 {
 public:
     explicit GG_WINDOW_TROPHY(pugi::xml_node element);
     ~GG_WINDOW_TROPHY() override;
 
-    const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key) override;
-    const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key) override;
-    void fOnShowBegin() override;
     void fRefresh() override;
-    void fLoadResources() override;
-    void fUnloadResources() override;
-    void fDrawContent() override;
-    void fUpdateContent() override;
     void fOnGuiEvent(int widgetId) override;
 
-    // Enabled or disabled by the pages there are, never hidden.
-    void fUpdateArrows() { screen.fUpdateArrows(false); }
-
     gPages_Trophy* fGetList() const { return static_cast<gPages_Trophy*>(screen.fGetList()); }
-    ZOR_GF::G_PAGE_INDICATOR* fGetDots() const { return screen.fGetDots(); }
-
-private:
-    GG_LIST_SCREEN screen;
 };
 }

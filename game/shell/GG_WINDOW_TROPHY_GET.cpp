@@ -10,6 +10,7 @@
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
+#include "game/shell/gTextTemplate.h"
 #include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
@@ -19,29 +20,7 @@ namespace game
 {
 std::wstring fFillNumberTemplate(const std::wstring& text, int number)
 {
-    std::wstring out;
-    bool filled = false;
-    for (size_t i = 0; i < text.size(); ++i)
-    {
-        if (text[i] == L'%' && i + 1 < text.size())
-        {
-            if (text[i + 1] == L'%')
-            {
-                out += L'%';
-                ++i;
-                continue;
-            }
-            if (text[i + 1] == L'i' && !filled)
-            {
-                out += std::to_wstring(number);
-                filled = true;
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
+    return fFillTemplate(text, L"i", std::to_wstring(number));
 }
 
 GG_WINDOW_TROPHY_GET::GG_WINDOW_TROPHY_GET(pugi::xml_node element) : G_WINDOW(element)

@@ -18,6 +18,7 @@
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/shell/gWindowParts.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -40,13 +41,6 @@ const GG_PACK_DESC* fFindPackDescForPlayers(int32_t packId)
     return game ? game->fFindPackDesc(packId) : nullptr;
 }
 
-// The puzzle's sounds go through the game object, as every game sound does.
-void fPlaySoundForPuzzle(const char* name)
-{
-    if (gGame* game = fGetGameInstance())
-        game->fPlaySound(name);
-}
-
 // A document the loading cannot do without; null (and the reason recorded) when it is
 // missing or not readable.
 pugi::xml_document* fRequireXml(const char* what, const std::string& resource)
@@ -67,7 +61,7 @@ gGame::gGame()
 {
     fGetPlayerShell().findPackDesc = fFindPackDescForPlayers;
     GG_PUZZLE_SHELL& puzzle = fGetPuzzleShell();
-    puzzle.playSound = fPlaySoundForPuzzle;
+    puzzle.playSound = fPlayGameSound;
     puzzle.fonts = fonts;
     puzzle.strings = strings;
 }
@@ -79,7 +73,7 @@ gGame::~gGame()
     packDescriptions.clear();
     if (fGetPlayerShell().findPackDesc == fFindPackDescForPlayers)
         fGetPlayerShell().findPackDesc = nullptr;
-    if (fGetPuzzleShell().playSound == fPlaySoundForPuzzle)
+    if (fGetPuzzleShell().playSound == fPlayGameSound)
         fGetPuzzleShell() = GG_PUZZLE_SHELL();
 }
 

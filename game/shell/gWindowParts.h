@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers of the game's windows: widgets looked up by id and class, texts from the
-// strings table shown exactly as written, and one log line for a part a layout lacks.
+// strings table shown exactly as written, one log line for a part a layout lacks, the current
+// player and the game's sounds.
 #include <string>
 
 #include <pugixml.hpp>
@@ -13,6 +14,13 @@
 
 namespace game
 {
+class GG_PLAYER;
+
+// The current player of the players list; null without the list or a player.
+GG_PLAYER* fCurrentPlayer();
+// A sound of the game by name; nothing before the game exists.
+void fPlayGameSound(const char* name);
+
 // The widget with that id when it is of that class; null otherwise.
 template <class WIDGET>
 WIDGET* fFindWidget(ZOR::ZC_GUI* gui, int id)

@@ -20,57 +20,15 @@
 #include "game/puzzle/GG_PLAYER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/ZT_X11_PROGRAM.h"
 #include "support/ZT_TEST_ENV.h"
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace ZT_X11;
 
 namespace
 {
-const fs::path gStart = fs::current_path();
-
-fs::path fBuild()
-{
-    return gStart / ".." / "..";
-}
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string fShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-void fSleep(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-struct ZS_PIXEL
-{
-    int r = -1, g = -1, b = -1;
-};
-
-std::ostream& operator<<(std::ostream& out, const ZS_PIXEL& p)
-{
-    return out << "(" << p.r << "," << p.g << "," << p.b << ")";
-}
+// What a pixel reads as when there is no picture to read it from.
+const ZS_PIXEL kUnseen{-1, -1, -1};
 
 typedef std::function<bool(const ZS_PIXEL&)> ZF_LOOK;
 
@@ -123,10 +81,7 @@ public:
     {
         fs::remove(root / "status.txt");
         fs::remove(root / "pid.txt");
-        const std::string program = (fBuild() / "nonogram").string();
-        fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=x11 XDG_DATA_HOME='" +
-               (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
-               "' 2>> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
+        fShell(fLaunchCommand(root, "x11", true));
         for (int i = 0; i < 200 && window.empty(); ++i)
         {
             // Its own window: another program on the same display may be called the same.
@@ -137,26 +92,11 @@ public:
         }
         return !window.empty();
     }
-    // The exit status once the program has ended within the time, else -1.
-    int fStatusWithin(double seconds)
-    {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until)
-        {
-            const std::string status = fReadAll(root / "status.txt");
-            if (!status.empty() && status.back() == '\n')
-                return std::atoi(status.c_str());
-            fSleep(50);
-        }
-        return -1;
-    }
+    int fStatusWithin(double seconds) { return ZT_X11::fStatusWithin(root, seconds); }
     void fKill()
     {
-        if (!window.empty() && fReadAll(root / "status.txt").empty())
-        {
-            fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
+        if (!window.empty() && fKillIfRunning(root))
             fStatusWithin(5);
-        }
         window.clear();
     }
 
@@ -178,7 +118,7 @@ public:
     }
     ZS_PIXEL fAt(int x, int y) const
     {
-        ZS_PIXEL p;
+        ZS_PIXEL p = kUnseen;
         if (x < 0 || y < 0 || x >= width || y >= height)
             return p;
         const unsigned char* c = &pixels[(size_t(y) * size_t(width) + size_t(x)) * 3];
@@ -189,7 +129,7 @@ public:
     }
     ZS_PIXEL fPixel(int x, int y)
     {
-        return fGrab() ? fAt(x, y) : ZS_PIXEL();
+        return fGrab() ? fAt(x, y) : kUnseen;
     }
     // Waits until every probe shows its look; false (with what was seen) after the time.
     ::testing::AssertionResult fWaitFor(std::initializer_list<std::tuple<int, int, ZF_LOOK>> probes, double seconds = 10)
@@ -345,16 +285,9 @@ std::vector<std::wstring> fSavedNames(const fs::path& folder, std::wstring* curr
 TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAfterARestart)
 {
     const fs::path root = gStart / "walk";
-    fs::remove_all(root);
-    fs::create_directories(root / "xdg");
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root / "Resources", fs::copy_options::recursive);
+    fCopyDataSet(root);
     // Short splashes: the walk is about what follows them.
-    {
-        const fs::path file = root / "Resources/data/share/main/other/screen_loading.xml";
-        std::string text = fReadAll(file);
-        text.replace(text.find("time_per_splash=\"2.0\""), 21, "time_per_splash=\"0.2\"");
-        std::ofstream(file, std::ios::binary) << text;
-    }
+    fSetSplashTime(root, "0.2");
     const fs::path saves = root / "xdg/QuietInk/Nonogram";
 
     ZT_PROGRAM game(root);

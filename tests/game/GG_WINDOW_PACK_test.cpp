@@ -77,26 +77,8 @@ bool fTeal(uint32_t c)
     return fGreen(c) > fRed(c) + 40 && fBlue(c) > fRed(c) + 30;
 }
 
-class PackList : public ::testing::Test
+class PackList : public ZT_SCRIPTED_TEST
 {
-protected:
-    void SetUp() override
-    {
-        fCopyDefaultData();
-        testing::internal::CaptureStderr();
-    }
-    void TearDown() override
-    {
-        if (!logTaken)
-            testing::internal::GetCapturedStderr();
-    }
-    // What the game logged so far; the capture ends.
-    std::string fLog()
-    {
-        logTaken = true;
-        return testing::internal::GetCapturedStderr();
-    }
-    bool logTaken = false;
 };
 }
 

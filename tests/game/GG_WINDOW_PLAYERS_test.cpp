@@ -228,24 +228,19 @@ TEST_F(PlayersWindow, AtRestAndWhatEachButtonDoes)
     // At rest: the paper dialog under its ribbon, the current player's row highlighted in the
     // list well, the three buttons in their colours, the title veiled behind.
     ASSERT_EQ(1024, rest.width);
-    const struct
-    {
-        const char* what;
-        int x0, y0, x1, y1;
-        uint32_t color;
-    } regions[] = {
-        {"dialog paper", 290, 575, 330, 585, kPaper},
-        {"empty list well", 340, 480, 380, 520, kWell},
-        {"current player's row", 400, 290, 440, 304, kTealRow},
-        {"other row", 400, 336, 440, 350, kWell},
-        {"ribbon", 350, 156, 380, 166, kRibbon},
-        {"new", 655, 296, 675, 312, kTeal},
-        {"delete", 655, 376, 675, 392, kRed},
-        {"choose", 655, 512, 675, 526, kCoral},
-        {"veiled title", 40, 180, 80, 220, kVeiled},
-    };
-    for (const auto& r : regions)
-        EXPECT_TRUE(fNear(rest.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
+    fExpectRegions(rest,
+                   {
+                       {"dialog paper", 290, 575, 330, 585, kPaper},
+                       {"empty list well", 340, 480, 380, 520, kWell},
+                       {"current player's row", 400, 290, 440, 304, kTealRow},
+                       {"other row", 400, 336, 440, 350, kWell},
+                       {"ribbon", 350, 156, 380, 166, kRibbon},
+                       {"new", 655, 296, 675, 312, kTeal},
+                       {"delete", 655, 376, 675, 392, kRed},
+                       {"choose", 655, 512, 675, 526, kCoral},
+                       {"veiled title", 40, 180, 80, 220, kVeiled},
+                   },
+                   kTolerance);
     // The names are drawn in their rows: ink starts near the well's left edge.
     const ZS_BOX ada = fInk(rest, 160, 280, 560, 314, fDarkInk);
     const ZS_BOX bob = fInk(rest, 160, 326, 560, 360, fDarkInk);

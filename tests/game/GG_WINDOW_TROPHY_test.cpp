@@ -48,15 +48,8 @@ bool fIsCoin(uint32_t c)
     return fRed(c) > 200 && fGreen(c) > 120 && fBlue(c) < 100;
 }
 
-class TrophyList : public ::testing::Test
+class TrophyList : public ZT_SCRIPTED_TEST
 {
-protected:
-    void SetUp() override
-    {
-        fCopyDefaultData();
-        testing::internal::CaptureStderr();
-    }
-    void TearDown() override { testing::internal::GetCapturedStderr(); }
 };
 }
 

@@ -103,9 +103,9 @@ protected:
     void fPrepareData() override
     {
         // A shop to be sent to, while the scenes declare none.
-        if (fReadAll(fDataRoot() / "data/share/main/other/scenes.xml").find("Shop.xml") == std::string::npos)
+        if (fReadText(fDataRoot() / "data/share/main/other/scenes.xml").find("Shop.xml") == std::string::npos)
         {
-            fWriteAll(fDataRoot() / "data/share/windows/Shop.xml",
+            fWriteText(fDataRoot() / "data/share/windows/Shop.xml",
                       "<window _name=\"Shop\" _type=\"G_WINDOW_SIMPLE\" layer=\"40\"><GUI/></window>");
             fReplaceIn("data/share/main/other/scenes.xml", "</scenes>",
                        "<window file=\"data/share/windows Shop.xml\"/></scenes>");

@@ -193,7 +193,7 @@ TEST_F(OptionsWindow, AtRestShowsThePlayersSettingsAndEachControlTakesEffectAtOn
     EXPECT_TRUE(afterCancel.gameCursorDrawn);
     EXPECT_FALSE(afterCancel.fullScreen);
     EXPECT_FALSE(afterCancel.windowFullScreen);
-    EXPECT_EQ(std::string::npos, fReadAll(fSaveFolder() / "game.xml").find("<fullscreen value=\"true\""));
+    EXPECT_EQ(std::string::npos, fReadText(fSaveFolder() / "game.xml").find("<fullscreen value=\"true\""));
 
     // At rest: the dialog and its ribbon, each track full (teal) up to its runner and empty
     // beyond, the switch's tick half in view, the empty full-screen box, the coral OK.
@@ -226,7 +226,7 @@ TEST_F(OptionsWindow, SettingsConfirmedWithOkAreStillSetAfterARestart)
     first.fClickWidget("Options", GG_WINDOW_OPTIONS::ID_FULL_SCREEN).fWaitFrames(5);
     first.fClickWidget("Options", GG_WINDOW_OPTIONS::ID_OK).fWaitUntilClosed("Options");
     std::string configAtOk;
-    first.fDo([&] { configAtOk = fReadAll(fSaveFolder() / "game.xml"); });
+    first.fDo([&] { configAtOk = fReadText(fSaveFolder() / "game.xml"); });
     fRun(first);
     EXPECT_NE(std::string::npos, configAtOk.find("<fullscreen value=\"true\"")) << "OK writes the user's game.xml";
 

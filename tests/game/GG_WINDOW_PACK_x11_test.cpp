@@ -48,10 +48,10 @@ public:
     // The exit status after SIGTERM (the player's close request), -1 when it did not end.
     int fTerminate() const
     {
-        fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+        fShell("kill -TERM " + fReadText(root / "pid.txt"));
         for (int i = 0; i < 100; ++i)
         {
-            const std::string status = fReadAll(root / "status.txt");
+            const std::string status = fReadText(root / "status.txt");
             if (!status.empty() && status.back() == '\n')
                 return std::atoi(status.c_str());
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -107,6 +107,6 @@ TEST(ListsOnX11, ANewPlayerFindsThePacksAndTheLevelsOfTheFirst)
     EXPECT_TRUE(game.fWaitPixel(248, 270, 3, fIsVeil)) << "the second page";
 
     EXPECT_EQ(0, game.fTerminate());
-    EXPECT_NE(std::string::npos, fReadAll(game.root / "xdg/QuietInk/Nonogram/players.save").find("A"))
+    EXPECT_NE(std::string::npos, fReadText(game.root / "xdg/QuietInk/Nonogram/players.save").find("A"))
         << "the new player is saved";
 }

@@ -391,7 +391,7 @@ TEST_F(PlayersWindow, ANameHoldingPercentSignsIsShownAsWritten)
 // closes, each missing widget is logged, the buttons that are there do what they can.
 TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
 {
-    std::string layout = fReadAll(fWindowsFolder() / "Players.xml");
+    std::string layout = fReadText(fWindowsFolder() / "Players.xml");
     for (const char* element : {"<LISTBOX", "<BUTTON5 ID=\"5\"", "<BUTTON5 ID=\"6\""})
     {
         const size_t at = layout.find(element);
@@ -399,7 +399,7 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
         const std::string tag = element[1] == 'L' ? "</LISTBOX>" : "</BUTTON5>";
         layout.erase(at, layout.find(tag, at) + tag.size() - at);
     }
-    fWriteAll(fWindowsFolder() / "Players.xml", layout);
+    fWriteText(fWindowsFolder() / "Players.xml", layout);
     ZT_SCRIPT script;
     fOpenWithPlayers(script, {L"Ada", L"Bob"});
     script.fClickWidget("Players", GG_WINDOW_PLAYERS::ID_CHOOSE).fWaitUntilClosed("Players").fWaitForWindow("Title");
@@ -417,7 +417,7 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
 // is simply not drawn.
 TEST_F(PlayersWindow, AQuestionWithoutItsNameFontStillDeletes)
 {
-    fReplaceOnce(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"button\"",
+    fReplaceText(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"button\"",
                  "font_extra_text=\"no such font\"");
     ZT_SCRIPT script;
     fOpenWithPlayers(script, {L"Ada", L"Bob"});

@@ -6,11 +6,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/ZT_TEST_ENV.h"
+#include "support/ZT_TEXT_FILES.h"
 
 namespace ZT_GAME_DATA
 {
@@ -33,29 +32,9 @@ inline fs::path fSaveFolder()
     return fs::path(std::getenv("XDG_DATA_HOME")) / "QuietInk" / "Nonogram";
 }
 
-inline std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void fWriteAll(const fs::path& path, const std::string& text)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-// The file with one piece of text replaced; fails the test when the piece is not there.
-inline void fReplaceOnce(const fs::path& path, const std::string& from, const std::string& to)
-{
-    std::string text = fReadAll(path);
-    const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << path << " lacks " << from;
-    text.replace(at, from.size(), to);
-    fWriteAll(path, text);
-}
+using ZT_TEST::fReadText;
+using ZT_TEST::fReplaceText;
+using ZT_TEST::fWriteText;
 
 // The repository's data set copied over what the data root holds.
 inline void fCopyResources()

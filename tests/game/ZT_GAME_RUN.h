@@ -42,10 +42,10 @@ using namespace ZOR;
 using namespace ZOR_GF;
 
 using ZT_GAME_DATA::fDataRoot;
-using ZT_GAME_DATA::fReadAll;
-using ZT_GAME_DATA::fReplaceOnce;
+using ZT_GAME_DATA::fReadText;
+using ZT_GAME_DATA::fReplaceText;
 using ZT_GAME_DATA::fSaveFolder;
-using ZT_GAME_DATA::fWriteAll;
+using ZT_GAME_DATA::fWriteText;
 
 inline fs::path fWindowsFolder()
 {
@@ -65,8 +65,8 @@ inline void fCopyDefaultData()
     fs::remove(fScenesFile());
     ZT_GAME_DATA::fCopyResources();
     const fs::path loading = fDataRoot() / "data/share/main/other/screen_loading.xml";
-    fReplaceOnce(loading, "time_per_splash=\"2.0\"", "time_per_splash=\"0.05\"");
-    fReplaceOnce(loading, "time_fade=\"0.4\"", "time_fade=\"0.05\"");
+    fReplaceText(loading, "time_per_splash=\"2.0\"", "time_per_splash=\"0.05\"");
+    fReplaceText(loading, "time_fade=\"0.4\"", "time_fade=\"0.05\"");
     fs::remove_all(fSaveFolder());
 }
 
@@ -76,11 +76,11 @@ inline void fCopyDefaultData()
 inline void fAddStandInWindow(const std::string& name, int layer = 5)
 {
     const std::string entry = "data/share/windows " + name + ".xml";
-    if (fReadAll(fScenesFile()).find(entry) != std::string::npos)
+    if (fReadText(fScenesFile()).find(entry) != std::string::npos)
         return;
-    fWriteAll(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
+    fWriteText(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
                     "_typeClose=\"SH_MOVE_UP\" _timeShow=\"0.2\" layer=\"" + std::to_string(layer) + "\"><GUI/></window>");
-    fReplaceOnce(fScenesFile(), "</scenes>",
+    fReplaceText(fScenesFile(), "</scenes>",
                  "\t<window file=\"" + entry + "\"/>\n</scenes>");
 }
 

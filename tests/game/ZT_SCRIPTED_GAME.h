@@ -34,16 +34,16 @@ namespace ZT_SCRIPTED
 namespace fs = std::filesystem;
 
 using ZT_GAME_DATA::fDataRoot;
-using ZT_GAME_DATA::fReadAll;
+using ZT_GAME_DATA::fReadText;
 using ZT_GAME_DATA::fSaveFolder;
 using ZT_GAME_DATA::fStartFolder;
-using ZT_GAME_DATA::fWriteAll;
+using ZT_GAME_DATA::fWriteText;
 
 // A file of the copied data set with one piece of text replaced; fails the test when the
 // piece is not there.
 inline void fReplaceIn(const std::string& relative, const std::string& from, const std::string& to)
 {
-    ZT_GAME_DATA::fReplaceOnce(fDataRoot() / relative, from, to);
+    ZT_GAME_DATA::fReplaceText(fDataRoot() / relative, from, to);
 }
 
 // A fresh copy of the repository's data set, with short splashes so that a run is quick, and

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "support/ZT_TEST_ENV.h"
+#include "support/ZT_TEXT_FILES.h"
 
 namespace ZT_X11
 {
@@ -30,13 +31,7 @@ inline fs::path fProgram()
     return gStart / ".." / ".." / "nonogram";
 }
 
-inline std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using ZT_TEST::fReadText;
 
 // What the command prints, without its trailing line breaks and blanks.
 inline std::string fShell(const std::string& command)
@@ -113,7 +108,7 @@ inline void fCopyDataSet(const fs::path& root)
 inline void fSetSplashTime(const fs::path& root, const char* seconds)
 {
     const fs::path file = root / "Resources/data/share/main/other/screen_loading.xml";
-    std::string text = fReadAll(file);
+    std::string text = fReadText(file);
     const size_t at = text.find("time_per_splash=\"");
     ASSERT_NE(std::string::npos, at);
     const size_t end = text.find('"', at + 17);
@@ -150,7 +145,7 @@ inline int fStatusWithin(const fs::path& root, double seconds)
     const auto until = Clock::now() + std::chrono::duration<double>(seconds);
     while (Clock::now() < until)
     {
-        const std::string status = fReadAll(root / "status.txt");
+        const std::string status = fReadText(root / "status.txt");
         if (!status.empty() && status.back() == '\n')
             return std::atoi(status.c_str());
         fSleep(50);
@@ -161,9 +156,9 @@ inline int fStatusWithin(const fs::path& root, double seconds)
 // Kills the program unless it has ended; true when it had to.
 inline bool fKillIfRunning(const fs::path& root)
 {
-    if (!fReadAll(root / "status.txt").empty())
+    if (!fReadText(root / "status.txt").empty())
         return false;
-    fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
+    fShell("kill -KILL " + fReadText(root / "pid.txt") + " 2>/dev/null");
     return true;
 }
 }

@@ -81,7 +81,7 @@ TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
         fShell("xdotool key space");
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
-    ASSERT_TRUE(fWaitPixel(512 - 90, 384 + 22, 10, fIsCoral, &seen)) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(fWaitPixel(512 - 90, 384 + 22, 10, fIsCoral, &seen)) << fReadText(root / "log.txt");
     std::this_thread::sleep_for(std::chrono::milliseconds(800)); // at rest
     fScreenshot("real_title");
 
@@ -107,10 +107,10 @@ TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
     fScreenshot("real_hub_hearts_note");
     EXPECT_TRUE(fWaitPixel(250, 150, 8, [](const ZS_PIXEL& p) { return !fIsCream(p); })) << "gone after a while";
 
-    fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+    fShell("kill -TERM " + fReadText(root / "pid.txt"));
     const auto until = Clock::now() + std::chrono::seconds(5);
-    while (fReadAll(root / "status.txt").empty() && Clock::now() < until)
+    while (fReadText(root / "status.txt").empty() && Clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ("0\n", fReadAll(root / "status.txt")) << "a close request ends the game normally";
-    EXPECT_NE(std::string::npos, fReadAll(root / "xdg/QuietInk/Nonogram/players.save").find("Mira"));
+    EXPECT_EQ("0\n", fReadText(root / "status.txt")) << "a close request ends the game normally";
+    EXPECT_NE(std::string::npos, fReadText(root / "xdg/QuietInk/Nonogram/players.save").find("Mira"));
 }

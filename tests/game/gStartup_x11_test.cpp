@@ -32,7 +32,7 @@ std::string fLaunch(const fs::path& root, const std::string& video = "x11")
     for (int i = 0; i < 100 && !fs::exists(root / "pid.txt"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return fReadAll(root / "pid.txt");
+    return fReadText(root / "pid.txt");
 }
 
 // Runs the program to its end (or kills it after the timeout); its exit status and seconds.
@@ -112,7 +112,7 @@ struct ZT_RUNNING
 // The status after SIGTERM, which SDL turns into the player's close request.
 int fTerminate(const fs::path& root)
 {
-    fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+    fShell("kill -TERM " + fReadText(root / "pid.txt"));
     const int status = fStatusWithin(root, 5);
     fKill(root);
     return status;
@@ -162,7 +162,7 @@ TEST(Startup, EachMissingOrBrokenStartFileEndsTheStartWithStatusOneAndItsName)
         double seconds = 0;
         EXPECT_EQ(1, fRunToEnd(root, "offscreen", &seconds));
         EXPECT_LT(seconds, 5.0);
-        const std::string log = fReadAll(root / "log.txt");
+        const std::string log = fReadText(root / "log.txt");
         EXPECT_NE(std::string::npos, log.find("The game could not start")) << log;
         EXPECT_NE(std::string::npos, log.find(c.named)) << log;
         fs::remove_all(target);
@@ -179,7 +179,7 @@ TEST(Startup, WithoutLoadingScreenFileOrSplashesTheTitleStillComes)
     fs::remove_all(root / "Resources/data/splash");
     fLaunch(root);
     ZT_RUNNING running{root};
-    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadAll(root / "log.txt");
+    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadText(root / "log.txt");
     EXPECT_EQ(0, fTerminate(root));
 }
 
@@ -225,7 +225,7 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
     EXPECT_EQ(0, status) << "the program ended after yes";
     fKill(root);
 
-    const std::string config = fReadAll(root / "xdg/QuietInk/Nonogram/game.xml");
+    const std::string config = fReadText(root / "xdg/QuietInk/Nonogram/game.xml");
     EXPECT_EQ(0, config.compare(0, 3, "\xEF\xBB\xBF"));
     EXPECT_NE(std::string::npos, config.find("<version value=\"65792\""));
     EXPECT_TRUE(fs::exists(root / "xdg/QuietInk/Nonogram/players.save"));
@@ -279,7 +279,7 @@ TEST(Startup, StartsFromPasswordZippedData)
     }
     fLaunch(root);
     ZT_RUNNING running{root};
-    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadAll(root / "log.txt");
+    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadText(root / "log.txt");
     const int x0 = (1920 - 1024) / 2, y0 = (1080 - 768) / 2;
     EXPECT_TRUE(fWaitPixel(x0 + 512 - 90, y0 + 384 + 22, 6, fIsCoral)) << "the title's play button, from the zips";
     EXPECT_EQ(0, fTerminate(root));
@@ -298,13 +298,13 @@ TEST(Startup, AWindowTakenAwayByAnotherClientEndsTheGameAsAnyClose)
         fLaunch(root);
         ZT_RUNNING running{root};
         const std::string window = fWaitForGameWindow(10);
-        ASSERT_FALSE(window.empty()) << fReadAll(root / "log.txt");
+        ASSERT_FALSE(window.empty()) << fReadText(root / "log.txt");
         ASSERT_FALSE(fs::exists(root / "xdg/QuietInk/Nonogram/game.xml")) << "nothing saved before the close";
         fShell(command + window + " >/dev/null 2>&1");
-        EXPECT_EQ(0, fStatusWithin(root, 10)) << fReadAll(root / "log.txt");
+        EXPECT_EQ(0, fStatusWithin(root, 10)) << fReadText(root / "log.txt");
         EXPECT_NE(std::string::npos,
-                  fReadAll(root / "xdg/QuietInk/Nonogram/game.xml").find("<version value=\"65792\""));
+                  fReadText(root / "xdg/QuietInk/Nonogram/game.xml").find("<version value=\"65792\""));
         EXPECT_TRUE(fs::exists(root / "xdg/QuietInk/Nonogram/players.save"));
-        EXPECT_EQ(std::string::npos, fReadAll(root / "log.txt").find("X Error"));
+        EXPECT_EQ(std::string::npos, fReadText(root / "log.txt").find("X Error"));
     }
 }

@@ -291,9 +291,9 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     const fs::path saves = root / "xdg/QuietInk/Nonogram";
 
     ZT_PROGRAM game(root);
-    ASSERT_TRUE(game.fStart()) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(game.fStart()) << fReadText(root / "log.txt");
     // Title: the coral play button, the teal exit button.
-    ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}, 20)) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}, 20)) << fReadText(root / "log.txt");
     fSleep(600);
     game.fShot("01_title");
 
@@ -474,7 +474,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         game.fClick(402, 444);
         status = game.fStatusWithin(2);
     }
-    EXPECT_EQ(0, status) << fReadAll(root / "log.txt");
+    EXPECT_EQ(0, status) << fReadText(root / "log.txt");
     EXPECT_EQ(std::vector<std::wstring>({L"Walker"}), fSavedNames(saves, &current));
     EXPECT_EQ(L"Walker", current);
 
@@ -504,5 +504,5 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         status = again.fStatusWithin(2);
     }
     EXPECT_EQ(0, status);
-    EXPECT_NE(std::string::npos, fReadAll(saves / "game.xml").find("<version value=\"65792\""));
+    EXPECT_NE(std::string::npos, fReadText(saves / "game.xml").find("<version value=\"65792\""));
 }

@@ -184,13 +184,7 @@ TEST_F(PackList, APackThePlayerLacksIsNeverCharged)
     ZT_SCRIPT script;
     script.fDo("a player whose record lacks the second pack", []() {
         gGame* game = fGetGameInstance();
-        pugi::xml_document document;
-        pugi::xml_node element = document.append_child("player");
-        game->fGetTemplatePlayer()->fSaveXml(element);
-        element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", "1"));
-        auto* player = new GG_PLAYER;
-        player->fLoadXml(element);
-        player->fSetName(L"Bo");
+        GG_PLAYER* player = fPlayerLackingPack(L"Bo", "1");
         ASSERT_TRUE(fGetPlayers()->fAddPlayer(player));
         player->statistic.score = 5000;
         game->fSetPlayer(player);

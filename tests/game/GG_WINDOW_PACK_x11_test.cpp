@@ -65,7 +65,6 @@ public:
 
 bool fIsPaper(const ZS_PIXEL& p) { return p.r > 225 && p.g > 205 && p.b > 165 && p.b < 245; }
 bool fIsVeil(const ZS_PIXEL& p) { return p.r > 70 && p.r < 130 && p.b > 100 && p.b < 160 && p.b > p.g; }
-bool fIsCoral(const ZS_PIXEL& p) { return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150; }
 }
 
 TEST(ListsOnX11, ANewPlayerFindsThePacksAndTheLevelsOfTheFirst)

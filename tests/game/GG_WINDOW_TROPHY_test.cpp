@@ -58,13 +58,7 @@ TEST_F(TrophyList, EveryTrophyIsListedEarnedOnesInColourOthersWithTheirReward)
     ZT_SCRIPT script;
     script.fDo("a player who won the first pack with three stars, and lacks the last pack", []() {
         gGame* game = fGetGameInstance();
-        pugi::xml_document document;
-        pugi::xml_node element = document.append_child("player");
-        game->fGetTemplatePlayer()->fSaveXml(element);
-        element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", "3"));
-        auto* player = new GG_PLAYER;
-        player->fLoadXml(element);
-        player->fSetName(L"Ada");
+        GG_PLAYER* player = fPlayerLackingPack(L"Ada", "3");
         for (int level = 0; level < 16; ++level)
             ASSERT_TRUE(player->fRecordWin(0, level, 0, 30.0f));
         ASSERT_TRUE(fGetPlayers()->fAddPlayer(player));

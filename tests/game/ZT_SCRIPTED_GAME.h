@@ -27,6 +27,7 @@
 #include "game/shell/gAppCallbacks.h"
 #include "game/shell/gGame.h"
 #include "game/ZT_GAME_DATA.h"
+#include "game/puzzle/GG_PLAYER.h"
 #include "support/ZT_TEST_ENV.h"
 
 namespace ZT_SCRIPTED
@@ -53,6 +54,20 @@ inline void fCopyDefaultData()
     ZT_GAME_DATA::fCopyResources();
     fReplaceIn("data/share/main/other/screen_loading.xml", "time_per_splash=\"2.0\"", "time_per_splash=\"0.2\"");
     fs::remove_all(fSaveFolder());
+}
+
+// A player made from the template whose record lacks the pack, as a save from before the pack
+// came; not yet in the player list.
+inline game::GG_PLAYER* fPlayerLackingPack(const wchar_t* name, const char* packId)
+{
+    pugi::xml_document document;
+    pugi::xml_node element = document.append_child("player");
+    game::fGetGameInstance()->fGetTemplatePlayer()->fSaveXml(element);
+    element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", packId));
+    auto* player = new game::GG_PLAYER;
+    player->fLoadXml(element);
+    player->fSetName(name);
+    return player;
 }
 
 // A test on a fresh copy of the data set, with what the game logs caught for the test to read.

@@ -64,6 +64,25 @@ inline std::ostream& operator<<(std::ostream& out, const ZS_PIXEL& p)
     return out << "(" << p.r << "," << p.g << "," << p.b << ")";
 }
 
+// Looks of the default data set that several screens share: the coral and teal of buttons, the
+// paper of cards and dialogs, the gold of the studio's drop and of the coin.
+inline bool fIsCoral(const ZS_PIXEL& p)
+{
+    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
+}
+inline bool fIsTeal(const ZS_PIXEL& p)
+{
+    return p.r < 120 && p.g > 120 && p.b > 110;
+}
+inline bool fIsCard(const ZS_PIXEL& p)
+{
+    return p.r > 220 && p.g > 205 && p.b > 160;
+}
+inline bool fIsGold(const ZS_PIXEL& p)
+{
+    return p.r > 200 && p.g > 150 && p.b < 120;
+}
+
 // One pixel of an X window ("root" for the whole screen) as the server shows it now.
 inline ZS_PIXEL fImportPixel(const std::string& window, int x, int y)
 {

@@ -37,11 +37,6 @@ void fScreenshot(const std::string& name)
            ZT_TEST::fOutputDir() + "/" + name + ".png'");
 }
 
-bool fIsCoral(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
-}
-
 bool fIsCream(const ZS_PIXEL& p)
 {
     return p.r > 225 && p.g > 215 && p.b > 180;
@@ -55,11 +50,6 @@ bool fIsDarkPill(const ZS_PIXEL& p)
 bool fIsHeartRed(const ZS_PIXEL& p)
 {
     return p.r > 180 && p.g < 110 && p.b < 130;
-}
-
-bool fIsGold(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 150 && p.b < 120;
 }
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace ZT_TEST
 {
@@ -36,6 +37,15 @@ inline void fReplaceText(const std::filesystem::path& path, const std::string& f
     ASSERT_NE(std::string::npos, at) << path << " does not hold " << from;
     text.replace(at, from.size(), to);
     fWriteText(path, text);
+}
+
+// The lines as one text, each ended by a line break (a report in a failure message).
+inline std::string fJoinLines(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return all;
 }
 
 // Every file under the folder, as paths relative to it.

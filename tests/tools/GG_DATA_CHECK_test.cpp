@@ -22,10 +22,7 @@ const std::string WINDOWS = "data/share/windows";
 // The problems of a run, one per line.
 std::string fProblems(const GG_DATA_CHECK& check)
 {
-    std::string lines;
-    for (const std::string& problem : check.fGetProblems())
-        lines += problem + "\n";
-    return lines;
+    return fJoinLines(check.fGetProblems());
 }
 
 // A whole copy of Resources, for a case to spoil.

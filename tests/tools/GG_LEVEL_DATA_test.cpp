@@ -27,14 +27,6 @@ const std::string RESOURCES = std::string(ZOR_SOURCE_DIR) + "/Resources";
 const std::string OTHER = "data/share/main/other";
 const std::string LEVELS = "data/share/levels";
 
-std::string fJoin(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const std::string& line : lines)
-        all += line + "\n";
-    return all;
-}
-
 // The level data of Resources, copied so that a case can spoil it.
 fs::path fCopyLevelData(const std::string& name)
 {
@@ -233,11 +225,11 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
         c.spoil(root);
         GG_LEVEL_DATA_CHECK check(root.string());
         EXPECT_FALSE(check.fRun()) << c.name;
-        const std::string problems = fJoin(check.fGetProblems());
+        const std::string problems = fJoinLines(check.fGetProblems());
         EXPECT_NE(std::string::npos, problems.find(c.problem)) << c.name << ":\n" << problems;
     }
 
     // The copy itself, unspoilt, passes: each case fails for its own reason only.
     GG_LEVEL_DATA_CHECK clean(fCopyLevelData("unspoilt").string());
-    EXPECT_TRUE(clean.fRun()) << fJoin(clean.fGetProblems());
+    EXPECT_TRUE(clean.fRun()) << fJoinLines(clean.fGetProblems());
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -217,7 +218,24 @@ protected:
         return made;
     }
 
+    // A window made by the game's factory from the text of a window file, outside the window
+    // manager; what the making wrote to stderr goes to *log. The text is kept for the test's
+    // length, as the window may read it later.
+    std::unique_ptr<G_WINDOW> fMakeFromText(const std::string& xml, std::string* log = nullptr)
+    {
+        windowTexts.emplace_back();
+        pugi::xml_document& document = windowTexts.back();
+        EXPECT_TRUE(document.load_string(xml.c_str())) << xml;
+        testing::internal::CaptureStderr();
+        std::unique_ptr<G_WINDOW> made(fCreateWindowFromXml(&document));
+        const std::string caught = testing::internal::GetCapturedStderr();
+        if (log)
+            *log = caught;
+        return made;
+    }
+
     gGame* game = nullptr;
     G_WINDOW_MANAGER* windows = nullptr;
+    std::list<pugi::xml_document> windowTexts;
 };
 }

@@ -50,11 +50,6 @@ ZS_POINT fCentre(int row, int column)
     return cell ? ZS_POINT(int(cell->fGetPositionX()), int(cell->fGetPositionY())) : ZS_POINT(-1, -1);
 }
 
-bool fOpen(const char* window)
-{
-    return fGetWindowManager() && fGetWindowManager()->fIsWindowOpen(window);
-}
-
 // The solution of a level file of the copied data set: rows of '#' (picture) and '.'.
 std::vector<std::string> fSolution(const std::string& relative)
 {

@@ -45,19 +45,9 @@ public:
     std::vector<std::string> files;
 };
 
-bool fOpen(const char* name)
-{
-    return fGetWindowManager()->fIsWindowOpen(name);
-}
-
 GG_WINDOW_LEVEL* fLevels()
 {
     return dynamic_cast<GG_WINDOW_LEVEL*>(fGetWindowManager()->fFindWindow("Levels"));
-}
-
-GG_PLAYER* fPlayer()
-{
-    return fGetPlayers()->fGetCurrentPlayer();
 }
 
 // A player who won the first three levels of the first pack with 3, 2 and 1 stars, on its
@@ -222,7 +212,7 @@ TEST_F(LevelList, AClickStartsTheLevelOrRefusesOrAsksAboutHearts)
     });
 
     // With no heart left any tile asks first, a locked one too; yes leads to the shop.
-    script.fDo("no hearts", []() { fPlayer()->fGetHealth().count = 0; });
+    script.fDo("no hearts", []() { fCurrentPlayer()->fGetHealth().count = 0; });
     script.fClick(kTileX[3], kTileY[1]).fUntilAtRest("Confirm_NoHealth").fDo("asked", [&screen]() {
         EXPECT_EQ(2u, screen.files.size());
     });

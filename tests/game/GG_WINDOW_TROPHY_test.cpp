@@ -21,11 +21,6 @@ const int kMedalX[2] = {160, 591};
 const int kMedalY[3] = {256, 384, 512};
 const int kPrevX = 442, kNextX = 582, kArrowY = 628;
 
-bool fOpen(const char* name)
-{
-    return fGetWindowManager()->fIsWindowOpen(name);
-}
-
 GG_WINDOW_TROPHY* fTrophies()
 {
     return dynamic_cast<GG_WINDOW_TROPHY*>(fGetWindowManager()->fFindWindow("Trophy"));

@@ -28,6 +28,7 @@
 #include "game/shell/gGame.h"
 #include "game/ZT_GAME_DATA.h"
 #include "game/puzzle/GG_PLAYER.h"
+#include "game/puzzle/gPlayers.h"
 #include "support/ZT_TEST_ENV.h"
 
 namespace ZT_SCRIPTED
@@ -54,6 +55,18 @@ inline void fCopyDefaultData()
     ZT_GAME_DATA::fCopyResources();
     fReplaceIn("data/share/main/other/screen_loading.xml", "time_per_splash=\"2.0\"", "time_per_splash=\"0.2\"");
     fs::remove_all(fSaveFolder());
+}
+
+// Whether the window is open in the running game.
+inline bool fOpen(const char* window)
+{
+    return game::fGetWindowManager() && game::fGetWindowManager()->fIsWindowOpen(window);
+}
+
+// The player list's current player.
+inline game::GG_PLAYER* fCurrentPlayer()
+{
+    return game::fGetPlayers()->fGetCurrentPlayer();
 }
 
 // A player made from the template whose record lacks the pack, as a save from before the pack

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <memory>
 
-#include "ZT_PUZZLE.h"
+#include "ZT_PUZZLE_FONTS.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
 #include "render/ZT_RENDER_FIXTURE.h"
@@ -224,17 +224,14 @@ TEST_F(BonusFly, TheRewardReachesTheCounterAtItsTimesAndFades)
 namespace
 {
 // Frames of one coin on the offscreen device with the digit font.
-class BonusFrame : public ZT_FONT::ZT_FONT_FRAME
+class BonusFrame : public ZT_PUZZLE_FONTS
 {
 protected:
     void SetUp() override
     {
-        ZT_FONT_FRAME::SetUp();
+        ZT_PUZZLE_FONTS::SetUp();
         if (HasFatalFailure())
             return;
-        data = std::make_unique<ZT_DATA_ROOT>();
-        ASSERT_TRUE(fonts.fLoad("fonts.xml"));
-        fGetPuzzleShell().fonts = &fonts;
         ASSERT_TRUE(table.load_string(kStrings));
         strings.fLoad(&table, 0, 0);
         fGetPuzzleShell().strings = &strings;
@@ -244,12 +241,9 @@ protected:
     void TearDown() override
     {
         bonus.reset();
-        fGetPuzzleShell().fonts = nullptr;
         fGetPuzzleShell().strings = nullptr;
-        fonts.fReleaseTextures();
-        data.reset();
         zcRANDOM = nullptr;
-        ZT_FONT_FRAME::TearDown();
+        ZT_PUZZLE_FONTS::TearDown();
     }
     // Lit pixels in a rectangle of the picture.
     int fLitCount(int x0, int y0, int w, int h)
@@ -262,8 +256,6 @@ protected:
         return lit;
     }
 
-    std::unique_ptr<ZT_DATA_ROOT> data;
-    ZC_FONT_MANAGER fonts;
     pugi::xml_document table;
     ZC_LOCALIZATION strings;
     std::unique_ptr<ZC_RANDOM> random;

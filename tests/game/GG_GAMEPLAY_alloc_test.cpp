@@ -2,7 +2,7 @@
 // draw calls, our processor time and allocations. On the null device, so that the time is ours
 // alone and the allocation counter (which replaces the program's allocator) does not count the
 // GL driver's threads.
-#include "game/ZT_SHIPPED_GAME.h"
+#include "game/ZT_SHIPPED_LEVEL.h"
 
 #include <time.h>
 
@@ -23,48 +23,18 @@ double fCpuNow()
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-class LevelFrameCost : public ZT_SHIPPED_GAME
+class LevelFrameCost : public ZT_SHIPPED_LEVEL
 {
 protected:
-    // A new player who has done the tutorial, which is a subject of its own.
-    GG_PLAYER* fNewPlayer(const std::wstring& name)
-    {
-        GG_PLAYER* player = ZT_SHIPPED_GAME::fNewPlayer(name);
-        if (player)
-            player->fSetPassedTutorial(true);
-        return player;
-    }
-    inline static GG_GAMEPLAY* screen = nullptr;
-
     static void SetUpTestSuite()
     {
         ZC_PLATFORM_DEVICE::fSetNullMode(true);
-        ZT_SHIPPED_GAME::SetUpTestSuite();
+        ZT_SHIPPED_LEVEL::SetUpTestSuite();
     }
     static void TearDownTestSuite()
     {
-        delete screen;
-        screen = nullptr;
-        ZT_SHIPPED_GAME::TearDownTestSuite();
+        ZT_SHIPPED_LEVEL::TearDownTestSuite();
         ZC_PLATFORM_DEVICE::fSetNullMode(false);
-    }
-    void SetUp() override
-    {
-        ZT_SHIPPED_GAME::SetUp();
-        if (!screen)
-            screen = new GG_GAMEPLAY;
-        game->fSetGameplay(screen);
-    }
-    void TearDown() override
-    {
-        game->fEndLevel();
-        game->fSetGameplay(level);
-        ZT_SHIPPED_GAME::TearDown();
-    }
-    ZS_POINT fCentre(int row, int column)
-    {
-        const GG_ELEMENT* cell = screen->fGetProcess().fGetCell(row, column);
-        return cell ? ZS_POINT(int(cell->fGetPositionX()), int(cell->fGetPositionY())) : ZS_POINT(-1, -1);
     }
 };
 }

@@ -1,7 +1,7 @@
 // The real level screen inside the game object on the shipped data, frame by frame at a fixed
 // step: a 20x20 level's frame read back (cells, clues, frame, HUD), ended levels that leave
 // nothing behind over many starts, and the hint refill the shop sells during a level.
-#include "game/ZT_SHIPPED_GAME.h"
+#include "game/ZT_SHIPPED_LEVEL.h"
 
 #include <malloc.h>
 
@@ -25,38 +25,14 @@ bool fIsInk(uint32_t c)
     return ((c >> 16) & 0xFF) < 100 && ((c >> 8) & 0xFF) < 100 && (c & 0xFF) < 120;
 }
 
-class LevelFrame : public ZT_SHIPPED_GAME
+class LevelFrame : public ZT_SHIPPED_LEVEL
 {
 protected:
-    // A new player who has done the tutorial, which is a subject of its own.
-    GG_PLAYER* fNewPlayer(const std::wstring& name)
-    {
-        GG_PLAYER* player = ZT_SHIPPED_GAME::fNewPlayer(name);
-        if (player)
-            player->fSetPassedTutorial(true);
-        return player;
-    }
-    inline static GG_GAMEPLAY* screen = nullptr;
-
     void SetUp() override
     {
-        ZT_SHIPPED_GAME::SetUp();
-        if (!screen)
-            screen = new GG_GAMEPLAY;
-        game->fSetGameplay(screen);
-        render->clearColor = ZS_COLOR(0xFF000000u);
-    }
-    void TearDown() override
-    {
-        game->fEndLevel();
-        game->fSetGameplay(level);
-        ZT_SHIPPED_GAME::TearDown();
-    }
-    static void TearDownTestSuite()
-    {
-        delete screen;
-        screen = nullptr;
-        ZT_SHIPPED_GAME::TearDownTestSuite();
+        ZT_SHIPPED_LEVEL::SetUp();
+        if (loaded)
+            render->clearColor = ZS_COLOR(0xFF000000u);
     }
 
     // A player who may play every level, and the level started as the level list starts it.
@@ -66,11 +42,6 @@ protected:
         ASSERT_NE(nullptr, player);
         ASSERT_TRUE(game->fStartLevel(levelId, packId)) << screen->fGetStartError();
         ASSERT_TRUE(screen->started);
-    }
-    ZS_POINT fCentre(int row, int column)
-    {
-        const GG_ELEMENT* cell = screen->fGetProcess().fGetCell(row, column);
-        return cell ? ZS_POINT(int(cell->fGetPositionX()), int(cell->fGetPositionY())) : ZS_POINT(-1, -1);
     }
     // Colourful pixels (a button, an icon) in the rectangle.
     int fCountSaturated(int x0, int y0, int x1, int y1)

@@ -50,11 +50,6 @@ ZS_POINT fCentre(int row, int column)
     return cell ? ZS_POINT(int(cell->fGetPositionX()), int(cell->fGetPositionY())) : ZS_POINT(-1, -1);
 }
 
-bool fOpen(const char* window)
-{
-    return fGetWindowManager() && fGetWindowManager()->fIsWindowOpen(window);
-}
-
 // The solution of a level file of the copied data set: rows of '#' (picture) and '.'.
 std::vector<std::string> fSolution(const std::string& relative)
 {
@@ -502,12 +497,12 @@ TEST_F(LevelScreen, ALevelThatCannotBePlayedSaysWhyAndTheLevelListComesBack)
 {
     // Level 1 of pack 0 loses a cell: its list no longer fills the grid.
     const fs::path file = fDataRoot() / "data/share/levels/pack0/level01.xml";
-    const std::string original = fReadAll(file);
+    const std::string original = fReadText(file);
     std::string broken = original;
     const size_t cell = broken.find("<cell ");
     ASSERT_NE(std::string::npos, cell);
     broken.erase(cell, broken.find("/>", cell) + 2 - cell);
-    fWriteAll(file, broken);
+    fWriteText(file, broken);
 
     ZT_SCRIPT script;
     script.fDo("player", []() {
@@ -539,5 +534,5 @@ TEST_F(LevelScreen, ALevelThatCannotBePlayedSaysWhyAndTheLevelListComesBack)
         EXPECT_NE(std::string::npos, log.find("[message box] Nonogram: This level cannot be played.")) << log;
     });
     fRunScript(script);
-    fWriteAll(file, original);
+    fWriteText(file, original);
 }

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <memory>
 
-#include "ZT_PUZZLE.h"
+#include "ZT_PUZZLE_FONTS.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
 #include "text/ZT_FONT_FIXTURE.h"
 
@@ -31,26 +31,20 @@ std::ostream& operator<<(std::ostream& out, const ZT_NUMBER& n)
     return out << n.digit << " at " << n.x << "," << n.y << " colour " << std::hex << n.color << std::dec;
 }
 
-class NumberStrip : public ZT_FONT::ZT_FONT_FRAME
+class NumberStrip : public ZT_PUZZLE_FONTS
 {
 protected:
     void SetUp() override
     {
-        ZT_FONT_FRAME::SetUp();
+        ZT_PUZZLE_FONTS::SetUp();
         if (HasFatalFailure())
             return;
-        data = std::make_unique<ZT_DATA_ROOT>();
-        ASSERT_TRUE(fonts.fLoad("fonts.xml"));
-        fGetPuzzleShell().fonts = &fonts;
         zcFRAME_DELTA = 1.0f / 16.0f;
     }
     void TearDown() override
     {
-        fGetPuzzleShell().fonts = nullptr;
         strip.reset();
-        fonts.fReleaseTextures();
-        data.reset();
-        ZT_FONT_FRAME::TearDown();
+        ZT_PUZZLE_FONTS::TearDown();
     }
 
     // A strip read from its element, at (100, 60), bound to the clues of the rows.
@@ -105,8 +99,6 @@ protected:
         return failure;
     }
 
-    std::unique_ptr<ZT_DATA_ROOT> data;
-    ZC_FONT_MANAGER fonts;
     std::unique_ptr<ZT_GRID> grid;
     GG_NUMBERCROSS clues;
     std::unique_ptr<GG_NUMBER_STRIP> strip;

@@ -145,11 +145,9 @@ TEST_F(Hearts, AClickOnThePanelFlashesTheNote)
 
 TEST_F(Hearts, APanelWithoutItsLabelsStillOpensAndSaysWhatIsMissing)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string("<window _name=\"Bare_Heart\" _type=\"GG_WINDOW_HEALTH\" layer=\"30\"><GUI/></window>"));
-    testing::internal::CaptureStderr();
-    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
-    const std::string log = testing::internal::GetCapturedStderr();
+    std::string log;
+    std::unique_ptr<G_WINDOW> window =
+        fMakeFromText("<window _name=\"Bare_Heart\" _type=\"GG_WINDOW_HEALTH\" layer=\"30\"><GUI/></window>", &log);
     GG_WINDOW_HEALTH* panel = dynamic_cast<GG_WINDOW_HEALTH*>(window.get());
     ASSERT_NE(nullptr, panel);
     EXPECT_NE(std::string::npos, log.find("\"Bare_Heart\" has no heart count label (widget 1)")) << log;

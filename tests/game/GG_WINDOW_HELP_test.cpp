@@ -130,14 +130,12 @@ TEST_F(Help, OnePageDisablesBothArrowsAndAPageWithoutLayoutStillTakesItsPlace)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.list);
-        pugi::xml_document document;
         const std::string xml = std::string("<window _name=\"Small_Help\" _type=\"GG_WINDOW_HELP\" layer=\"85\"><GUI>") +
                                 "<BUTTON5 ID=\"3\" TEXTURE=\"data/share/image/gui btn_small_left.png\"/>"
                                 "<BUTTON5 ID=\"4\" TEXTURE=\"data/share/image/gui btn_small_right.png\"/></GUI>"
                                 "<gPages file=\"" + row.list + "\"/>"
                                 "<IOS_PAGE_NUMBER file=\"data/share/image/gui page_dots.png\"/></window>";
-        ASSERT_TRUE(document.load_string(xml.c_str()));
-        std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
+        std::unique_ptr<G_WINDOW> window = fMakeFromText(xml);
         GG_WINDOW_HELP* help = dynamic_cast<GG_WINDOW_HELP*>(window.get());
         ASSERT_NE(nullptr, help);
         help->fAcquireResources();
@@ -156,12 +154,11 @@ TEST_F(Help, OnePageDisablesBothArrowsAndAPageWithoutLayoutStillTakesItsPlace)
 
 TEST_F(Help, AWindowWithoutItsArrowsStillOpensAndSaysSo)
 {
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string("<window _name=\"Arrowless_Help\" _type=\"GG_WINDOW_HELP\" layer=\"85\"><GUI/>"
-                                     "<gPages file=\"data/share/windows help_pages.xml\"/></window>"));
-    testing::internal::CaptureStderr();
-    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
-    const std::string log = testing::internal::GetCapturedStderr();
+    std::string log;
+    std::unique_ptr<G_WINDOW> window =
+        fMakeFromText("<window _name=\"Arrowless_Help\" _type=\"GG_WINDOW_HELP\" layer=\"85\"><GUI/>"
+                      "<gPages file=\"data/share/windows help_pages.xml\"/></window>",
+                      &log);
     GG_WINDOW_HELP* help = dynamic_cast<GG_WINDOW_HELP*>(window.get());
     ASSERT_NE(nullptr, help);
     EXPECT_NE(std::string::npos, log.find("\"Arrowless_Help\" has no next-page button (widget 4)")) << log;

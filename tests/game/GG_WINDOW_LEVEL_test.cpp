@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/G_GAMEPLAY.h"
+#include "game/ZT_QUIET_LEVEL.h"
 #include "framework/G_WINDOW_CONFIRM.h"
 #include "game/puzzle/GG_PACK.h"
 #include "game/puzzle/gPlayers.h"
@@ -28,7 +29,7 @@ const int kPrevX = 64, kNextX = 960, kArrowY = 400;
 const int kYesX = 512 - 110, kAnswerY = 384 + 72;
 
 // A level screen that records the level files it is asked for and starts them or not.
-class ZT_LEVEL_SCREEN : public G_GAMEPLAY
+class ZT_LEVEL_SCREEN : public ZT_QUIET::ZT_QUIET_GAMEPLAY
 {
 public:
     bool fStartLevel(const std::string& levelFile) override
@@ -37,42 +38,16 @@ public:
         started = accept;
         return accept;
     }
-    bool fEndLevel() override
-    {
-        const bool was = started;
-        started = false;
-        return was;
-    }
-    void fUpdate() override {}
-    void fDraw() override {}
-    void fOnKeyUp(int) override {}
-    int fOnKeyDown(int) override { return 0; }
-    void fOnMouseMove() override {}
-    void fOnStoreEvent(const std::string&, const std::string&) override {}
-    void fSpareHook() override {}
     void fPause() override { paused = true; }
     void fResume() override { paused = false; }
-    void fRestart() override {}
-    void fLoadResources() override {}
-    void fUnloadResources() override {}
 
     bool accept = true;
     std::vector<std::string> files;
 };
 
-bool fOpen(const char* name)
-{
-    return fGetWindowManager()->fIsWindowOpen(name);
-}
-
 GG_WINDOW_LEVEL* fLevels()
 {
     return dynamic_cast<GG_WINDOW_LEVEL*>(fGetWindowManager()->fFindWindow("Levels"));
-}
-
-GG_PLAYER* fPlayer()
-{
-    return fGetPlayers()->fGetCurrentPlayer();
 }
 
 // A player who won the first three levels of the first pack with 3, 2 and 1 stars, on its
@@ -91,6 +66,18 @@ void fLevelsAfterThreeWins(ZT_SCRIPT& script)
     script.fUntilAtRest("Levels");
 }
 
+// Waits until the level list has stopped turning its page. A turn starts in the update after
+// the input that asks for it, and how many updates it takes depends on the frame times.
+ZT_SCRIPT& fUntilTurned(ZT_SCRIPT& script)
+{
+    auto calm = std::make_shared<int>(0);
+    return script.fUntil("the list at rest", [calm]() {
+        GG_WINDOW_LEVEL* levels = fLevels();
+        *calm = levels && !levels->fGetList()->fIsTurning() ? *calm + 1 : 0;
+        return *calm >= 3;
+    });
+}
+
 bool fIsStarGold(uint32_t c)
 {
     return fRed(c) > 200 && fGreen(c) > 140 && fBlue(c) < 90;
@@ -100,40 +87,21 @@ bool fIsStarGrey(uint32_t c)
     return fRed(c) > 60 && fRed(c) < 140 && fBlue(c) > fRed(c) && fBlue(c) - fRed(c) < 50;
 }
 
-class LevelList : public ::testing::Test
+class LevelList : public ZT_SCRIPTED_TEST
 {
 protected:
-    void SetUp() override
+    void fPrepareData() override
     {
-        fCopyDefaultData();
         // A shop to be sent to, while the scenes declare none.
-        if (fReadAll(fDataRoot() / "data/share/main/other/scenes.xml").find("Shop.xml") == std::string::npos)
+        if (fReadText(fDataRoot() / "data/share/main/other/scenes.xml").find("Shop.xml") == std::string::npos)
         {
-            fWriteAll(fDataRoot() / "data/share/windows/Shop.xml",
+            fWriteText(fDataRoot() / "data/share/windows/Shop.xml",
                       "<window _name=\"Shop\" _type=\"G_WINDOW_SIMPLE\" layer=\"40\"><GUI/></window>");
             fReplaceIn("data/share/main/other/scenes.xml", "</scenes>",
                        "<window file=\"data/share/windows Shop.xml\"/></scenes>");
         }
-        testing::internal::CaptureStderr();
     }
-    void TearDown() override
-    {
-        if (!logTaken)
-            testing::internal::GetCapturedStderr();
-    }
-    std::string fLog()
-    {
-        logTaken = true;
-        return testing::internal::GetCapturedStderr();
-    }
-    bool logTaken = false;
 };
-}
-
-// A page turn slides for its own time, which a loaded machine's longer frames stretch.
-bool fPageAtRest()
-{
-    return !fLevels()->fGetList()->fIsTurning();
 }
 
 TEST_F(LevelList, TilesShowLocksNumbersAndBestStars)
@@ -179,18 +147,18 @@ TEST_F(LevelList, TilesShowLocksNumbersAndBestStars)
     });
 
     // The arrows and the Left and Right keys turn the pages; the dots follow.
-    script.fClick(kNextX, kArrowY).fWait(2).fUntil("the page turned", fPageAtRest).fLook("the second page", [](const ZT_FRAME& f) {
+    fUntilTurned(script.fClick(kNextX, kArrowY)).fLook("the second page", [](const ZT_FRAME& f) {
         EXPECT_EQ(1, fLevels()->fGetList()->fGetCurrentPage());
         EXPECT_EQ(1, fLevels()->fGetDots()->fGetCurrent());
         EXPECT_GT(f.fShare(kTileX[0] - 45, kTileY[0] - 50, kTileX[0] + 45, kTileY[0] - 36, fIsVeil), 0.9)
             << "level 9, locked, where level 1 was";
     });
-    script.fClick(kPrevX, kArrowY).fWait(2).fUntil("the page turned", fPageAtRest).fDo("back", []() {
+    fUntilTurned(script.fClick(kPrevX, kArrowY)).fDo("back", []() {
         EXPECT_EQ(0, fLevels()->fGetList()->fGetCurrentPage());
         EXPECT_EQ(0, fLevels()->fGetDots()->fGetCurrent());
     });
-    script.fKey(SDLK_RIGHT).fWait(2).fUntil("the page turned", fPageAtRest).fDo("by key", []() { EXPECT_EQ(1, fLevels()->fGetDots()->fGetCurrent()); });
-    script.fKey(SDLK_LEFT).fWait(2).fUntil("the page turned", fPageAtRest).fDo("and back", []() { EXPECT_EQ(0, fLevels()->fGetDots()->fGetCurrent()); });
+    fUntilTurned(script.fKey(SDLK_RIGHT)).fDo("by key", []() { EXPECT_EQ(1, fLevels()->fGetDots()->fGetCurrent()); });
+    fUntilTurned(script.fKey(SDLK_LEFT)).fDo("and back", []() { EXPECT_EQ(0, fLevels()->fGetDots()->fGetCurrent()); });
     EXPECT_EQ(100500, script.fRun());
     EXPECT_TRUE(script.fFinished()) << "stuck at: " << script.fStuckAt();
 }
@@ -244,7 +212,7 @@ TEST_F(LevelList, AClickStartsTheLevelOrRefusesOrAsksAboutHearts)
     });
 
     // With no heart left any tile asks first, a locked one too; yes leads to the shop.
-    script.fDo("no hearts", []() { fPlayer()->fGetHealth().count = 0; });
+    script.fDo("no hearts", []() { fCurrentPlayer()->fGetHealth().count = 0; });
     script.fClick(kTileX[3], kTileY[1]).fUntilAtRest("Confirm_NoHealth").fDo("asked", [&screen]() {
         EXPECT_EQ(2u, screen.files.size());
     });

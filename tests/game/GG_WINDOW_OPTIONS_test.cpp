@@ -193,27 +193,22 @@ TEST_F(OptionsWindow, AtRestShowsThePlayersSettingsAndEachControlTakesEffectAtOn
     EXPECT_TRUE(afterCancel.gameCursorDrawn);
     EXPECT_FALSE(afterCancel.fullScreen);
     EXPECT_FALSE(afterCancel.windowFullScreen);
-    EXPECT_EQ(std::string::npos, fReadAll(fSaveFolder() / "game.xml").find("<fullscreen value=\"true\""));
+    EXPECT_EQ(std::string::npos, fReadText(fSaveFolder() / "game.xml").find("<fullscreen value=\"true\""));
 
     // At rest: the dialog and its ribbon, each track full (teal) up to its runner and empty
     // beyond, the switch's tick half in view, the empty full-screen box, the coral OK.
     ASSERT_EQ(1024, rest.width);
-    const struct
-    {
-        const char* what;
-        int x0, y0, x1, y1;
-        uint32_t color;
-    } regions[] = {
-        {"dialog paper", 230, 440, 270, 460, kPaper},
-        {"ribbon", 350, 116, 380, 126, kRibbon},
-        {"music track full left of the runner", 520, 221, 600, 227, kTealTrack},
-        {"music track empty right of the runner", 690, 221, 770, 227, kEmptyTrack},
-        {"sounds track full far along", 600, 283, 690, 289, kTealTrack},
-        {"OK", 305, 568, 330, 578, kCoral},
-        {"veiled title behind", 40, 300, 80, 340, kVeiled},
-    };
-    for (const auto& r : regions)
-        EXPECT_TRUE(fNear(rest.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
+    fExpectRegions(rest,
+                   {
+                       {"dialog paper", 230, 440, 270, 460, kPaper},
+                       {"ribbon", 350, 116, 380, 126, kRibbon},
+                       {"music track full left of the runner", 520, 221, 600, 227, kTealTrack},
+                       {"music track empty right of the runner", 690, 221, 770, 227, kEmptyTrack},
+                       {"sounds track full far along", 600, 283, 690, 289, kTealTrack},
+                       {"OK", 305, 568, 330, 578, kCoral},
+                       {"veiled title behind", 40, 300, 80, 340, kVeiled},
+                   },
+                   kTolerance);
     ASSERT_EQ(1024, credits.width);
     EXPECT_TRUE(fNear(credits.fMean(350, 90, 380, 100), kRibbon, kTolerance)) << "credits ribbon";
     EXPECT_TRUE(fNear(credits.fMean(425, 600, 445, 608), kCoral, kTolerance)) << "credits close";
@@ -231,7 +226,7 @@ TEST_F(OptionsWindow, SettingsConfirmedWithOkAreStillSetAfterARestart)
     first.fClickWidget("Options", GG_WINDOW_OPTIONS::ID_FULL_SCREEN).fWaitFrames(5);
     first.fClickWidget("Options", GG_WINDOW_OPTIONS::ID_OK).fWaitUntilClosed("Options");
     std::string configAtOk;
-    first.fDo([&] { configAtOk = fReadAll(fSaveFolder() / "game.xml"); });
+    first.fDo([&] { configAtOk = fReadText(fSaveFolder() / "game.xml"); });
     fRun(first);
     EXPECT_NE(std::string::npos, configAtOk.find("<fullscreen value=\"true\"")) << "OK writes the user's game.xml";
 

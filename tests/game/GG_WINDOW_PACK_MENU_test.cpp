@@ -129,20 +129,15 @@ TEST_F(Hub, FromTheTitleEachButtonSwitchesTheContentOrOpensOverItAndBackLeadsHom
 
     // The hub at rest: the backdrop above a navy bar whose round teal buttons sit on it.
     ASSERT_EQ(1024, hub.width);
-    const struct
-    {
-        const char* what;
-        int x0, y0, x1, y1;
-        uint32_t color;
-    } regions[] = {
-        {"backdrop", 500, 190, 540, 230, kBackdrop},
-        {"bar", 200, 720, 400, 760, kBar},
-        {"back button", 46, 692, 54, 704, kTealButton},
-        {"packs button", 476, 692, 484, 704, kTealButton},
-        {"options button", 936, 692, 944, 704, kTealButton},
-    };
-    for (const auto& r : regions)
-        EXPECT_TRUE(fNear(hub.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
+    fExpectRegions(hub,
+                   {
+                       {"backdrop", 500, 190, 540, 230, kBackdrop},
+                       {"bar", 200, 720, 400, 760, kBar},
+                       {"back button", 46, 692, 54, 704, kTealButton},
+                       {"packs button", 476, 692, 484, 704, kTealButton},
+                       {"options button", 936, 692, 944, 704, kTealButton},
+                   },
+                   kTolerance);
     ASSERT_EQ(1024, training.width);
     EXPECT_TRUE(fNear(training.fMean(880, 560, 920, 600), kPaper, kTolerance)) << "how-to-play paper";
     EXPECT_TRUE(fNear(training.fMean(350, 110, 380, 120), kRibbon, kTolerance)) << "how-to-play ribbon";

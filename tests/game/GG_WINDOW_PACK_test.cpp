@@ -26,19 +26,9 @@ const int kPrevX = 64, kNextX = 960, kArrowY = 400;
 // The question's buttons on the dialog in the middle of the screen.
 const int kYesX = 512 - 110, kNoX = 512 + 110, kAnswerY = 384 + 72;
 
-bool fOpen(const char* name)
-{
-    return fGetWindowManager()->fIsWindowOpen(name);
-}
-
 GG_WINDOW_PACK* fPacks()
 {
     return dynamic_cast<GG_WINDOW_PACK*>(fGetWindowManager()->fFindWindow("Packs"));
-}
-
-GG_PLAYER* fPlayer()
-{
-    return fGetPlayers()->fGetCurrentPlayer();
 }
 
 // A new player, made current, on the pack list.
@@ -77,26 +67,8 @@ bool fTeal(uint32_t c)
     return fGreen(c) > fRed(c) + 40 && fBlue(c) > fRed(c) + 30;
 }
 
-class PackList : public ::testing::Test
+class PackList : public ZT_SCRIPTED_TEST
 {
-protected:
-    void SetUp() override
-    {
-        fCopyDefaultData();
-        testing::internal::CaptureStderr();
-    }
-    void TearDown() override
-    {
-        if (!logTaken)
-            testing::internal::GetCapturedStderr();
-    }
-    // What the game logged so far; the capture ends.
-    std::string fLog()
-    {
-        logTaken = true;
-        return testing::internal::GetCapturedStderr();
-    }
-    bool logTaken = false;
 };
 }
 
@@ -141,12 +113,12 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
         auto* question = dynamic_cast<G_WINDOW_CONFIRM*>(fGetWindowManager()->fFindWindow("Confirm_Buy_Pack"));
         ASSERT_NE(nullptr, question);
         EXPECT_EQ(L"or right now for 400 sunime.", question->fGetTextLabel()->fGetText());
-        fPlayer()->statistic.fAddScore(400);
+        fCurrentPlayer()->statistic.fAddScore(400);
     });
     script.fClick(kNoX, kAnswerY).fUntil("the question gone", []() { return !fOpen("Confirm_Buy_Pack"); });
     script.fDo("nothing bought", []() {
-        EXPECT_EQ(400u, fPlayer()->statistic.score);
-        EXPECT_FALSE(fPlayer()->fIsPackOpen(1));
+        EXPECT_EQ(400u, fCurrentPlayer()->statistic.score);
+        EXPECT_FALSE(fCurrentPlayer()->fIsPackOpen(1));
     });
 
     // Bought with exactly the price: the pack opens, the sunime go, the player is saved.
@@ -155,9 +127,9 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
     script.fClick(kYesX, kAnswerY).fUntil("the question gone", []() { return !fOpen("Confirm_Buy_Pack"); });
     script.fUntilAtRest("Packs").fLook("the bought pack", [](const ZT_FRAME& f) {
         f.fSave("packs_bought");
-        EXPECT_TRUE(fPlayer()->fIsPackOpen(1));
-        EXPECT_EQ(0u, fPlayer()->statistic.score);
-        EXPECT_EQ(400u, fPlayer()->statistic.maxScore) << "paying leaves the best score";
+        EXPECT_TRUE(fCurrentPlayer()->fIsPackOpen(1));
+        EXPECT_EQ(0u, fCurrentPlayer()->statistic.score);
+        EXPECT_EQ(400u, fCurrentPlayer()->statistic.maxScore) << "paying leaves the best score";
         EXPECT_GT(fPaperBelow(f, 1), 0.9) << "its card shows it open at once";
         EXPECT_GT(fGoldFrame(f, 1), 0.6) << "and it is the next pack now";
         EXPECT_LT(fGoldFrame(f, 0), 0.1);
@@ -169,17 +141,17 @@ TEST_F(PackList, CardsShowOpenAndClosedPacksAndAnswerAsTheyShould)
     });
     // A bought pack stays open when a later win recounts the stars that open packs.
     script.fDo("a win in the first pack", []() {
-        ASSERT_TRUE(fPlayer()->fRecordWin(0, 0, 0, 20.0f));
-        EXPECT_TRUE(fPlayer()->fIsPackOpen(1));
-        EXPECT_TRUE(fPlayer()->fGetLevel(1, 0)->fIsOpen());
+        ASSERT_TRUE(fCurrentPlayer()->fRecordWin(0, 0, 0, 20.0f));
+        EXPECT_TRUE(fCurrentPlayer()->fIsPackOpen(1));
+        EXPECT_TRUE(fCurrentPlayer()->fGetLevel(1, 0)->fIsOpen());
     });
 
     // Too few sunime: the player is told, and nothing is taken.
-    script.fDo("some sunime", []() { fPlayer()->statistic.score = 799; });
+    script.fDo("some sunime", []() { fCurrentPlayer()->statistic.score = 799; });
     script.fClick(kCardX[2], kCardY).fUntilAtRest("Confirm_Buy_Pack");
     script.fClick(kYesX, kAnswerY).fUntilAtRest("Confirm_NoMoney").fDo("nothing taken", []() {
-        EXPECT_EQ(799u, fPlayer()->statistic.score);
-        EXPECT_FALSE(fPlayer()->fIsPackOpen(2));
+        EXPECT_EQ(799u, fCurrentPlayer()->statistic.score);
+        EXPECT_FALSE(fCurrentPlayer()->fIsPackOpen(2));
     });
     script.fClick(512, kAnswerY).fUntil("told", []() { return !fOpen("Confirm_NoMoney"); });
 
@@ -202,13 +174,7 @@ TEST_F(PackList, APackThePlayerLacksIsNeverCharged)
     ZT_SCRIPT script;
     script.fDo("a player whose record lacks the second pack", []() {
         gGame* game = fGetGameInstance();
-        pugi::xml_document document;
-        pugi::xml_node element = document.append_child("player");
-        game->fGetTemplatePlayer()->fSaveXml(element);
-        element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", "1"));
-        auto* player = new GG_PLAYER;
-        player->fLoadXml(element);
-        player->fSetName(L"Bo");
+        GG_PLAYER* player = fPlayerLackingPack(L"Bo", "1");
         ASSERT_TRUE(fGetPlayers()->fAddPlayer(player));
         player->statistic.score = 5000;
         game->fSetPlayer(player);
@@ -218,7 +184,7 @@ TEST_F(PackList, APackThePlayerLacksIsNeverCharged)
     script.fUntilAtRest("Packs").fClick(kCardX[1], kCardY).fUntilAtRest("Confirm_Buy_Pack");
     script.fClick(kYesX, kAnswerY).fUntil("the question gone", []() { return !fOpen("Confirm_Buy_Pack"); });
     script.fWait(5).fDo("nothing charged", []() {
-        EXPECT_EQ(5000u, fPlayer()->statistic.score);
+        EXPECT_EQ(5000u, fCurrentPlayer()->statistic.score);
         EXPECT_FALSE(fOpen("Confirm_NoMoney"));
     });
     EXPECT_EQ(100500, script.fRun());

@@ -2,54 +2,17 @@
 // new profile is typed in, the pack list comes, a closed pack offers itself for sunime and is
 // declined, the first pack shows its level list and the keyboard turns its pages. A screenshot
 // of each screen is left in the test output folder.
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <thread>
 
-#include "support/ZT_TEST_ENV.h"
+#include "game/ZT_X11_PROGRAM.h"
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace ZT_X11;
 
 namespace
 {
-const fs::path gStart = fs::current_path();
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string fShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-struct ZS_PIXEL
-{
-    int r = 0, g = 0, b = 0;
-};
-
 // The program in its own folder with a copy of the data set (short splashes), in the
 // background; it ends with the test.
 class ZT_PROGRAM
@@ -58,53 +21,18 @@ public:
     ZT_PROGRAM()
     {
         root = gStart / "lists";
-        fs::remove_all(root);
-        fs::create_directories(root / "xdg");
-        fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root / "Resources",
-                 fs::copy_options::recursive);
-        const fs::path loading = root / "Resources/data/share/main/other/screen_loading.xml";
-        std::string text = fReadAll(loading);
-        const size_t at = text.find("time_per_splash=\"2.0\"");
-        if (at != std::string::npos)
-            text.replace(at, 21, "time_per_splash=\"0.2\"");
-        std::ofstream(loading, std::ios::binary) << text;
-        const std::string program = (gStart / ".." / ".." / "nonogram").string();
-        fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=x11 XDG_DATA_HOME='" +
-               (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
-               "' 2> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
-        for (int i = 0; i < 200 && window.empty(); ++i)
-        {
-            window = fShell("xdotool search --class nonogram 2>/dev/null | head -1");
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+        fCopyDataSet(root);
+        fSetSplashTime(root, "0.2");
+        fShell(fLaunchCommand(root));
+        window = fFindWindowByClass(200);
     }
-    ~ZT_PROGRAM()
-    {
-        if (fReadAll(root / "status.txt").empty())
-            fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
-    }
+    ~ZT_PROGRAM() { fKillIfRunning(root); }
 
     // A pixel of the game window (game pixels: the window is 1024 x 768).
-    ZS_PIXEL fPixel(int x, int y) const
-    {
-        const std::string text = fShell("import -window " + window + " -crop 1x1+" + std::to_string(x) + "+" +
-                                        std::to_string(y) + " -depth 8 txt:- 2>/dev/null | tail -1");
-        ZS_PIXEL p;
-        const size_t open = text.find('(');
-        if (open != std::string::npos)
-            std::sscanf(text.c_str() + open, "(%d,%d,%d", &p.r, &p.g, &p.b);
-        return p;
-    }
+    ZS_PIXEL fPixel(int x, int y) const { return fImportPixel(window, x, y); }
     bool fWaitPixel(int x, int y, double seconds, const std::function<bool(const ZS_PIXEL&)>& test) const
     {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        do
-        {
-            if (test(fPixel(x, y)))
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        } while (Clock::now() < until);
-        return false;
+        return fPollPixel([this, x, y] { return fPixel(x, y); }, seconds, test);
     }
     void fClick(int x, int y) const
     {
@@ -120,10 +48,10 @@ public:
     // The exit status after SIGTERM (the player's close request), -1 when it did not end.
     int fTerminate() const
     {
-        fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+        fShell("kill -TERM " + fReadText(root / "pid.txt"));
         for (int i = 0; i < 100; ++i)
         {
-            const std::string status = fReadAll(root / "status.txt");
+            const std::string status = fReadText(root / "status.txt");
             if (!status.empty() && status.back() == '\n')
                 return std::atoi(status.c_str());
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -137,7 +65,6 @@ public:
 
 bool fIsPaper(const ZS_PIXEL& p) { return p.r > 225 && p.g > 205 && p.b > 165 && p.b < 245; }
 bool fIsVeil(const ZS_PIXEL& p) { return p.r > 70 && p.r < 130 && p.b > 100 && p.b < 160 && p.b > p.g; }
-bool fIsCoral(const ZS_PIXEL& p) { return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150; }
 }
 
 TEST(ListsOnX11, ANewPlayerFindsThePacksAndTheLevelsOfTheFirst)
@@ -179,6 +106,6 @@ TEST(ListsOnX11, ANewPlayerFindsThePacksAndTheLevelsOfTheFirst)
     EXPECT_TRUE(game.fWaitPixel(248, 270, 3, fIsVeil)) << "the second page";
 
     EXPECT_EQ(0, game.fTerminate());
-    EXPECT_NE(std::string::npos, fReadAll(game.root / "xdg/QuietInk/Nonogram/players.save").find("A"))
+    EXPECT_NE(std::string::npos, fReadText(game.root / "xdg/QuietInk/Nonogram/players.save").find("A"))
         << "the new player is saved";
 }

@@ -228,24 +228,19 @@ TEST_F(PlayersWindow, AtRestAndWhatEachButtonDoes)
     // At rest: the paper dialog under its ribbon, the current player's row highlighted in the
     // list well, the three buttons in their colours, the title veiled behind.
     ASSERT_EQ(1024, rest.width);
-    const struct
-    {
-        const char* what;
-        int x0, y0, x1, y1;
-        uint32_t color;
-    } regions[] = {
-        {"dialog paper", 290, 575, 330, 585, kPaper},
-        {"empty list well", 340, 480, 380, 520, kWell},
-        {"current player's row", 400, 290, 440, 304, kTealRow},
-        {"other row", 400, 336, 440, 350, kWell},
-        {"ribbon", 350, 156, 380, 166, kRibbon},
-        {"new", 655, 296, 675, 312, kTeal},
-        {"delete", 655, 376, 675, 392, kRed},
-        {"choose", 655, 512, 675, 526, kCoral},
-        {"veiled title", 40, 180, 80, 220, kVeiled},
-    };
-    for (const auto& r : regions)
-        EXPECT_TRUE(fNear(rest.fMean(r.x0, r.y0, r.x1, r.y1), r.color, kTolerance)) << r.what;
+    fExpectRegions(rest,
+                   {
+                       {"dialog paper", 290, 575, 330, 585, kPaper},
+                       {"empty list well", 340, 480, 380, 520, kWell},
+                       {"current player's row", 400, 290, 440, 304, kTealRow},
+                       {"other row", 400, 336, 440, 350, kWell},
+                       {"ribbon", 350, 156, 380, 166, kRibbon},
+                       {"new", 655, 296, 675, 312, kTeal},
+                       {"delete", 655, 376, 675, 392, kRed},
+                       {"choose", 655, 512, 675, 526, kCoral},
+                       {"veiled title", 40, 180, 80, 220, kVeiled},
+                   },
+                   kTolerance);
     // The names are drawn in their rows: ink starts near the well's left edge.
     const ZS_BOX ada = fInk(rest, 160, 280, 560, 314, fDarkInk);
     const ZS_BOX bob = fInk(rest, 160, 326, 560, 360, fDarkInk);
@@ -396,7 +391,7 @@ TEST_F(PlayersWindow, ANameHoldingPercentSignsIsShownAsWritten)
 // closes, each missing widget is logged, the buttons that are there do what they can.
 TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
 {
-    std::string layout = fReadAll(fWindowsFolder() / "Players.xml");
+    std::string layout = fReadText(fWindowsFolder() / "Players.xml");
     for (const char* element : {"<LISTBOX", "<BUTTON5 ID=\"5\"", "<BUTTON5 ID=\"6\""})
     {
         const size_t at = layout.find(element);
@@ -404,7 +399,7 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
         const std::string tag = element[1] == 'L' ? "</LISTBOX>" : "</BUTTON5>";
         layout.erase(at, layout.find(tag, at) + tag.size() - at);
     }
-    fWriteAll(fWindowsFolder() / "Players.xml", layout);
+    fWriteText(fWindowsFolder() / "Players.xml", layout);
     ZT_SCRIPT script;
     fOpenWithPlayers(script, {L"Ada", L"Bob"});
     script.fClickWidget("Players", GG_WINDOW_PLAYERS::ID_CHOOSE).fWaitUntilClosed("Players").fWaitForWindow("Title");
@@ -422,7 +417,7 @@ TEST_F(PlayersWindow, ALayoutWithoutItsWidgetsStillOpensAndSaysWhatIsMissing)
 // is simply not drawn.
 TEST_F(PlayersWindow, AQuestionWithoutItsNameFontStillDeletes)
 {
-    fReplaceOnce(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"button\"",
+    fReplaceText(fWindowsFolder() / "Players_Confirm_Del.xml", "font_extra_text=\"button\"",
                  "font_extra_text=\"no such font\"");
     ZT_SCRIPT script;
     fOpenWithPlayers(script, {L"Ada", L"Bob"});

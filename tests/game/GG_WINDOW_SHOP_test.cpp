@@ -302,12 +302,10 @@ TEST_F(Shop, ALayoutWithoutItsPartsStillOpensAndSaysWhatIsMissing)
     // A card without labels, picture or buy button, and a window without its currency label.
     fPutTestFile("bare_list.xml", "<shop cols=\"1\" rows=\"1\"><item type=\"start_hint\" size=\"200 100\"><GUI/></item>"
                                   "<item type=\"health\" size=\"200 100\"/></shop>");
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string("<window _name=\"Bare_Shop\" _type=\"GG_WINDOW_SHOP\" layer=\"80\"><GUI/>"
-                                     "<gPages file=\"test bare_list.xml\"/></window>"));
-    testing::internal::CaptureStderr();
-    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
-    const std::string log = testing::internal::GetCapturedStderr();
+    std::string log;
+    std::unique_ptr<G_WINDOW> window = fMakeFromText("<window _name=\"Bare_Shop\" _type=\"GG_WINDOW_SHOP\" layer=\"80\"><GUI/>"
+                                                     "<gPages file=\"test bare_list.xml\"/></window>",
+                                                     &log);
     GG_WINDOW_SHOP* shop = dynamic_cast<GG_WINDOW_SHOP*>(window.get());
     ASSERT_NE(nullptr, shop);
     EXPECT_NE(std::string::npos, log.find("\"Bare_Shop\" has no currency label (widget 2)")) << log;
@@ -335,12 +333,8 @@ TEST_F(Shop, ACardsTextsFromTheTableShowAsWritten)
                                      "<WLABEL ID=\"2\" FONT=\"data/share/font text.xml\" FONT_TEXTURE=\"data/share/font text.png\" TEXT=\"hud_none\"/>"
                                      "<WLABEL ID=\"3\" FONT=\"data/share/font text.xml\" FONT_TEXTURE=\"data/share/font text.png\" TEXT=\"test_shop_percent\"/>"
                                      "</GUI></item></shop>");
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string("<window _name=\"Percent_Shop\" _type=\"GG_WINDOW_SHOP\" layer=\"80\"><GUI/>"
-                                     "<gPages file=\"test percent_list.xml\"/></window>"));
-    testing::internal::CaptureStderr();
-    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
-    testing::internal::GetCapturedStderr();
+    std::unique_ptr<G_WINDOW> window = fMakeFromText("<window _name=\"Percent_Shop\" _type=\"GG_WINDOW_SHOP\" layer=\"80\"><GUI/>"
+                                                     "<gPages file=\"test percent_list.xml\"/></window>");
     GG_WINDOW_SHOP* shop = dynamic_cast<GG_WINDOW_SHOP*>(window.get());
     ASSERT_NE(nullptr, shop);
     fNewPlayer(L"Joy");

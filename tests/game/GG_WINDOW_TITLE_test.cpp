@@ -18,8 +18,8 @@ TEST(GreetingWindow, WithoutItsAnchorAndGreetingFontItOpensSaysSoAndTheLinkStill
 {
     fCopyDefaultData();
     const fs::path layout = fWindowsFolder() / "Title_Top.xml";
-    fReplaceOnce(layout, "<IMAGE ID=\"1\"", "<IMAGE ID=\"7\"");
-    fReplaceOnce(layout, "fntName=\"header\"", "fntName=\"no such font\"");
+    fReplaceText(layout, "<IMAGE ID=\"1\"", "<IMAGE ID=\"7\"");
+    fReplaceText(layout, "fntName=\"header\"", "fntName=\"no such font\"");
     testing::internal::CaptureStderr();
     ZT_SCRIPT script;
     script.fWaitForTitle().fDo([] {

@@ -112,14 +112,11 @@ TEST_F(TrophyPopup, TheTitleFollowsTheWindowAndAMissingFontLeavesItsTextUndrawn)
     EXPECT_LT(moving.y, resting.y - 50.0f) << "drawn where the window is while it slides in";
 
     // A pop-up whose settings name no title font: the description is drawn, the title not.
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_string(
+    std::string log;
+    std::unique_ptr<G_WINDOW> window = fMakeFromText(
         "<window _name=\"Plain_Trophy\" _type=\"GG_WINDOW_TROPHY_GET\" layer=\"150\"><GUI/><settings>"
         "<fontDescription fntName=\"text\" fntColor=\"0xFFFFFFFF\" fntHotSpot=\"HS_MID\" shift=\"0 60\"/>"
-        "</settings></window>"));
-    testing::internal::CaptureStderr();
-    std::unique_ptr<G_WINDOW> window(fCreateWindowFromXml(&document));
-    const std::string log = testing::internal::GetCapturedStderr();
+        "</settings></window>", &log);
     EXPECT_NE(std::string::npos, log.find("\"Plain_Trophy\" has no trophy picture (widget 2)")) << log;
     GG_WINDOW_TROPHY_GET* plain = dynamic_cast<GG_WINDOW_TROPHY_GET*>(window.get());
     ASSERT_NE(nullptr, plain);

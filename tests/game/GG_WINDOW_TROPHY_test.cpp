@@ -21,11 +21,6 @@ const int kMedalX[2] = {160, 591};
 const int kMedalY[3] = {256, 384, 512};
 const int kPrevX = 442, kNextX = 582, kArrowY = 628;
 
-bool fOpen(const char* name)
-{
-    return fGetWindowManager()->fIsWindowOpen(name);
-}
-
 GG_WINDOW_TROPHY* fTrophies()
 {
     return dynamic_cast<GG_WINDOW_TROPHY*>(fGetWindowManager()->fFindWindow("Trophy"));
@@ -48,15 +43,8 @@ bool fIsCoin(uint32_t c)
     return fRed(c) > 200 && fGreen(c) > 120 && fBlue(c) < 100;
 }
 
-class TrophyList : public ::testing::Test
+class TrophyList : public ZT_SCRIPTED_TEST
 {
-protected:
-    void SetUp() override
-    {
-        fCopyDefaultData();
-        testing::internal::CaptureStderr();
-    }
-    void TearDown() override { testing::internal::GetCapturedStderr(); }
 };
 }
 
@@ -65,13 +53,7 @@ TEST_F(TrophyList, EveryTrophyIsListedEarnedOnesInColourOthersWithTheirReward)
     ZT_SCRIPT script;
     script.fDo("a player who won the first pack with three stars, and lacks the last pack", []() {
         gGame* game = fGetGameInstance();
-        pugi::xml_document document;
-        pugi::xml_node element = document.append_child("player");
-        game->fGetTemplatePlayer()->fSaveXml(element);
-        element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", "3"));
-        auto* player = new GG_PLAYER;
-        player->fLoadXml(element);
-        player->fSetName(L"Ada");
+        GG_PLAYER* player = fPlayerLackingPack(L"Ada", "3");
         for (int level = 0; level < 16; ++level)
             ASSERT_TRUE(player->fRecordWin(0, level, 0, 30.0f));
         ASSERT_TRUE(fGetPlayers()->fAddPlayer(player));

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gAppCallbacks.h"
 #include "game/shell/gGame.h"
+#include "game/ZT_GAME_DATA.h"
 #include "support/ZT_TEST_ENV.h"
 
 namespace ZT_GAME
@@ -39,44 +41,11 @@ namespace fs = std::filesystem;
 using namespace ZOR;
 using namespace ZOR_GF;
 
-// The working folder as the program started (the engine moves into "Resources" below it).
-inline const fs::path& fStart()
-{
-    static const fs::path start = fs::current_path();
-    return start;
-}
-
-inline fs::path fDataRoot()
-{
-    return fStart() / "Resources";
-}
-
-inline fs::path fSaveFolder()
-{
-    return fs::path(std::getenv("XDG_DATA_HOME")) / "QuietInk" / "Nonogram";
-}
-
-inline std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void fWriteAll(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-inline void fReplaceOnce(const fs::path& path, const std::string& from, const std::string& to)
-{
-    std::string text = fReadAll(path);
-    const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << from << " in " << path;
-    text.replace(at, from.size(), to);
-    fWriteAll(path, text);
-}
+using ZT_GAME_DATA::fDataRoot;
+using ZT_GAME_DATA::fReadText;
+using ZT_GAME_DATA::fReplaceText;
+using ZT_GAME_DATA::fSaveFolder;
+using ZT_GAME_DATA::fWriteText;
 
 inline fs::path fWindowsFolder()
 {
@@ -93,13 +62,11 @@ inline void fCopyDefaultData()
 {
     // The engine may already live in that folder: copied over what is there, the scenes
     // file first removed so that stand-ins of an earlier test do not stay.
-    fs::create_directories(fDataRoot());
     fs::remove(fScenesFile());
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", fDataRoot(),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ZT_GAME_DATA::fCopyResources();
     const fs::path loading = fDataRoot() / "data/share/main/other/screen_loading.xml";
-    fReplaceOnce(loading, "time_per_splash=\"2.0\"", "time_per_splash=\"0.05\"");
-    fReplaceOnce(loading, "time_fade=\"0.4\"", "time_fade=\"0.05\"");
+    fReplaceText(loading, "time_per_splash=\"2.0\"", "time_per_splash=\"0.05\"");
+    fReplaceText(loading, "time_fade=\"0.4\"", "time_fade=\"0.05\"");
     fs::remove_all(fSaveFolder());
 }
 
@@ -109,11 +76,11 @@ inline void fCopyDefaultData()
 inline void fAddStandInWindow(const std::string& name, int layer = 5)
 {
     const std::string entry = "data/share/windows " + name + ".xml";
-    if (fReadAll(fScenesFile()).find(entry) != std::string::npos)
+    if (fReadText(fScenesFile()).find(entry) != std::string::npos)
         return;
-    fWriteAll(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
+    fWriteText(fWindowsFolder() / (name + ".xml"), "<window _name=\"" + name + "\" _type=\"G_WINDOW_SIMPLE\" _typeOpen=\"SH_MOVE_DOWN\" "
                     "_typeClose=\"SH_MOVE_UP\" _timeShow=\"0.2\" layer=\"" + std::to_string(layer) + "\"><GUI/></window>");
-    fReplaceOnce(fScenesFile(), "</scenes>",
+    fReplaceText(fScenesFile(), "</scenes>",
                  "\t<window file=\"" + entry + "\"/>\n</scenes>");
 }
 
@@ -173,6 +140,21 @@ inline ::testing::AssertionResult fNear(uint32_t actual, uint32_t expected, int 
             return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not near 0x" << expected;
     }
     return ::testing::AssertionSuccess();
+}
+
+// A rectangle of a frame (right and bottom excluded) and the colour it shows on average.
+struct ZS_REGION
+{
+    const char* what;
+    int x0, y0, x1, y1;
+    uint32_t color;
+};
+
+// Each region's mean colour within the tolerance of its own.
+inline void fExpectRegions(const ZS_FRAME& frame, std::initializer_list<ZS_REGION> regions, int tolerance)
+{
+    for (const ZS_REGION& r : regions)
+        EXPECT_TRUE(fNear(frame.fMean(r.x0, r.y0, r.x1, r.y1), r.color, tolerance)) << r.what;
 }
 
 // ---------------------------------------------------------------- the run

@@ -19,6 +19,7 @@
 #include "engine/files/ZC_FILE_SYSTEM.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "files/ZT_FILE_FIXTURES.h"
+#include "game/ZT_QUIET_LEVEL.h"
 #include "game/puzzle/GG_ELEMENT.h"
 #include "game/puzzle/GG_GAMEPLAY.h"
 #include "game/puzzle/GG_LEVEL_SETTINGS.h"
@@ -76,7 +77,7 @@ struct ZT_GRID
 // The level screen as far as the process sees it: every hook in order ("right r c",
 // "wrong r c", "win"), the errors counted, and the level decided once when the errors reach
 // the limit, as the level screen does.
-class ZT_LEVEL_SCREEN : public GG_GAMEPLAY
+class ZT_LEVEL_SCREEN : public ZT_QUIET::ZT_QUIET_LEVEL<GG_GAMEPLAY>
 {
 public:
     std::vector<std::string> calls;
@@ -111,20 +112,7 @@ public:
         return std::to_string(cell->row) + " " + std::to_string(cell->column);
     }
 
-    bool fStartLevel(const std::string&) override { return false; }
-    bool fEndLevel() override { return false; }
-    void fUpdate() override {}
-    void fDraw() override {}
-    void fOnKeyUp(int) override {}
-    int fOnKeyDown(int) override { return 0; }
-    void fOnMouseMove() override {}
     void fOnStoreEvent(const std::string&, const std::string&) override {}
-    void fSpareHook() override {}
-    void fPause() override {}
-    void fResume() override {}
-    void fRestart() override {}
-    void fLoadResources() override {}
-    void fUnloadResources() override {}
 };
 
 // Every sound played through the shell while it lives, in order.

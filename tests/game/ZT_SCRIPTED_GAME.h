@@ -26,65 +26,88 @@
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gAppCallbacks.h"
 #include "game/shell/gGame.h"
+#include "game/ZT_GAME_DATA.h"
+#include "game/puzzle/GG_PLAYER.h"
+#include "game/puzzle/gPlayers.h"
 #include "support/ZT_TEST_ENV.h"
 
 namespace ZT_SCRIPTED
 {
 namespace fs = std::filesystem;
 
-// The working folder as the test started (the engine moves into "Resources" below it).
-inline const fs::path& fStartFolder()
-{
-    static const fs::path start = fs::current_path();
-    return start;
-}
-
-inline fs::path fDataRoot()
-{
-    return fStartFolder() / "Resources";
-}
-
-inline fs::path fSaveFolder()
-{
-    return fs::path(std::getenv("XDG_DATA_HOME")) / "QuietInk" / "Nonogram";
-}
-
-inline std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void fWriteAll(const fs::path& path, const std::string& text)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using ZT_GAME_DATA::fDataRoot;
+using ZT_GAME_DATA::fReadText;
+using ZT_GAME_DATA::fSaveFolder;
+using ZT_GAME_DATA::fStartFolder;
+using ZT_GAME_DATA::fWriteText;
 
 // A file of the copied data set with one piece of text replaced; fails the test when the
 // piece is not there.
 inline void fReplaceIn(const std::string& relative, const std::string& from, const std::string& to)
 {
-    const fs::path path = fDataRoot() / relative;
-    std::string text = fReadAll(path);
-    const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << relative << " lacks " << from;
-    text.replace(at, from.size(), to);
-    fWriteAll(path, text);
+    ZT_GAME_DATA::fReplaceText(fDataRoot() / relative, from, to);
 }
 
 // A fresh copy of the repository's data set, with short splashes so that a run is quick, and
 // an empty save folder.
 inline void fCopyDefaultData()
 {
-    fs::create_directories(fDataRoot());
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", fDataRoot(),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ZT_GAME_DATA::fCopyResources();
     fReplaceIn("data/share/main/other/screen_loading.xml", "time_per_splash=\"2.0\"", "time_per_splash=\"0.2\"");
     fs::remove_all(fSaveFolder());
 }
+
+// Whether the window is open in the running game.
+inline bool fOpen(const char* window)
+{
+    return game::fGetWindowManager() && game::fGetWindowManager()->fIsWindowOpen(window);
+}
+
+// The player list's current player.
+inline game::GG_PLAYER* fCurrentPlayer()
+{
+    return game::fGetPlayers()->fGetCurrentPlayer();
+}
+
+// A player made from the template whose record lacks the pack, as a save from before the pack
+// came; not yet in the player list.
+inline game::GG_PLAYER* fPlayerLackingPack(const wchar_t* name, const char* packId)
+{
+    pugi::xml_document document;
+    pugi::xml_node element = document.append_child("player");
+    game::fGetGameInstance()->fGetTemplatePlayer()->fSaveXml(element);
+    element.child("packs").remove_child(element.child("packs").find_child_by_attribute("pack", "id", packId));
+    auto* player = new game::GG_PLAYER;
+    player->fLoadXml(element);
+    player->fSetName(name);
+    return player;
+}
+
+// A test on a fresh copy of the data set, with what the game logs caught for the test to read.
+class ZT_SCRIPTED_TEST : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        fCopyDefaultData();
+        fPrepareData();
+        testing::internal::CaptureStderr();
+    }
+    void TearDown() override
+    {
+        if (!logTaken)
+            testing::internal::GetCapturedStderr();
+    }
+    // The test's own changes to the copy, before the game runs.
+    virtual void fPrepareData() {}
+    // What the game logged so far; the capture ends.
+    std::string fLog()
+    {
+        logTaken = true;
+        return testing::internal::GetCapturedStderr();
+    }
+    bool logTaken = false;
+};
 
 // One drawn frame, top row first, 0xAARRGGBB.
 struct ZT_FRAME

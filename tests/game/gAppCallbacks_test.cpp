@@ -23,6 +23,7 @@
 #include "game/shell/G_LOADER_SCREEN.h"
 #include "game/shell/gAppCallbacks.h"
 #include "game/shell/gGame.h"
+#include "game/ZT_GAME_DATA.h"
 #include "support/ZT_TEST_ENV.h"
 
 using namespace ZOR;
@@ -31,40 +32,15 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// The working folder as the test started (the engine moves into "Resources" below it).
-const fs::path gStart = fs::current_path();
-
-fs::path fDataRoot()
-{
-    return gStart / "Resources";
-}
-
-fs::path fSaveFolder()
-{
-    return fs::path(std::getenv("XDG_DATA_HOME")) / "QuietInk" / "Nonogram";
-}
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using namespace ZT_GAME_DATA;
 
 // A fresh copy of the repository's data set, with short splashes so that a run is quick.
 void fCopyDefaultData()
 {
     // Copied over what is there: the engine may already live in that folder.
-    fs::create_directories(fDataRoot());
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", fDataRoot(),
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    const fs::path loading = fDataRoot() / "data/share/main/other/screen_loading.xml";
-    std::string text = fReadAll(loading);
-    const std::string from = "time_per_splash=\"2.0\"";
-    ASSERT_NE(std::string::npos, text.find(from));
-    text.replace(text.find(from), from.size(), "time_per_splash=\"0.3\"");
-    std::ofstream(loading, std::ios::binary) << text;
+    fCopyResources();
+    fReplaceText(fDataRoot() / "data/share/main/other/screen_loading.xml", "time_per_splash=\"2.0\"",
+                 "time_per_splash=\"0.3\"");
 }
 
 // The test's own work, one call per update step on the main thread, chained before the game's
@@ -284,11 +260,11 @@ TEST_F(GameRun, SplashesThenTitleFocusMutesAndSavesExitAsksAndEnds)
     EXPECT_TRUE(askedToExit);
     EXPECT_FALSE(timedOut) << "yes ended the game";
 
-    const std::string config = fReadAll(fSaveFolder() / "game.xml");
+    const std::string config = fReadText(fSaveFolder() / "game.xml");
     EXPECT_EQ(0, config.compare(0, 3, "\xEF\xBB\xBF")) << "written with the UTF-8 signature";
     EXPECT_NE(std::string::npos, config.find("<version value=\"65792\""));
     EXPECT_NE(std::string::npos, config.find("<fullscreen value=\"false\""));
-    EXPECT_NE(std::string::npos, fReadAll(fSaveFolder() / "players.save").find("Ada"));
+    EXPECT_NE(std::string::npos, fReadText(fSaveFolder() / "players.save").find("Ada"));
 }
 
 TEST_F(GameRun, ASecondRunRestoresThePlayerAndTheUsersScreenMode)

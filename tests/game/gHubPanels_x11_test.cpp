@@ -1,83 +1,29 @@
 // The real program on a real X server, played with xdotool as a player plays it: a new profile
 // is named on the title, the hub opens with its hearts, currency and star counters, and a click
 // on the hearts shows their note. Screenshots of each screen go to the test output folder.
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
-#include "support/ZT_TEST_ENV.h"
+#include "game/ZT_X11_PROGRAM.h"
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace ZT_X11;
 
 namespace
 {
-const fs::path gStart = fs::current_path();
 // Without a window manager the 1024 x 768 window sits in the middle of the 1920 x 1080 screen.
 const int kX0 = (1920 - 1024) / 2, kY0 = (1080 - 768) / 2;
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string fShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-struct ZS_PIXEL
-{
-    int r = 0, g = 0, b = 0;
-};
 
 // A game pixel of the window as the X server shows it now.
 ZS_PIXEL fPixel(int x, int y)
 {
-    const std::string text = fShell("import -window root -crop 1x1+" + std::to_string(kX0 + x) + "+" +
-                                    std::to_string(kY0 + y) + " -depth 8 txt:- | tail -1");
-    ZS_PIXEL p;
-    const size_t open = text.find('(');
-    if (open != std::string::npos)
-        std::sscanf(text.c_str() + open, "(%d,%d,%d", &p.r, &p.g, &p.b);
-    return p;
+    return fImportPixel("root", kX0 + x, kY0 + y);
 }
 
 template <class TEST>
 bool fWaitPixel(int x, int y, double seconds, TEST test, ZS_PIXEL* last = nullptr)
 {
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-    ZS_PIXEL p;
-    do
-    {
-        p = fPixel(x, y);
-        if (last)
-            *last = p;
-        if (test(p))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock::now() < until);
-    return false;
+    return fPollPixel([x, y] { return fPixel(x, y); }, seconds, test, last);
 }
 
 void fClick(int x, int y)
@@ -89,11 +35,6 @@ void fScreenshot(const std::string& name)
 {
     fShell("import -window root -crop 1024x768+" + std::to_string(kX0) + "+" + std::to_string(kY0) + " '" +
            ZT_TEST::fOutputDir() + "/" + name + ".png'");
-}
-
-bool fIsCoral(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
 }
 
 bool fIsCream(const ZS_PIXEL& p)
@@ -110,31 +51,17 @@ bool fIsHeartRed(const ZS_PIXEL& p)
 {
     return p.r > 180 && p.g < 110 && p.b < 130;
 }
-
-bool fIsGold(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 150 && p.b < 120;
-}
 }
 
 TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
 {
     const fs::path root = gStart / "hub";
-    fs::remove_all(root);
-    fs::create_directories(root / "xdg");
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root / "Resources", fs::copy_options::recursive);
-    const std::string program = (gStart / ".." / ".." / "nonogram").string();
-    fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=x11 XDG_DATA_HOME='" +
-           (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
-           "' 2> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
+    fCopyDataSet(root);
+    fShell(fLaunchCommand(root));
     struct ZT_END
     {
         fs::path root;
-        ~ZT_END()
-        {
-            if (fReadAll(root / "status.txt").empty())
-                fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
-        }
+        ~ZT_END() { fKillIfRunning(root); }
     } end{root};
 
     // The title: a key skips the splashes until the play button shows.
@@ -144,7 +71,7 @@ TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
         fShell("xdotool key space");
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
-    ASSERT_TRUE(fWaitPixel(512 - 90, 384 + 22, 10, fIsCoral, &seen)) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(fWaitPixel(512 - 90, 384 + 22, 10, fIsCoral, &seen)) << fReadText(root / "log.txt");
     std::this_thread::sleep_for(std::chrono::milliseconds(800)); // at rest
     fScreenshot("real_title");
 
@@ -170,10 +97,10 @@ TEST(HubPanels, ANewPlayerReachesTheHubWithItsCountersAndTheHeartsNote)
     fScreenshot("real_hub_hearts_note");
     EXPECT_TRUE(fWaitPixel(250, 150, 8, [](const ZS_PIXEL& p) { return !fIsCream(p); })) << "gone after a while";
 
-    fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+    fShell("kill -TERM " + fReadText(root / "pid.txt"));
     const auto until = Clock::now() + std::chrono::seconds(5);
-    while (fReadAll(root / "status.txt").empty() && Clock::now() < until)
+    while (fReadText(root / "status.txt").empty() && Clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ("0\n", fReadAll(root / "status.txt")) << "a close request ends the game normally";
-    EXPECT_NE(std::string::npos, fReadAll(root / "xdg/QuietInk/Nonogram/players.save").find("Mira"));
+    EXPECT_EQ("0\n", fReadText(root / "status.txt")) << "a close request ends the game normally";
+    EXPECT_NE(std::string::npos, fReadText(root / "xdg/QuietInk/Nonogram/players.save").find("Mira"));
 }

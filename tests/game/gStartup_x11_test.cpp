@@ -1,73 +1,25 @@
 // The real program started as a player starts it, on copies of the default data set: failed
 // starts, the way to the title on a real X server, the exit question, full screen on a wide
 // desktop and the same start from password-protected zip packages.
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
+#include "game/ZT_X11_PROGRAM.h"
 #include "game/shell/GG_CONFIG.h"
-#include "support/ZT_TEST_ENV.h"
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace ZT_X11;
 
 namespace
 {
-const fs::path gStart = fs::current_path();
-
-fs::path fRepo()
-{
-    return fs::path(ZT_TEST::fDataDir()) / ".." / "..";
-}
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string fShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-void fSetSplashTime(const fs::path& root, const char* seconds)
-{
-    const fs::path file = root / "Resources/data/share/main/other/screen_loading.xml";
-    std::string text = fReadAll(file);
-    const size_t at = text.find("time_per_splash=\"");
-    ASSERT_NE(std::string::npos, at);
-    const size_t end = text.find('"', at + 17);
-    text.replace(at + 17, end - at - 17, seconds);
-    std::ofstream(file, std::ios::binary) << text;
-}
-
 // A folder with a fresh copy of the data set, its own application-data folder and the log.
 fs::path fPrepare(const std::string& name)
 {
     const fs::path root = gStart / name;
-    fs::remove_all(root);
-    fs::create_directories(root / "xdg");
-    fs::copy(fRepo() / "Resources", root / "Resources", fs::copy_options::recursive);
+    fCopyDataSet(root);
     return root;
 }
 
@@ -76,28 +28,11 @@ std::string fLaunch(const fs::path& root, const std::string& video = "x11")
 {
     fs::remove(root / "status.txt");
     fs::remove(root / "pid.txt");
-    const std::string program = (gStart / ".." / ".." / "nonogram").string();
-    fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=" + video +
-           " XDG_DATA_HOME='" + (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
-           "' 2> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
+    fShell(fLaunchCommand(root, video));
     for (int i = 0; i < 100 && !fs::exists(root / "pid.txt"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return fReadAll(root / "pid.txt");
-}
-
-// The exit status once the program has ended within the time, else -1.
-int fStatusWithin(const fs::path& root, double seconds)
-{
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < until)
-    {
-        const std::string status = fReadAll(root / "status.txt");
-        if (!status.empty() && status.back() == '\n')
-            return std::atoi(status.c_str());
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return -1;
+    return fReadText(root / "pid.txt");
 }
 
 // Runs the program to its end (or kills it after the timeout); its exit status and seconds.
@@ -107,7 +42,7 @@ int fRunToEnd(const fs::path& root, const std::string& video, double* seconds)
     const std::string status = fShell("cd '" + root.string() + "' && env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=" +
                                       video + " XDG_DATA_HOME='" + (root / "xdg").string() +
                                       "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null timeout -s KILL 20 '" +
-                                      (gStart / ".." / ".." / "nonogram").string() + "' 2> log.txt; echo $?");
+                                      fProgram().string() + "' 2> log.txt; echo $?");
     *seconds = std::chrono::duration<double>(Clock::now() - t0).count();
     return std::atoi(status.c_str());
 }
@@ -127,69 +62,24 @@ std::string fWaitForGameWindow(double seconds)
     return std::string();
 }
 
-struct ZS_PIXEL
-{
-    int r = 0, g = 0, b = 0;
-};
-
 // One pixel of the root window now.
 ZS_PIXEL fPixel(int x, int y)
 {
-    const std::string text = fShell("import -window root -crop 1x1+" + std::to_string(x) + "+" + std::to_string(y) +
-                                    " -depth 8 txt:- | tail -1");
-    ZS_PIXEL p;
-    const size_t open = text.find('(');
-    if (open != std::string::npos)
-        std::sscanf(text.c_str() + open, "(%d,%d,%d", &p.r, &p.g, &p.b);
-    return p;
+    return fImportPixel("root", x, y);
 }
 
 // Polls a pixel of the root window until the test holds (true) or the time is over (false).
 template <class TEST>
 bool fWaitPixel(int x, int y, double seconds, TEST test, ZS_PIXEL* last = nullptr)
 {
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-    ZS_PIXEL p;
-    do
-    {
-        p = fPixel(x, y);
-        if (last)
-            *last = p;
-        if (test(p))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (Clock::now() < until);
-    return false;
-}
-
-bool fIsGold(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 150 && p.b < 120;
-}
-
-bool fIsCoral(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
-}
-
-bool fIsTeal(const ZS_PIXEL& p)
-{
-    return p.r < 120 && p.g > 120 && p.b > 110;
-}
-
-bool fIsCream(const ZS_PIXEL& p)
-{
-    return p.r > 220 && p.g > 205 && p.b > 160;
+    return fPollPixel([x, y] { return fPixel(x, y); }, seconds, test, last);
 }
 
 // Makes sure the program is gone, so that no window is left for the next test.
 void fKill(const fs::path& root)
 {
-    if (fReadAll(root / "status.txt").empty())
-    {
-        fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
+    if (fKillIfRunning(root))
         fStatusWithin(root, 5);
-    }
 }
 
 // Whatever a test asserts, its program does not outlive it.
@@ -202,7 +92,7 @@ struct ZT_RUNNING
 // The status after SIGTERM, which SDL turns into the player's close request.
 int fTerminate(const fs::path& root)
 {
-    fShell("kill -TERM " + fReadAll(root / "pid.txt"));
+    fShell("kill -TERM " + fReadText(root / "pid.txt"));
     const int status = fStatusWithin(root, 5);
     fKill(root);
     return status;
@@ -252,7 +142,7 @@ TEST(Startup, EachMissingOrBrokenStartFileEndsTheStartWithStatusOneAndItsName)
         double seconds = 0;
         EXPECT_EQ(1, fRunToEnd(root, "offscreen", &seconds));
         EXPECT_LT(seconds, 5.0);
-        const std::string log = fReadAll(root / "log.txt");
+        const std::string log = fReadText(root / "log.txt");
         EXPECT_NE(std::string::npos, log.find("The game could not start")) << log;
         EXPECT_NE(std::string::npos, log.find(c.named)) << log;
         fs::remove_all(target);
@@ -269,7 +159,7 @@ TEST(Startup, WithoutLoadingScreenFileOrSplashesTheTitleStillComes)
     fs::remove_all(root / "Resources/data/splash");
     fLaunch(root);
     ZT_RUNNING running{root};
-    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadAll(root / "log.txt");
+    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadText(root / "log.txt");
     EXPECT_EQ(0, fTerminate(root));
 }
 
@@ -280,12 +170,7 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
     ZT_RUNNING running{root};
     // Without a window manager the window sits in the middle of the 1920 x 1080 screen.
     const int x0 = (1920 - 1024) / 2, y0 = (1080 - 768) / 2;
-    std::string window;
-    for (int i = 0; i < 100 && window.empty(); ++i)
-    {
-        window = fShell("xdotool search --class nonogram 2>/dev/null | head -1");
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    const std::string window = fFindWindowByClass(100);
     ASSERT_FALSE(window.empty());
     // The first splash: the studio's gold ink drop in the middle of the window.
     ZS_PIXEL seen;
@@ -303,11 +188,11 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
     EXPECT_TRUE(fWaitPixel(x0 + 512 - 90, y0 + 384 + 22, 5, fIsCoral, &seen)) << "the coral play button";
     EXPECT_TRUE(fIsTeal(fPixel(x0 + 512 - 90, y0 + 384 + 198))) << "the teal exit button";
     // The greeting slides in on its own schedule, which a loaded machine stretches.
-    EXPECT_TRUE(fWaitPixel(x0 + 512 - 200, y0 + 58, 5, fIsCream)) << "the cream greeting plate";
-    EXPECT_FALSE(fIsCream(fPixel(x0 + 512 + 200, y0 + 384 + 100))) << "no question yet";
+    EXPECT_TRUE(fWaitPixel(x0 + 512 - 200, y0 + 58, 5, fIsCard)) << "the cream greeting plate";
+    EXPECT_FALSE(fIsCard(fPixel(x0 + 512 + 200, y0 + 384 + 100))) << "no question yet";
 
     fShell("xdotool mousemove " + std::to_string(x0 + 512) + " " + std::to_string(y0 + 384 + 206) + " click 1");
-    EXPECT_TRUE(fWaitPixel(x0 + 512 + 200, y0 + 384 + 100, 5, fIsCream)) << "the exit question's paper panel";
+    EXPECT_TRUE(fWaitPixel(x0 + 512 + 200, y0 + 384 + 100, 5, fIsCard)) << "the exit question's paper panel";
     // Yes; a click while the question still slides in is not taken, so it is repeated
     // until the question has come to rest on a slow machine.
     int status = -1;
@@ -321,7 +206,7 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
     EXPECT_EQ(0, status) << "the program ended after yes";
     fKill(root);
 
-    const std::string config = fReadAll(root / "xdg/QuietInk/Nonogram/game.xml");
+    const std::string config = fReadText(root / "xdg/QuietInk/Nonogram/game.xml");
     EXPECT_EQ(0, config.compare(0, 3, "\xEF\xBB\xBF"));
     EXPECT_NE(std::string::npos, config.find("<version value=\"65792\""));
     EXPECT_TRUE(fs::exists(root / "xdg/QuietInk/Nonogram/players.save"));
@@ -375,7 +260,7 @@ TEST(Startup, StartsFromPasswordZippedData)
     }
     fLaunch(root);
     ZT_RUNNING running{root};
-    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadAll(root / "log.txt");
+    EXPECT_FALSE(fWaitForGameWindow(10).empty()) << fReadText(root / "log.txt");
     const int x0 = (1920 - 1024) / 2, y0 = (1080 - 768) / 2;
     EXPECT_TRUE(fWaitPixel(x0 + 512 - 90, y0 + 384 + 22, 6, fIsCoral)) << "the title's play button, from the zips";
     EXPECT_EQ(0, fTerminate(root));
@@ -394,13 +279,13 @@ TEST(Startup, AWindowTakenAwayByAnotherClientEndsTheGameAsAnyClose)
         fLaunch(root);
         ZT_RUNNING running{root};
         const std::string window = fWaitForGameWindow(10);
-        ASSERT_FALSE(window.empty()) << fReadAll(root / "log.txt");
+        ASSERT_FALSE(window.empty()) << fReadText(root / "log.txt");
         ASSERT_FALSE(fs::exists(root / "xdg/QuietInk/Nonogram/game.xml")) << "nothing saved before the close";
         fShell(command + window + " >/dev/null 2>&1");
-        EXPECT_EQ(0, fStatusWithin(root, 10)) << fReadAll(root / "log.txt");
+        EXPECT_EQ(0, fStatusWithin(root, 10)) << fReadText(root / "log.txt");
         EXPECT_NE(std::string::npos,
-                  fReadAll(root / "xdg/QuietInk/Nonogram/game.xml").find("<version value=\"65792\""));
+                  fReadText(root / "xdg/QuietInk/Nonogram/game.xml").find("<version value=\"65792\""));
         EXPECT_TRUE(fs::exists(root / "xdg/QuietInk/Nonogram/players.save"));
-        EXPECT_EQ(std::string::npos, fReadAll(root / "log.txt").find("X Error"));
+        EXPECT_EQ(std::string::npos, fReadText(root / "log.txt").find("X Error"));
     }
 }

@@ -20,72 +20,18 @@
 #include "game/puzzle/GG_PLAYER.h"
 #include "game/puzzle/gPlayers.h"
 #include "game/shell/GG_CONFIG.h"
+#include "game/ZT_X11_PROGRAM.h"
 #include "support/ZT_TEST_ENV.h"
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using namespace ZT_X11;
 
 namespace
 {
-const fs::path gStart = fs::current_path();
-
-fs::path fBuild()
-{
-    return gStart / ".." / "..";
-}
-
-std::string fReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string fShell(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r"))
-    {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
-        out.pop_back();
-    return out;
-}
-
-void fSleep(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-struct ZS_PIXEL
-{
-    int r = -1, g = -1, b = -1;
-};
-
-std::ostream& operator<<(std::ostream& out, const ZS_PIXEL& p)
-{
-    return out << "(" << p.r << "," << p.g << "," << p.b << ")";
-}
+// What a pixel reads as when there is no picture to read it from.
+const ZS_PIXEL kUnseen{-1, -1, -1};
 
 typedef std::function<bool(const ZS_PIXEL&)> ZF_LOOK;
 
-bool fCoral(const ZS_PIXEL& p)
-{
-    return p.r > 200 && p.g > 90 && p.g < 190 && p.b < 150;
-}
-bool fTeal(const ZS_PIXEL& p)
-{
-    return p.r < 120 && p.g > 120 && p.b > 110;
-}
-bool fPaper(const ZS_PIXEL& p)
-{
-    return p.r > 220 && p.g > 205 && p.b > 160;
-}
 bool fNavy(const ZS_PIXEL& p)
 {
     return p.r < 70 && p.g < 70 && p.b > 40 && p.b < 130;
@@ -96,11 +42,11 @@ bool fVeiledPaper(const ZS_PIXEL& p)
 }
 bool fNotCoral(const ZS_PIXEL& p)
 {
-    return !fCoral(p);
+    return !fIsCoral(p);
 }
 bool fNotPaper(const ZS_PIXEL& p)
 {
-    return !fPaper(p);
+    return !fIsCard(p);
 }
 bool fGold(const ZS_PIXEL& p)
 {
@@ -123,10 +69,7 @@ public:
     {
         fs::remove(root / "status.txt");
         fs::remove(root / "pid.txt");
-        const std::string program = (fBuild() / "nonogram").string();
-        fShell("cd '" + root.string() + "' && (env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=x11 XDG_DATA_HOME='" +
-               (root / "xdg").string() + "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null '" + program +
-               "' 2>> log.txt & p=$!; echo $p > pid.txt; wait $p; echo $? > status.txt) > /dev/null 2>&1 &");
+        fShell(fLaunchCommand(root, "x11", true));
         for (int i = 0; i < 200 && window.empty(); ++i)
         {
             // Its own window: another program on the same display may be called the same.
@@ -137,26 +80,11 @@ public:
         }
         return !window.empty();
     }
-    // The exit status once the program has ended within the time, else -1.
-    int fStatusWithin(double seconds)
-    {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
-        while (Clock::now() < until)
-        {
-            const std::string status = fReadAll(root / "status.txt");
-            if (!status.empty() && status.back() == '\n')
-                return std::atoi(status.c_str());
-            fSleep(50);
-        }
-        return -1;
-    }
+    int fStatusWithin(double seconds) { return ZT_X11::fStatusWithin(root, seconds); }
     void fKill()
     {
-        if (!window.empty() && fReadAll(root / "status.txt").empty())
-        {
-            fShell("kill -KILL " + fReadAll(root / "pid.txt") + " 2>/dev/null");
+        if (!window.empty() && fKillIfRunning(root))
             fStatusWithin(5);
-        }
         window.clear();
     }
 
@@ -178,7 +106,7 @@ public:
     }
     ZS_PIXEL fAt(int x, int y) const
     {
-        ZS_PIXEL p;
+        ZS_PIXEL p = kUnseen;
         if (x < 0 || y < 0 || x >= width || y >= height)
             return p;
         const unsigned char* c = &pixels[(size_t(y) * size_t(width) + size_t(x)) * 3];
@@ -189,7 +117,7 @@ public:
     }
     ZS_PIXEL fPixel(int x, int y)
     {
-        return fGrab() ? fAt(x, y) : ZS_PIXEL();
+        return fGrab() ? fAt(x, y) : kUnseen;
     }
     // Waits until every probe shows its look; false (with what was seen) after the time.
     ::testing::AssertionResult fWaitFor(std::initializer_list<std::tuple<int, int, ZF_LOOK>> probes, double seconds = 10)
@@ -359,45 +287,38 @@ std::vector<std::wstring> fSavedNames(const fs::path& folder, std::wstring* curr
 TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAfterARestart)
 {
     const fs::path root = gStart / "walk";
-    fs::remove_all(root);
-    fs::create_directories(root / "xdg");
-    fs::copy(fs::path(ZT_TEST::fDataDir()) / ".." / ".." / "Resources", root / "Resources", fs::copy_options::recursive);
+    fCopyDataSet(root);
     // Short splashes: the walk is about what follows them.
-    {
-        const fs::path file = root / "Resources/data/share/main/other/screen_loading.xml";
-        std::string text = fReadAll(file);
-        text.replace(text.find("time_per_splash=\"2.0\""), 21, "time_per_splash=\"0.2\"");
-        std::ofstream(file, std::ios::binary) << text;
-    }
+    fSetSplashTime(root, "0.2");
     const fs::path saves = root / "xdg/QuietInk/Nonogram";
 
     ZT_PROGRAM game(root);
-    ASSERT_TRUE(game.fStart()) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(game.fStart()) << fReadText(root / "log.txt");
     // Title: the coral play button, the teal exit button.
-    ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}, 20)) << fReadAll(root / "log.txt");
+    ASSERT_TRUE(game.fWaitFor({{422, 406, fIsCoral}, {422, 582, fIsTeal}}, 20)) << fReadText(root / "log.txt");
     fSleep(600);
     game.fShot("01_title");
 
     // A new profile: play asks for a name, which is typed.
     game.fClick(512, 414);
-    ASSERT_TRUE(game.fWaitFor({{700, 300, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{700, 300, fIsCard}}));
     game.fType("Walker");
     game.fShot("02_new_profile");
     game.fClick(402, 456);
     // The hub: its navy bar with the round teal buttons, behind the fade.
-    ASSERT_TRUE(game.fWaitFor({{300, 745, fNavy}, {48, 698, fTeal}, {936, 698, fTeal}}, 10));
+    ASSERT_TRUE(game.fWaitFor({{300, 745, fNavy}, {48, 698, fIsTeal}, {936, 698, fIsTeal}}, 10));
     fSleep(800);
     game.fShot("03_hub_packs");
 
     // The first pack: its level list, the first level open, the second locked.
     game.fClick(140, 400);
-    ASSERT_TRUE(game.fWaitFor({{210, 280, fPaper}, {424, 280, [](const ZS_PIXEL& p) { return !fPaper(p); }}}));
+    ASSERT_TRUE(game.fWaitFor({{210, 280, fIsCard}, {424, 280, [](const ZS_PIXEL& p) { return !fIsCard(p); }}}));
     fSleep(400);
     game.fShot("04_levels");
     // A locked tile takes no click: the list stays, no fade comes.
     game.fClick(424, 314);
     fSleep(600);
-    EXPECT_TRUE(game.fWaitFor({{210, 280, fPaper}, {300, 745, fNavy}}, 1)) << "a locked level started something";
+    EXPECT_TRUE(game.fWaitFor({{210, 280, fIsCard}, {300, 745, fNavy}}, 1)) << "a locked level started something";
 
     // Level 1: the grid comes (its cells paper, the teal pause button), then the picture of
     // the shipped level file is drawn with the mouse.
@@ -406,7 +327,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     game.fClick(248, 314);
     // The first level opens with the tutorial's first step over the locked grid; Skip leaves
     // the grid to the player.
-    ASSERT_TRUE(game.fWaitFor({{970, 50, fTeal}, {300, 60, fPaper}}, 10)) << "the tutorial's first step";
+    ASSERT_TRUE(game.fWaitFor({{970, 50, fIsTeal}, {300, 60, fIsCard}}, 10)) << "the tutorial's first step";
     fSleep(500);
     game.fShot("05_level_1_tutorial");
     // Skip asks first (a click that lands while a step waits for any click only moves it on).
@@ -414,13 +335,13 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     for (int i = 0; i < 4 && !asked; ++i)
     {
         game.fClick(613, 154);
-        asked = game.fWaitFor({{300, 470, fCoral}}, 2);
+        asked = game.fWaitFor({{300, 470, fIsCoral}}, 2);
     }
     ASSERT_TRUE(asked) << "the question before skipping the tutorial";
     fSleep(300);
     game.fShot("05_level_1_skip_tutorial");
-    ASSERT_TRUE(game.fClickUntilGone(381, 474, 300, 470, fCoral)) << "the question stays";
-    ASSERT_TRUE(game.fWaitFor({{level.fX(0), level.fY(0), fPaper}, {970, 50, fTeal}}, 10));
+    ASSERT_TRUE(game.fClickUntilGone(381, 474, 300, 470, fIsCoral)) << "the question stays";
+    ASSERT_TRUE(game.fWaitFor({{level.fX(0), level.fY(0), fIsCard}, {970, 50, fIsTeal}}, 10));
     fSleep(300);
     game.fShot("05_level_1");
     fDrawSolution(game, level);
@@ -428,12 +349,12 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
 
     // The first won level earns a trophy; its pop-up comes over the level (paper panel, coral
     // button), and the result follows once it is closed.
-    ASSERT_TRUE(game.fWaitFor({{300, 450, fPaper}, {440, 552, fCoral}}, 15)) << "no trophy pop-up";
+    ASSERT_TRUE(game.fWaitFor({{300, 450, fIsCard}, {440, 552, fIsCoral}}, 15)) << "no trophy pop-up";
     fSleep(500);
     game.fShot("07_trophy");
-    ASSERT_TRUE(game.fClickUntilGone(512, 552, 512, 290, fTeal)) << "the trophy pop-up does not close";
+    ASSERT_TRUE(game.fClickUntilGone(512, 552, 512, 290, fIsTeal)) << "the trophy pop-up does not close";
     // The result: the gold stars on their plate, the coral next button.
-    ASSERT_TRUE(game.fWaitFor({{415, 245, fGold}, {604, 530, fCoral}, {300, 480, fPaper}}, 15)) << "no result";
+    ASSERT_TRUE(game.fWaitFor({{415, 245, fGold}, {604, 530, fIsCoral}, {300, 480, fIsCard}}, 15)) << "no result";
     // The stars come one by one; the picture is taken with the third in.
     EXPECT_TRUE(game.fWaitFor({{607, 245, fGold}}, 5)) << "three stars for a level without mistakes";
     fSleep(300);
@@ -449,7 +370,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
 
     // Next: level 2 at once, its grid free of any window.
     game.fClick(686, 538);
-    ASSERT_TRUE(game.fWaitFor({{970, 50, fTeal}, {level.fX(0), level.fY(0), fPaper}, {604, 530, fNotCoral}}, 10));
+    ASSERT_TRUE(game.fWaitFor({{970, 50, fIsTeal}, {level.fX(0), level.fY(0), fIsCard}, {604, 530, fNotCoral}}, 10));
     fSleep(400);
     game.fShot("09_level_2");
 
@@ -463,9 +384,9 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     game.fClick(914, 700);
     fSleep(900);
     game.fClick(914, 700);
-    ASSERT_TRUE(game.fWaitFor({{914, 740, fTeal}}, 5)) << "no store button after the last hint";
+    ASSERT_TRUE(game.fWaitFor({{914, 740, fIsTeal}}, 5)) << "no store button after the last hint";
     fSleep(300);
-    ASSERT_TRUE(game.fClickUntil(914, 728, {{414, 606, fCoral}, {100, 130, fPaper}})) << "the shop with the refill to buy";
+    ASSERT_TRUE(game.fClickUntil(914, 728, {{414, 606, fIsCoral}, {100, 130, fIsCard}})) << "the shop with the refill to buy";
     fSleep(400);
     game.fShot("10_shop");
     game.fClick(414, 606);
@@ -478,17 +399,17 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         EXPECT_EQ(scoreBefore - 60, saved->statistic.score) << "the refill's price is paid, and saved";
     }
     game.fClick(952, 124);
-    ASSERT_TRUE(game.fWaitFor({{970, 50, fTeal}, {100, 130, fNotPaper}}, 5));
+    ASSERT_TRUE(game.fWaitFor({{970, 50, fIsTeal}, {100, 130, fNotPaper}}, 5));
 
     // Leaving the level from its menu costs a heart; the level list shows the time to the next.
     game.fClick(970, 50);
-    ASSERT_TRUE(game.fWaitFor({{512, 276, fCoral}}, 5)) << "the level's menu";
+    ASSERT_TRUE(game.fWaitFor({{512, 276, fIsCoral}}, 5)) << "the level's menu";
     fSleep(300);
     game.fClick(631, 378);
-    ASSERT_TRUE(game.fWaitFor({{300, 470, fCoral}}, 5)) << "the question before leaving";
+    ASSERT_TRUE(game.fWaitFor({{300, 470, fIsCoral}}, 5)) << "the question before leaving";
     fSleep(300);
     game.fClick(381, 474);
-    ASSERT_TRUE(game.fWaitFor({{210, 280, fPaper}, {300, 745, fNavy}}, 10)) << "back in the level list";
+    ASSERT_TRUE(game.fWaitFor({{210, 280, fIsCard}, {300, 745, fNavy}}, 10)) << "back in the level list";
     fSleep(1200);
     game.fShot("12_levels_after");
     {
@@ -498,13 +419,13 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     }
 
     game.fClick(732, 699);
-    ASSERT_TRUE(game.fWaitFor({{900, 580, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{900, 580, fIsCard}}));
     fSleep(500);
     game.fShot("13_how_to_play");
 
     // Options: music down to nothing, the system's cursor instead of the game's; OK.
     game.fClick(962, 699);
-    ASSERT_TRUE(game.fWaitFor({{365, 121, fCoral}, {302, 572, fCoral}}));
+    ASSERT_TRUE(game.fWaitFor({{365, 121, fIsCoral}, {302, 572, fIsCoral}}));
     fSleep(400);
     game.fDrag(642, 224, 420, 224);
     game.fClick(775, 348);
@@ -515,37 +436,37 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
 
     // Back to the title behind a fade (the how-to-play page replaced the level list).
     game.fClick(72, 699);
-    ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}));
+    ASSERT_TRUE(game.fWaitFor({{422, 406, fIsCoral}, {422, 582, fIsTeal}}));
     fSleep(500);
 
     // A second profile, made and deleted in the players window.
     game.fClick(512, 77);
-    ASSERT_TRUE(game.fWaitFor({{365, 165, fCoral}, {655, 304, fTeal}}));
+    ASSERT_TRUE(game.fWaitFor({{365, 165, fIsCoral}, {655, 304, fIsTeal}}));
     fSleep(400);
     game.fShot("15_players");
     game.fClick(747, 306);
-    ASSERT_TRUE(game.fWaitFor({{700, 300, fPaper}, {160, 560, fVeiledPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{700, 300, fIsCard}, {160, 560, fVeiledPaper}}));
     game.fType("Second");
     game.fClick(402, 456);
-    ASSERT_TRUE(game.fWaitFor({{160, 560, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{160, 560, fIsCard}}));
     fSleep(400);
     game.fShot("16_second_profile");
     std::wstring current;
     EXPECT_EQ(std::vector<std::wstring>({L"Walker", L"Second"}), fSavedNames(saves, &current));
     game.fClick(747, 386);
-    ASSERT_TRUE(game.fWaitFor({{160, 560, fVeiledPaper}, {700, 300, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{160, 560, fVeiledPaper}, {700, 300, fIsCard}}));
     fSleep(400);
     game.fShot("17_delete_question");
     game.fClick(402, 456);
-    ASSERT_TRUE(game.fWaitFor({{160, 560, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{160, 560, fIsCard}}));
     EXPECT_EQ(std::vector<std::wstring>({L"Walker"}), fSavedNames(saves, &current));
     game.fClick(747, 522);
-    ASSERT_TRUE(game.fWaitFor({{422, 406, fCoral}, {160, 560, fNavy}}));
+    ASSERT_TRUE(game.fWaitFor({{422, 406, fIsCoral}, {160, 560, fNavy}}));
 
     // Exit: the question, yes, status 0.
     fSleep(400);
     game.fClick(512, 590);
-    ASSERT_TRUE(game.fWaitFor({{712, 484, fPaper}}));
+    ASSERT_TRUE(game.fWaitFor({{712, 484, fIsCard}}));
     fSleep(500);
     game.fShot("18_exit_question");
     int status = -1;
@@ -554,17 +475,17 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         game.fClick(402, 444);
         status = game.fStatusWithin(2);
     }
-    EXPECT_EQ(0, status) << fReadAll(root / "log.txt");
+    EXPECT_EQ(0, status) << fReadText(root / "log.txt");
     EXPECT_EQ(std::vector<std::wstring>({L"Walker"}), fSavedNames(saves, &current));
     EXPECT_EQ(L"Walker", current);
 
     // A second run: the options are as they were left.
     ZT_PROGRAM again(root);
     ASSERT_TRUE(again.fStart());
-    ASSERT_TRUE(again.fWaitFor({{422, 406, fCoral}, {422, 582, fTeal}}, 20));
+    ASSERT_TRUE(again.fWaitFor({{422, 406, fIsCoral}, {422, 582, fIsTeal}}, 20));
     fSleep(600);
     again.fClick(512, 502);
-    ASSERT_TRUE(again.fWaitFor({{365, 121, fCoral}}));
+    ASSERT_TRUE(again.fWaitFor({{365, 121, fIsCoral}}));
     fSleep(400);
     again.fShot("19_options_after_restart");
     // Music at the left end: beyond the runner the track is empty; the switch shows its cross
@@ -575,7 +496,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     again.fClick(632, 580);
     fSleep(600);
     again.fClick(512, 590);
-    ASSERT_TRUE(again.fWaitFor({{712, 484, fPaper}}));
+    ASSERT_TRUE(again.fWaitFor({{712, 484, fIsCard}}));
     fSleep(500);
     status = -1;
     for (int attempt = 0; attempt < 5 && status < 0; ++attempt)
@@ -584,5 +505,5 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         status = again.fStatusWithin(2);
     }
     EXPECT_EQ(0, status);
-    EXPECT_NE(std::string::npos, fReadAll(saves / "game.xml").find("<version value=\"65792\""));
+    EXPECT_NE(std::string::npos, fReadText(saves / "game.xml").find("<version value=\"65792\""));
 }

@@ -21,9 +21,7 @@ class Frame : public ZT_GL_RENDER
 protected:
     void fDrawQuad(float x, float y, float w, float h, uint32_t color, RS state = fSolidState())
     {
-        ZS_VERTEX v[4];
-        fQuad(v, x, y, w, h, color);
-        render->fAddTriangles(v, nullptr, &state, 4, kQuadIndices, 6);
+        fAddQuad(*render, x, y, w, h, color, state);
     }
     // Game pixel to back-buffer pixel in the windowed 1024x768 picture (W + 1 units across).
     static int fPx(float game) { return int(game * 1024.0f / 1025.0f); }
@@ -254,12 +252,7 @@ TEST(Letterbox, FullScreenFramesGoStraightIntoTheWindowWithMarginsClearedAndTheP
             device->fReadPixels(x, y, 1, 1, p);
             return uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
         };
-        auto quad = [&](float x, float y, float w, float h, uint32_t color) {
-            ZS_VERTEX v[4];
-            fQuad(v, x, y, w, h, color);
-            RS solid = fSolidState();
-            render.fAddTriangles(v, nullptr, &solid, 4, kQuadIndices, 6);
-        };
+        auto quad = [&](float x, float y, float w, float h, uint32_t color) { fAddQuad(render, x, y, w, h, color); };
 
         // A frame that leaves every pixel magenta, then the frame under test.
         render.clearColor = ZS_COLOR(0xFFFF00FFu);

@@ -15,7 +15,6 @@
 #include "render/ZT_RENDER_FIXTURE.h"
 
 using namespace ZT_RENDER;
-using RS = ZS_RENDER_STATE;
 
 namespace
 {
@@ -68,12 +67,7 @@ TEST(RenderX11, FullScreenFramesGoStraightIntoTheWindowWithMarginsClearedAndTheP
     ASSERT_EQ(1, render.fInit(window.fGetHandle(), 0.1f, 0.0f));
     ASSERT_EQ(1, render.fSetMode(1024, 768, true, true));
     EXPECT_TRUE(render.fGetDevice()->fDrawsIntoWindow()) << "no buffer of its own, no copy at present";
-    auto quad = [&](float x, float y, float w, float h, uint32_t color) {
-        ZS_VERTEX v[4];
-        fQuad(v, x, y, w, h, color);
-        RS solid = fSolidState();
-        render.fAddTriangles(v, nullptr, &solid, 4, kQuadIndices, 6);
-    };
+    auto quad = [&](float x, float y, float w, float h, uint32_t color) { fAddQuad(render, x, y, w, h, color); };
 
     // A frame that leaves every pixel magenta, then the frame under test.
     render.clearColor = ZS_COLOR(0xFFFF00FFu);

@@ -50,6 +50,15 @@ inline void fQuad(ZS_VERTEX v[4], float x, float y, float w, float h, uint32_t c
     }
 }
 
+// A quad of the colour added to the render's frame with the state (a solid one by default).
+inline void fAddQuad(ZC_RENDER& render, float x, float y, float w, float h, uint32_t color,
+                     ZS_RENDER_STATE state = fSolidState())
+{
+    ZS_VERTEX v[4];
+    fQuad(v, x, y, w, h, color);
+    render.fAddTriangles(v, nullptr, &state, 4, kQuadIndices, 6);
+}
+
 // Channel distance of two packed colours.
 inline int fColorDistance(uint32_t a, uint32_t b)
 {

@@ -6,10 +6,12 @@
 #include <functional>
 #include <sstream>
 
+#include "support/ZT_TEXT_FILES.h"
 #include "tools/levelcheck/GG_DATA_CHECK.h"
 
 using namespace game;
 namespace fs = std::filesystem;
+using namespace ZT_TEST;
 
 namespace
 {
@@ -17,37 +19,10 @@ const std::string RESOURCES = std::string(ZOR_SOURCE_DIR) + "/Resources";
 const std::string OTHER = "data/share/main/other";
 const std::string WINDOWS = "data/share/windows";
 
-std::string fRead(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void fWrite(const fs::path& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-}
-
-// Replaces the first text of a file; the case fails when the file no longer holds it.
-void fReplace(const fs::path& path, const std::string& from, const std::string& to)
-{
-    std::string text = fRead(path);
-    const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << path << " no longer holds " << from;
-    text.replace(at, from.size(), to);
-    fWrite(path, text);
-}
-
 // The problems of a run, one per line.
 std::string fProblems(const GG_DATA_CHECK& check)
 {
-    std::string lines;
-    for (const std::string& problem : check.fGetProblems())
-        lines += problem + "\n";
-    return lines;
+    return fJoinLines(check.fGetProblems());
 }
 
 // A whole copy of Resources, for a case to spoil.
@@ -85,9 +60,9 @@ TEST(DataCheck, CommandLineChecksTheFolderAndAnswersByItsVerdict)
     fs::remove(broken / WINDOWS / "Title.xml");
     const std::string log = (fs::current_path() / "level_check.log").string();
     const int good = std::system((tool + " --data '" + RESOURCES + "' > '" + log + "' 2>&1").c_str());
-    const std::string goodLog = fRead(log);
+    const std::string goodLog = fReadText(log);
     const int bad = std::system((tool + " --data '" + broken.string() + "' > '" + log + "' 2>&1").c_str());
-    const std::string badLog = fRead(log);
+    const std::string badLog = fReadText(log);
     // The shipped data holds only notes and the summary.
     std::istringstream lines(goodLog);
     std::string line;
@@ -115,54 +90,54 @@ TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
         {"missing picture of the level screen", [](const fs::path& r) { fs::remove(r / "data/share/image/level/clue_cross.png"); },
          "GameProcess numbers.xml: <FILE>: \"data/share/image/level clue_cross.png\" is not in the data"},
         {"truncated file of the level screen",
-         [](const fs::path& r) { fWrite(r / "data/share/main/GameProcess ambient.xml", "<ambient><left_ear"); },
+         [](const fs::path& r) { fWriteText(r / "data/share/main/GameProcess ambient.xml", "<ambient><left_ear"); },
          "GameProcess ambient.xml: not XML"},
-        {"picture that is no picture", [](const fs::path& r) { fWrite(r / "data/share/image/screens/win_dialog.png", "PNG?"); },
+        {"picture that is no picture", [](const fs::path& r) { fWriteText(r / "data/share/image/screens/win_dialog.png", "PNG?"); },
          "data/share/image/screens win_dialog.png: no picture the game can read"},
-        {"sound that is no Ogg", [](const fs::path& r) { fWrite(r / "data/share/sound/click.ogg", "OggS"); },
+        {"sound that is no Ogg", [](const fs::path& r) { fWriteText(r / "data/share/sound/click.ogg", "OggS"); },
          "data/share/sound click.ogg: no Ogg Vorbis sound"},
         {"name with two blanks",
          [](const fs::path& r) {
-             fReplace(r / WINDOWS / "Title.xml", "data/share/image/screens win_title_logo.png",
+             fReplaceText(r / WINDOWS / "Title.xml", "data/share/image/screens win_title_logo.png",
                       "data/share/image/screens win title_logo.png");
          },
          "more than one blank"},
         {"splash that is not there", [](const fs::path& r) { fs::remove(r / "data/splash/studio.png"); },
          "screen_loading.xml: the splash picture \"data/splash/studio.png\" is no file"},
-        {"truncated window", [](const fs::path& r) { fWrite(r / WINDOWS / "Title.xml", "<window _name=\"Title\""); },
+        {"truncated window", [](const fs::path& r) { fWriteText(r / WINDOWS / "Title.xml", "<window _name=\"Title\""); },
          "data/share/windows Title.xml: not XML"},
         {"window file missing", [](const fs::path& r) { fs::remove(r / WINDOWS / "Confirm_Exit.xml"); },
          "scenes.xml names \"data/share/windows Confirm_Exit.xml\", which is not in the data"},
         {"window type the game cannot make",
-         [](const fs::path& r) { fReplace(r / WINDOWS / "Title.xml", "_type=\"GG_WINDOW_TITLE\"", "_type=\"GG_WINDOW_TITEL\""); },
+         [](const fs::path& r) { fReplaceText(r / WINDOWS / "Title.xml", "_type=\"GG_WINDOW_TITLE\"", "_type=\"GG_WINDOW_TITEL\""); },
          "the window \"Title\" has the type \"GG_WINDOW_TITEL\", which the game cannot make"},
         {"two windows of one name",
-         [](const fs::path& r) { fReplace(r / WINDOWS / "Confirm_Exit.xml", "_name=\"Confirm_Exit\"", "_name=\"Title\""); },
+         [](const fs::path& r) { fReplaceText(r / WINDOWS / "Confirm_Exit.xml", "_name=\"Confirm_Exit\"", "_name=\"Title\""); },
          "a second window named \"Title\""},
         {"widget the loader cannot build",
-         [](const fs::path& r) { fReplace(r / WINDOWS / "Confirm_Exit.xml", "<WLABEL ID=\"2\" FONT=", "<WLABEL ID=\"2\" FONTS="); },
+         [](const fs::path& r) { fReplaceText(r / WINDOWS / "Confirm_Exit.xml", "<WLABEL ID=\"2\" FONT=", "<WLABEL ID=\"2\" FONTS="); },
          "Confirm_Exit.xml: <WLABEL ID=\"2\"> builds no widget: a required attribute is missing"},
         // Every text shown has an English text its font can draw.
         {"missing string key",
          [](const fs::path& r) {
-             fReplace(r / "data/en/strings.xml", "<Data ss:Type=\"String\">button_play</Data>",
+             fReplaceText(r / "data/en/strings.xml", "<Data ss:Type=\"String\">button_play</Data>",
                       "<Data ss:Type=\"String\">button_plays</Data>");
          },
          "Title.xml: <WLABEL ID=\"101\"> TEXT: the text key \"button_play\" has no English text"},
         {"pack title without text",
-         [](const fs::path& r) { fReplace(r / OTHER / "packs_description.xml", "key=\"pack_title_2\"", "key=\"pack_title_9\""); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "packs_description.xml", "key=\"pack_title_2\"", "key=\"pack_title_9\""); },
          "packs_description.xml: <pack id=\"2\"> key: the text key \"pack_title_9\" has no English text"},
-        {"label without a key", [](const fs::path& r) { fReplace(r / WINDOWS / "Title.xml", "TEXT=\"button_exit\"", "TEXT=\"\""); },
+        {"label without a key", [](const fs::path& r) { fReplaceText(r / WINDOWS / "Title.xml", "TEXT=\"button_exit\"", "TEXT=\"\""); },
          "Title.xml: <WLABEL ID=\"103\"> TEXT: no text key: the game shows \"etwas\""},
         {"key twice in the strings",
          [](const fs::path& r) {
-             fReplace(r / "data/en/strings.xml", "<Data ss:Type=\"String\">button_no</Data>",
+             fReplaceText(r / "data/en/strings.xml", "<Data ss:Type=\"String\">button_no</Data>",
                       "<Data ss:Type=\"String\">button_yes</Data>");
          },
          "strings.xml: the key \"button_yes\" is there twice"},
         {"a character the font lacks",
          [](const fs::path& r) {
-             fReplace(r / "data/en/strings.xml", "<Data ss:Type=\"String\">Play</Data>",
+             fReplaceText(r / "data/en/strings.xml", "<Data ss:Type=\"String\">Play</Data>",
                       "<Data ss:Type=\"String\">Play \xe2\x98\x83</Data>");
          },
          "the text of \"button_play\" holds U+2603, which the font \"data/share/font button.xml\" lacks"},
@@ -170,50 +145,50 @@ TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
          "strings.xml is found outside the language folder"},
         // Sound and font names are those of the sound bank and the font list.
         {"sound name not in the bank",
-         [](const fs::path& r) { fReplace(r / WINDOWS / "Title.xml", "<item id=\"1\" sound=\"click\"/>", "<item id=\"1\" sound=\"clack\"/>"); },
+         [](const fs::path& r) { fReplaceText(r / WINDOWS / "Title.xml", "<item id=\"1\" sound=\"click\"/>", "<item id=\"1\" sound=\"clack\"/>"); },
          "Title.xml: <item id=\"1\">: the sound \"clack\" is not in the group \"sounds\""},
         {"no music group",
-         [](const fs::path& r) { fReplace(r / OTHER / "sound.xml", "<group name=\"music\">", "<group name=\"musik\">"); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "sound.xml", "<group name=\"music\">", "<group name=\"musik\">"); },
          "sound.xml: no group \"music\", which the game loads"},
         {"font name not in the list",
-         [](const fs::path& r) { fReplace(r / WINDOWS / "Title_Top.xml", "fntName=\"header\"", "fntName=\"headline\""); },
+         [](const fs::path& r) { fReplaceText(r / WINDOWS / "Title_Top.xml", "fntName=\"header\"", "fntName=\"headline\""); },
          "Title_Top.xml: <font_big> fntName: the font \"headline\" is not in fonts.xml"},
         {"font texture too small for its glyphs",
          [](const fs::path& r) { fs::copy_file(r / "data/share/font/small.png", r / "data/share/font/title.png", fs::copy_options::overwrite_existing); },
          "data/share/font title.xml: the glyph of"},
         // The configuration the game starts from.
-        {"no language", [](const fs::path& r) { fReplace(r / "game.xml", "<lang value=\"en\"/>", ""); },
+        {"no language", [](const fs::path& r) { fReplaceText(r / "game.xml", "<lang value=\"en\"/>", ""); },
          "game.xml: no <lang value=...>"},
-        {"edition lacks a child", [](const fs::path& r) { fReplace(r / OTHER / "editions.xml", "<ad file=\"\"/>", ""); },
+        {"edition lacks a child", [](const fs::path& r) { fReplaceText(r / OTHER / "editions.xml", "<ad file=\"\"/>", ""); },
          "editions.xml: the edition \"pc\" lacks one of its required children"},
         {"location not there",
-         [](const fs::path& r) { fReplace(r / OTHER / "resource_list.xml", "<location value=\"data/share/font\"/>", "<location value=\"data/share/fonts\"/>"); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "resource_list.xml", "<location value=\"data/share/font\"/>", "<location value=\"data/share/fonts\"/>"); },
          "resource_list.xml: the location \"data/share/fonts\" is missing or empty"},
         {"pack folder not mounted",
-         [](const fs::path& r) { fReplace(r / OTHER / "resource_list.xml", "<location value=\"data/share/levels/pack2\"/>", ""); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "resource_list.xml", "<location value=\"data/share/levels/pack2\"/>", ""); },
          "the pack path \"data/share/levels/pack2\" is no mounted group"},
         {"store sells what no player holds",
-         [](const fs::path& r) { fReplace(r / OTHER / "store.xml", "<item name=\"refill_hint\"", "<item name=\"refill_hints\""); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "store.xml", "<item name=\"refill_hint\"", "<item name=\"refill_hints\""); },
          "sells \"refill_hints\", which is no item a player holds"},
         // The level data, as the level check sees it.
         {"level with two solutions",
          [](const fs::path& r) {
-             std::string text = fRead(r / "data/share/levels/pack0/level00.xml");
+             std::string text = fReadText(r / "data/share/levels/pack0/level00.xml");
              const size_t from = text.find("<gElements>") + 11;
              const size_t to = text.find("</gElements>");
              std::string cells = "\n";
              for (int i = 0; i < 25; ++i)
                  cells += i == 0 || i == 6 ? "<cell type=\"100\"/>" : "<cell type=\"101\"/>";
-             fWrite(r / "data/share/levels/pack0/level00.xml", text.replace(from, to - from, cells + "\n"));
+             fWriteText(r / "data/share/levels/pack0/level00.xml", text.replace(from, to - from, cells + "\n"));
          },
          "data/share/levels/pack0 level00.xml: needs guessing: two or more solutions"},
-        {"level id skipped", [](const fs::path& r) { fReplace(r / OTHER / "player.xml", "<level id=\"3\"", "<level id=\"4\""); },
+        {"level id skipped", [](const fs::path& r) { fReplaceText(r / OTHER / "player.xml", "<level id=\"3\"", "<level id=\"4\""); },
          "player.xml: pack 0 level 3 has id 4"},
         {"pack that could never open",
-         [](const fs::path& r) { fReplace(r / OTHER / "packs_description.xml", "stars2pass=\"72\"", "stars2pass=\"145\""); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "packs_description.xml", "stars2pass=\"72\"", "stars2pass=\"145\""); },
          "packs_description.xml: pack 3 asks for 145 stars, but the packs before it give at most 144: it could never open"},
         {"pack id skipped",
-         [](const fs::path& r) { fReplace(r / OTHER / "packs_description.xml", "<pack id=\"1\"", "<pack id=\"2\""); },
+         [](const fs::path& r) { fReplaceText(r / OTHER / "packs_description.xml", "<pack id=\"1\"", "<pack id=\"2\""); },
          "packs_description.xml: pack 1 has id 2"},
     };
     for (const CASE& c : cases)
@@ -241,7 +216,7 @@ TEST(DataCheck, NamesTheCodeUsesAndTheDataLacksAreNoted)
     fs::remove_all(sources);
     fs::create_directories(sources / "game/shell");
     fs::create_directories(sources / "framework");
-    fWrite(sources / "game/shell/gScreen.cpp",
+    fWriteText(sources / "game/shell/gScreen.cpp",
            "void f() {\n"
            "    windows->fShowWindow(\"Title\", false);\n"
            "    windows->fShowWindow(\"Shop_Window\", false);\n"

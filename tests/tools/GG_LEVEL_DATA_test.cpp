@@ -13,39 +13,19 @@
 #include "game/puzzle/GG_PACK_DESC.h"
 #include "game/puzzle/GG_PLAYER.h"
 #include "game/puzzle/GG_PLAYER_SHELL.h"
+#include "support/ZT_TEXT_FILES.h"
 #include "tools/levelcheck/GG_LEVEL_DATA_CHECK.h"
 #include "tools/levelcheck/GG_PICTURE.h"
 
 using namespace game;
 namespace fs = std::filesystem;
+using namespace ZT_TEST;
 
 namespace
 {
 const std::string RESOURCES = std::string(ZOR_SOURCE_DIR) + "/Resources";
 const std::string OTHER = "data/share/main/other";
 const std::string LEVELS = "data/share/levels";
-
-std::string fRead(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-void fWrite(const fs::path& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-}
-
-std::string fJoin(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const std::string& line : lines)
-        all += line + "\n";
-    return all;
-}
 
 // The level data of Resources, copied so that a case can spoil it.
 fs::path fCopyLevelData(const std::string& name)
@@ -60,20 +40,10 @@ fs::path fCopyLevelData(const std::string& name)
     return root;
 }
 
-// Replaces the first text of a file; the case fails when the file no longer holds it.
-void fReplace(const fs::path& path, const std::string& from, const std::string& to)
-{
-    std::string text = fRead(path);
-    const size_t at = text.find(from);
-    ASSERT_NE(std::string::npos, at) << path << " no longer holds " << from;
-    text.replace(at, from.size(), to);
-    fWrite(path, text);
-}
-
 // The cells of a level file from a text picture of the same size.
 void fRedraw(const fs::path& path, const std::vector<std::string>& rows)
 {
-    std::string text = fRead(path);
+    std::string text = fReadText(path);
     const size_t from = text.find("<gElements>");
     const size_t to = text.find("</gElements>");
     ASSERT_TRUE(from != std::string::npos && to != std::string::npos) << path;
@@ -82,7 +52,7 @@ void fRedraw(const fs::path& path, const std::vector<std::string>& rows)
         for (const char c : row)
             cells += c == '#' ? "<cell type=\"100\"/>" : "<cell type=\"101\"/>";
     text.replace(from, to - from, cells + "\n");
-    fWrite(path, text);
+    fWriteText(path, text);
 }
 }
 
@@ -196,10 +166,10 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
          [&](const fs::path& root) { fRedraw(root / pack0 / "level02.xml", {".....", ".....", ".....", ".....", "....."}); },
          "level02.xml: no picture cell"},
         {"a cell short",
-         [&](const fs::path& root) { fReplace(root / pack0 / "level03.xml", "<cell type=\"101\"/>", ""); },
+         [&](const fs::path& root) { fReplaceText(root / pack0 / "level03.xml", "<cell type=\"101\"/>", ""); },
          "level03.xml: 24 cells for a grid of 5 x 5"},
         {"truncated level",
-         [&](const fs::path& root) { fWrite(root / pack0 / "level04.xml", "<?xml version=\"1.0\"?>\n<level><settings"); },
+         [&](const fs::path& root) { fWriteText(root / pack0 / "level04.xml", "<?xml version=\"1.0\"?>\n<level><settings"); },
          "level04.xml: not XML"},
         {"missing level",
          [&](const fs::path& root) { fs::remove(root / pack0 / "level05.xml"); },
@@ -209,43 +179,43 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
          "level99.xml: a level file that player.xml does not name"},
         {"lacks a sprite",
          [&](const fs::path& root) {
-             fReplace(root / pack0 / "level06.xml", "<FILE>data/share/image/level selection_no_48.png</FILE>", "");
+             fReplaceText(root / pack0 / "level06.xml", "<FILE>data/share/image/level selection_no_48.png</FILE>", "");
          },
          "level06.xml: the \"selection_no\" sprite names no file"},
         {"too large for the screen",
-         [&](const fs::path& root) { fReplace(root / LEVELS / "pack3/level15.xml", "elSize=\"27 27\"", "elSize=\"40 40\""); },
+         [&](const fs::path& root) { fReplaceText(root / LEVELS / "pack3/level15.xml", "elSize=\"27 27\"", "elSize=\"40 40\""); },
          "pack3 level15.xml: the grid"},
         {"part blocks",
-         [&](const fs::path& root) { fReplace(root / pack0 / "level07.xml", "block=\"4 6\"", "block=\"5 5\""); },
+         [&](const fs::path& root) { fReplaceText(root / pack0 / "level07.xml", "block=\"4 6\"", "block=\"5 5\""); },
          "level07.xml: the grid is not made of whole blocks"},
         {"clues wider than their panel",
          [&](const fs::path& root) {
-             fWrite(root / "data/share/main/GameProcess numbers.xml",
+             fWriteText(root / "data/share/main/GameProcess numbers.xml",
                     "<numbers><numbersLeft interval=\"30\" shift_first=\"10 0\"/>"
                     "<numbersUp interval=\"18\" shift_first=\"0 10\"/></numbers>");
          },
          "pack3 level02.xml: a row of 7 clues reaches past the clue panel"},
         {"clue panels deeper than the room left",
          [&](const fs::path& root) {
-             fWrite(root / "data/share/main/GameProcess ambient.xml",
+             fWriteText(root / "data/share/main/GameProcess ambient.xml",
                     "<ambient><left_ear size=\"240\"/><up_ear size=\"160\"/></ambient>");
          },
          "pack3 level15.xml: the grid"},
         {"level id skipped",
-         [&](const fs::path& root) { fReplace(root / OTHER / "player.xml", "<level id=\"3\"", "<level id=\"4\""); },
+         [&](const fs::path& root) { fReplaceText(root / OTHER / "player.xml", "<level id=\"3\"", "<level id=\"4\""); },
          "player.xml: pack 0 level 3 has id 4"},
         {"pack id skipped",
-         [&](const fs::path& root) { fReplace(root / OTHER / "packs_description.xml", "<pack id=\"2\"", "<pack id=\"3\""); },
+         [&](const fs::path& root) { fReplaceText(root / OTHER / "packs_description.xml", "<pack id=\"2\"", "<pack id=\"3\""); },
          "packs_description.xml: pack 2 has id 3"},
         {"first level locked",
          [&](const fs::path& root) {
-             fReplace(root / OTHER / "player.xml", "<level id=\"0\" stars=\"0\" lock=\"false\"",
+             fReplaceText(root / OTHER / "player.xml", "<level id=\"0\" stars=\"0\" lock=\"false\"",
                       "<level id=\"0\" stars=\"0\" lock=\"true\"");
          },
          "player.xml: pack 0 level 0 is locked"},
         {"no mistakes allowed",
          [&](const fs::path& root) {
-             fReplace(root / OTHER / "player.xml", "name=\"errors\" count=\"5\"", "name=\"errors\" count=\"0\"");
+             fReplaceText(root / OTHER / "player.xml", "name=\"errors\" count=\"5\"", "name=\"errors\" count=\"0\"");
          },
          "player.xml: the \"errors\" item must allow at least one mistake"},
     };
@@ -255,11 +225,11 @@ TEST(LevelData, BrokenCopiesAreRefusedWithTheFileNamed)
         c.spoil(root);
         GG_LEVEL_DATA_CHECK check(root.string());
         EXPECT_FALSE(check.fRun()) << c.name;
-        const std::string problems = fJoin(check.fGetProblems());
+        const std::string problems = fJoinLines(check.fGetProblems());
         EXPECT_NE(std::string::npos, problems.find(c.problem)) << c.name << ":\n" << problems;
     }
 
     // The copy itself, unspoilt, passes: each case fails for its own reason only.
     GG_LEVEL_DATA_CHECK clean(fCopyLevelData("unspoilt").string());
-    EXPECT_TRUE(clean.fRun()) << fJoin(clean.fGetProblems());
+    EXPECT_TRUE(clean.fRun()) << fJoinLines(clean.fGetProblems());
 }

@@ -6,28 +6,14 @@
 #include <set>
 #include <sstream>
 
+#include "support/ZT_TEXT_FILES.h"
+
 namespace fs = std::filesystem;
+using namespace ZT_TEST;
 
 namespace
 {
 const fs::path SOURCE = ZOR_SOURCE_DIR;
-
-std::string fRead(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::set<std::string> fFiles(const fs::path& root)
-{
-    std::set<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            files.insert(fs::relative(entry.path(), root).generic_string());
-    return files;
-}
 
 // Pictures and sounds come out of Pillow, FreeType, sox and libvorbis, whose versions may
 // differ from the machine that made the shipped ones; everything else is ours to the byte.
@@ -53,11 +39,11 @@ TEST(MakeData, ScriptsReMakeTheShippedDataFromNothing)
 
     const fs::path log = copy / "make_data.log";
     const std::string command = "bash '" + (copy / "tools/make_data.sh").string() + "' > '" + log.string() + "' 2>&1";
-    ASSERT_EQ(0, std::system(command.c_str())) << fRead(log);
+    ASSERT_EQ(0, std::system(command.c_str())) << fReadText(log);
 
     const fs::path shipped = SOURCE / "Resources";
-    const std::set<std::string> made = fFiles(copy / "Resources");
-    const std::set<std::string> committed = fFiles(shipped);
+    const std::set<std::string> made = fFilesUnder(copy / "Resources");
+    const std::set<std::string> committed = fFilesUnder(shipped);
     int sameMedia = 0;
     int media = 0;
     for (const std::string& file : committed)
@@ -67,15 +53,15 @@ TEST(MakeData, ScriptsReMakeTheShippedDataFromNothing)
             ADD_FAILURE() << "Resources/" << file << " is made by no script of tools/make_data.sh";
             continue;
         }
-        const std::string ours = fRead(copy / "Resources" / file);
+        const std::string ours = fReadText(copy / "Resources" / file);
         if (fIsMedia(file))
         {
             ++media;
-            sameMedia += ours == fRead(shipped / file);
+            sameMedia += ours == fReadText(shipped / file);
             EXPECT_FALSE(ours.empty()) << file;
         }
         else
-            EXPECT_TRUE(ours == fRead(shipped / file))
+            EXPECT_TRUE(ours == fReadText(shipped / file))
                 << "Resources/" << file << " differs from what tools/make_data.sh makes: run it and commit the result";
     }
     for (const std::string& file : made)
@@ -84,6 +70,6 @@ TEST(MakeData, ScriptsReMakeTheShippedDataFromNothing)
 
     // The kit's sheets and mock-ups, and the levels' contact sheet, are drawn from the new data as well.
     for (const char* sheet : {"kit.png", "kit_screens.png", "contact_sheet.png"})
-        EXPECT_TRUE(fs::exists(copy / "build" / sheet)) << sheet << "\n" << fRead(log);
+        EXPECT_TRUE(fs::exists(copy / "build" / sheet)) << sheet << "\n" << fReadText(log);
     fs::remove_all(copy);
 }

@@ -7,21 +7,15 @@
 #include <sstream>
 
 #include "support/ZT_TEST_ENV.h"
+#include "support/ZT_TEXT_FILES.h"
 
 namespace fs = std::filesystem;
+using namespace ZT_TEST;
 
 namespace
 {
 const std::string SOURCE = ZOR_SOURCE_DIR;
 const char* const PYTHON = "/usr/bin/python3";
-
-std::string fRead(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs a script of tools/ with its arguments; the exit status, with the output in *log.
 int fRunScript(const std::string& script, const std::string& arguments, std::string* log)
@@ -30,18 +24,8 @@ int fRunScript(const std::string& script, const std::string& arguments, std::str
     const std::string command = std::string(PYTHON) + " '" + SOURCE + "/tools/" + script + "' " + arguments + " > '" +
                                 output.string() + "' 2>&1";
     const int status = std::system(command.c_str());
-    *log = fRead(output);
+    *log = fReadText(output);
     return status;
-}
-
-// Every file under root, as paths relative to it.
-std::set<std::string> fFiles(const fs::path& root)
-{
-    std::set<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            files.insert(fs::relative(entry.path(), root).generic_string());
-    return files;
 }
 }
 
@@ -54,16 +38,16 @@ TEST(MakeLevels, ReMakesTheShippedLevelDataByteForByte)
     ASSERT_EQ(0, fRunScript("make_levels.py", "--out '" + made.string() + "'", &log)) << log;
 
     const fs::path shipped = fs::path(SOURCE) / "Resources";
-    const std::set<std::string> files = fFiles(made);
+    const std::set<std::string> files = fFilesUnder(made);
     ASSERT_GE(files.size(), 62u) << log;
     for (const std::string& file : files)
     {
         ASSERT_TRUE(fs::exists(shipped / file)) << file << " is made but not in Resources: run tools/make_levels.py";
-        EXPECT_TRUE(fRead(made / file) == fRead(shipped / file))
+        EXPECT_TRUE(fReadText(made / file) == fReadText(shipped / file))
             << file << " differs from what tools/make_levels.py makes: run it and commit the result";
     }
     // Nor may Resources hold level files that no picture makes any more.
-    for (const std::string& file : fFiles(shipped / "data/share/levels"))
+    for (const std::string& file : fFilesUnder(shipped / "data/share/levels"))
         EXPECT_TRUE(files.count("data/share/levels/" + file)) << "data/share/levels/" << file << " has no picture";
 }
 
@@ -76,7 +60,7 @@ TEST(MakeLevels, ContactSheetDrawsEveryLevel)
     std::string log;
     ASSERT_EQ(0, fRunScript("contact_sheet.py", "'" + sheet.string() + "'", &log)) << log;
     ASSERT_TRUE(fs::exists(sheet)) << log;
-    const std::string png = fRead(sheet);
+    const std::string png = fReadText(sheet);
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), png.substr(0, 8));
     EXPECT_NE(std::string::npos, log.find(" levels drawn")) << log;

@@ -109,7 +109,7 @@ TEST_F(Hub, FromTheTitleEachButtonSwitchesTheContentOrOpensOverItAndBackLeadsHom
         });
         if (k == 9)
             script.fWaitForWindow("Title").fWaitUntilClosed("Fade_Transition");
-        script.fWaitFrames(40).fDo([&, k] { seen[k] = fOpenWatched(); });
+        script.fWaitFrames(2).fWaitAtRest().fDo([&, k] { seen[k] = fOpenWatched(); });
         if (k == 0)
             script.fCapture(&training, "hub_training");
         if (table[k].after)

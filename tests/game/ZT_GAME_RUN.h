@@ -195,6 +195,21 @@ public:
             return w && !w->fIsAnimating();
         });
     }
+    // Waits until no open window has moved for a few updates: shows and hides run for their
+    // own time, which a loaded machine's longer frames stretch over more or fewer updates.
+    ZT_SCRIPT& fWaitAtRest()
+    {
+        auto calm = std::make_shared<int>(0);
+        return fThen([calm] {
+            G_WINDOW_MANAGER* windows = game::fGetWindowManager();
+            bool moving = !windows;
+            if (windows)
+                for (const G_WINDOW* w : windows->fGetOpenWindows())
+                    moving = moving || w->fIsAnimating();
+            *calm = moving ? 0 : *calm + 1;
+            return *calm >= 3;
+        });
+    }
     ZT_SCRIPT& fWaitUntilClosed(const std::string& name)
     {
         return fThen([name] {

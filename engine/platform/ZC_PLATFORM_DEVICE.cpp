@@ -31,8 +31,21 @@ ZC_PLATFORM_DEVICE::ZC_PLATFORM_DEVICE() : impl(new ZS_IMPL)
     ZS_IMPL::fSetIdentity(impl->projection);
 }
 
+// Runs on the thread that pumps the events: a window shown, exposed or resized may have lost
+// its picture, so the next frame is presented whatever it holds.
+static int fWatchWindow(void* data, SDL_Event* e)
+{
+    if (e->type == SDL_WINDOWEVENT && e->window.event != SDL_WINDOWEVENT_MOVED &&
+        e->window.event != SDL_WINDOWEVENT_ENTER && e->window.event != SDL_WINDOWEVENT_LEAVE &&
+        e->window.event != SDL_WINDOWEVENT_FOCUS_GAINED && e->window.event != SDL_WINDOWEVENT_FOCUS_LOST)
+        static_cast<std::atomic<bool>*>(data)->store(true);
+    return 0;
+}
+
 ZC_PLATFORM_DEVICE::~ZC_PLATFORM_DEVICE()
 {
+    if (impl->window)
+        SDL_DelEventWatch(fWatchWindow, &impl->exposed);
     impl->fDestroy();
     delete impl;
 }
@@ -95,6 +108,7 @@ bool ZC_PLATFORM_DEVICE::fCreate(void* window, bool accelerated, int width, int 
         return false;
     }
     d.fDefaults();
+    SDL_AddEventWatch(fWatchWindow, &d.exposed);
     return true;
 }
 
@@ -116,6 +130,7 @@ int ZC_PLATFORM_DEVICE::fGetMaxTextureSize() const
 bool ZC_PLATFORM_DEVICE::fReset(int width, int height)
 {
     ZS_IMPL& d = *impl;
+    d.fRunRecorded();
     if (d.coop == COOP_LOST)
         return false;
     if (d.failNextReset)
@@ -177,7 +192,10 @@ bool ZC_PLATFORM_DEVICE::fBeginScene()
         if (!d.fMakeBackBuffer(d.bbWidth, d.bbHeight))
             return false;
         d.fBindTarget();
+        d.mustPresent = true;
     }
+    if (d.target == 0)
+        d.fStartRecording();
     return true;
 }
 
@@ -188,7 +206,24 @@ void ZC_PLATFORM_DEVICE::fEndScene()
 bool ZC_PLATFORM_DEVICE::fClear(bool target, bool depth, bool stencil, uint32_t color, float z, uint32_t stencilValue)
 {
     ZS_IMPL& d = *impl;
-    ZS_IMPL::ZS_PENDING_CLEAR& pending = d.fPending();
+    if (target)
+        d.counters.clears[0]++;
+    if (!d.recording)
+        return d.fDoClear(target, depth, stencil, color, z, stencilValue);
+    d.fPut(uint32_t(ZS_IMPL::CMD_CLEAR));
+    d.fPut(uint32_t(target));
+    d.fPut(uint32_t(depth));
+    d.fPut(uint32_t(stencil));
+    d.fPut(color);
+    d.fPut(z);
+    d.fPut(stencilValue);
+    return true;
+}
+
+bool ZC_PLATFORM_DEVICE::ZS_IMPL::fDoClear(bool target, bool depth, bool stencil, uint32_t color, float z,
+                                           uint32_t stencilValue)
+{
+    ZS_PENDING_CLEAR& pending = fPending();
     if (depth)
     {
         pending.depth = true;
@@ -199,16 +234,13 @@ bool ZC_PLATFORM_DEVICE::fClear(bool target, bool depth, bool stencil, uint32_t 
         pending.stencil = true;
         pending.stencilValue = GLint(stencilValue & 0xFF);
     }
-    if (!target)
-        return d.null || d.context;
-    d.counters.clears[0]++;
-    if (d.null)
-        return true;
-    if (!d.context)
+    if (!target || null)
+        return null || context;
+    if (!context)
         return false;
     glClearColor(float((color >> 16) & 0xFF) / 255.0f, float((color >> 8) & 0xFF) / 255.0f, float(color & 0xFF) / 255.0f,
                  float(color >> 24) / 255.0f);
-    ZS_IMPL::fDrainErrors();
+    fDrainErrors();
     glClear(GL_COLOR_BUFFER_BIT);
     return glGetError() == GL_NO_ERROR;
 }
@@ -218,6 +250,9 @@ void ZC_PLATFORM_DEVICE::fPresent()
     ZS_IMPL& d = *impl;
     if (d.null || !d.context || d.bbWidth <= 0)
         return;
+    if (!d.fEndRecording())
+        return;
+    d.counters.presents++;
     if (d.bbFbo)
     {
         int w = 0, h = 0;
@@ -238,9 +273,19 @@ void ZC_PLATFORM_DEVICE::fSetRenderState(ZE_STATE state, uint32_t value)
     if (state < 0 || state >= RS_COUNT)
         return;
     d.counters.stateWrites[state]++;
+    if (!d.recording)
+        return d.fDoState(state, value);
     d.rs[state] = value;
-    if (!d.null && d.context)
-        d.fApplyState(state);
+    d.fPut(uint32_t(ZS_IMPL::CMD_STATE));
+    d.fPut(uint32_t(state));
+    d.fPut(value);
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoState(ZE_STATE state, uint32_t value)
+{
+    rs[state] = value;
+    if (!null && context)
+        fApplyState(state);
 }
 
 uint32_t ZC_PLATFORM_DEVICE::fGetRenderState(ZE_STATE state) const
@@ -254,9 +299,19 @@ void ZC_PLATFORM_DEVICE::fSetSamplerState(ZE_SAMPLER state, uint32_t value)
     if (state < 0 || state >= SS_COUNT)
         return;
     d.counters.samplerWrites[state]++;
+    if (!d.recording)
+        return d.fDoSampler(state, value);
     d.ss[state] = value;
-    if (!d.null && d.context)
-        d.fApplySampler();
+    d.fPut(uint32_t(ZS_IMPL::CMD_SAMPLER));
+    d.fPut(uint32_t(state));
+    d.fPut(value);
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoSampler(ZE_SAMPLER state, uint32_t value)
+{
+    ss[state] = value;
+    if (!null && context)
+        fApplySampler();
 }
 
 uint32_t ZC_PLATFORM_DEVICE::fGetSamplerState(ZE_SAMPLER state) const
@@ -267,28 +322,48 @@ uint32_t ZC_PLATFORM_DEVICE::fGetSamplerState(ZE_SAMPLER state) const
 void ZC_PLATFORM_DEVICE::fSetTransform(ZE_TRANSFORM which, const float m[16])
 {
     ZS_IMPL& d = *impl;
+    if (!d.recording)
+        return d.fDoTransform(which, m);
     float* dst = which == TS_WORLD ? d.world : which == TS_VIEW ? d.view : d.projection;
     std::memcpy(dst, m, 16 * sizeof(float));
-    if (d.null || !d.context)
+    d.fPut(uint32_t(ZS_IMPL::CMD_TRANSFORM));
+    d.fPut(uint32_t(which));
+    d.fPut(m, 16 * sizeof(float));
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoTransform(ZE_TRANSFORM which, const float m[16])
+{
+    float* dst = which == TS_WORLD ? world : which == TS_VIEW ? view : projection;
+    std::memcpy(dst, m, 16 * sizeof(float));
+    if (null || !context)
         return;
     if (which == TS_PROJECTION)
-        d.fLoadProjection();
+        fLoadProjection();
     else
-        d.fLoadModelView();
+        fLoadModelView();
 }
 
 void ZC_PLATFORM_DEVICE::fSetTexture(uint32_t texture)
 {
     ZS_IMPL& d = *impl;
     d.counters.textureBinds++;
-    if (d.null || !d.context)
+    if (!d.recording)
+        return d.fDoTexture(texture);
+    d.bound = texture && d.textures.find(texture) == d.textures.end() ? 0 : texture;
+    d.fPut(uint32_t(ZS_IMPL::CMD_TEXTURE));
+    d.fPut(texture);
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoTexture(uint32_t texture)
+{
+    if (null || !context)
     {
-        d.bound = texture;
+        bound = texture;
         return;
     }
-    if (texture && d.textures.find(texture) == d.textures.end())
+    if (texture && textures.find(texture) == textures.end())
         texture = 0;
-    d.bound = texture;
+    bound = texture;
     if (!texture)
     {
         glBindTexture(GL_TEXTURE_2D, 0);
@@ -297,12 +372,13 @@ void ZC_PLATFORM_DEVICE::fSetTexture(uint32_t texture)
     }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
-    d.fApplySampler();
+    fApplySampler();
 }
 
 void ZC_PLATFORM_DEVICE::fSetLight(int index, const ZS_LIGHT_DATA& l)
 {
     ZS_IMPL& d = *impl;
+    d.fRunRecorded();
     GLint lights = 8;
     if (d.null || !d.context)
         return;
@@ -346,6 +422,7 @@ void ZC_PLATFORM_DEVICE::fSetLight(int index, const ZS_LIGHT_DATA& l)
 void ZC_PLATFORM_DEVICE::fEnableLight(int index, bool on)
 {
     ZS_IMPL& d = *impl;
+    d.fRunRecorded();
     GLint lights = 8;
     if (d.null || !d.context)
         return;
@@ -357,6 +434,7 @@ void ZC_PLATFORM_DEVICE::fEnableLight(int index, bool on)
 
 void ZC_PLATFORM_DEVICE::fSetMaterial(const ZS_MATERIAL_DATA& m)
 {
+    impl->fRunRecorded();
     if (impl->null || !impl->context)
         return;
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, m.ambient);
@@ -366,44 +444,76 @@ void ZC_PLATFORM_DEVICE::fSetMaterial(const ZS_MATERIAL_DATA& m)
     // The diffuse colour comes from the vertices (colour material), as on the Direct3D side.
 }
 
-// Counts one draw of `count` elements and points GL at the vertices; false when nothing is
-// to be drawn for real (the null device, or no context).
-static bool fCountAndPointVertices(ZC_PLATFORM_DEVICE::ZS_COUNTERS& counters, bool live, ZC_PLATFORM_DEVICE::ZE_PRIMITIVE type,
-                                   const void* vertices, int count)
+// Counts one draw of `count` elements.
+static void fCountDraw(ZC_PLATFORM_DEVICE::ZS_COUNTERS& counters, ZC_PLATFORM_DEVICE::ZE_PRIMITIVE type, int count)
 {
     counters.drawCalls++;
     counters.primitives += uint32_t(type == ZC_PLATFORM_DEVICE::PT_TRIANGLELIST ? count / 3
                                     : type == ZC_PLATFORM_DEVICE::PT_LINELIST   ? count / 2
                                                                                 : count);
-    if (!live)
-        return false;
+}
+
+static void fPointVertices(const void* vertices)
+{
     const char* v = static_cast<const char*>(vertices);
     glVertexPointer(3, GL_FLOAT, kVertexStride, v);
     glNormalPointer(GL_FLOAT, kVertexStride, v + 12);
     glColorPointer(GL_BGRA, GL_UNSIGNED_BYTE, kVertexStride, v + 24);
     glTexCoordPointer(2, GL_FLOAT, kVertexStride, v + 28);
-    return true;
 }
 
 void ZC_PLATFORM_DEVICE::fDrawIndexed(ZE_PRIMITIVE type, const void* vertices, int vertexCount, const uint16_t* indices,
                                       int indexCount)
 {
+    ZS_IMPL& d = *impl;
     if (!vertices || !indices || vertexCount <= 0 || indexCount <= 0)
         return;
-    impl->fClearForDraw();
-    if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, indexCount))
+    if (!d.recording)
+        return d.fDoDrawIndexed(type, vertices, vertexCount, indices, indexCount);
+    fCountDraw(d.counters, type, indexCount);
+    d.fPut(uint32_t(ZS_IMPL::CMD_DRAW_INDEXED));
+    d.fPut(uint32_t(type));
+    d.fPut(vertexCount);
+    d.fPut(indexCount);
+    d.fPut(vertices, size_t(vertexCount) * kVertexStride);
+    d.fPut(indices, size_t(indexCount) * sizeof(uint16_t));
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoDrawIndexed(ZE_PRIMITIVE type, const void* vertices, int vertexCount,
+                                                 const uint16_t* indices, int indexCount)
+{
+    fClearForDraw();
+    if (!replaying)
+        fCountDraw(counters, type, indexCount);
+    if (null || !context)
         return;
-    glDrawRangeElements(ZS_IMPL::fGlPrimitive(type), 0, GLuint(vertexCount - 1), indexCount, GL_UNSIGNED_SHORT, indices);
+    fPointVertices(vertices);
+    glDrawRangeElements(fGlPrimitive(type), 0, GLuint(vertexCount - 1), indexCount, GL_UNSIGNED_SHORT, indices);
 }
 
 void ZC_PLATFORM_DEVICE::fDraw(ZE_PRIMITIVE type, const void* vertices, int vertexCount)
 {
+    ZS_IMPL& d = *impl;
     if (!vertices || vertexCount <= 0)
         return;
-    impl->fClearForDraw();
-    if (!fCountAndPointVertices(impl->counters, !impl->null && impl->context, type, vertices, vertexCount))
+    if (!d.recording)
+        return d.fDoDraw(type, vertices, vertexCount);
+    fCountDraw(d.counters, type, vertexCount);
+    d.fPut(uint32_t(ZS_IMPL::CMD_DRAW));
+    d.fPut(uint32_t(type));
+    d.fPut(vertexCount);
+    d.fPut(vertices, size_t(vertexCount) * kVertexStride);
+}
+
+void ZC_PLATFORM_DEVICE::ZS_IMPL::fDoDraw(ZE_PRIMITIVE type, const void* vertices, int vertexCount)
+{
+    fClearForDraw();
+    if (!replaying)
+        fCountDraw(counters, type, vertexCount);
+    if (null || !context)
         return;
-    glDrawArrays(ZS_IMPL::fGlPrimitive(type), 0, vertexCount);
+    fPointVertices(vertices);
+    glDrawArrays(fGlPrimitive(type), 0, vertexCount);
 }
 
 void ZC_PLATFORM_DEVICE::fDrawPoints(const void* points, int count)
@@ -411,6 +521,7 @@ void ZC_PLATFORM_DEVICE::fDrawPoints(const void* points, int count)
     ZS_IMPL& d = *impl;
     if (!points || count <= 0)
         return;
+    d.fRunRecorded();
     d.fClearForDraw();
     d.counters.drawCalls++;
     d.counters.primitives += uint32_t(count);

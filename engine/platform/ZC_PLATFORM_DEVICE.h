@@ -94,6 +94,7 @@ public:
         uint32_t resets = 0;
         uint32_t textureBinds = 0;
         uint32_t clears[3] = {}; // colour, depth and stencil buffers cleared
+        uint32_t presents = 0;   // frames put on the screen; a frame equal to the one shown is not
         uint32_t stateWrites[RS_COUNT] = {};
         uint32_t samplerWrites[SS_COUNT] = {};
     };

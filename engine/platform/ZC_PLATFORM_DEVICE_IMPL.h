@@ -8,9 +8,11 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <unordered_map>
+#include <vector>
 
 #ifndef GL_TEXTURE_MAX_ANISOTROPY_EXT
 #define GL_TEXTURE_MAX_ANISOTROPY_EXT 0x84FE
@@ -144,6 +146,54 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     int maxTextureSize = 4096;
     uint32_t nextNullId = 1;
     ZS_COUNTERS counters;
+
+    // The frame drawn into the window is kept as a list of commands and run at present. A frame
+    // whose list equals the one last presented would put the same picture up again, so it is
+    // neither run nor presented: a still screen then costs the software rasteriser nothing.
+    // Whatever the list cannot show (textures made, changed or freed, render targets, lights,
+    // point sprites, read-back, a reset, the window exposed) runs the list at once and makes the
+    // next present a real one.
+    enum ZE_COMMAND : uint32_t
+    {
+        CMD_STATE,
+        CMD_SAMPLER,
+        CMD_TRANSFORM,
+        CMD_TEXTURE,
+        CMD_CLEAR,
+        CMD_DRAW,
+        CMD_DRAW_INDEXED,
+    };
+    // A still frame is still presented now and then, in case the window lost its picture in a
+    // way no event told.
+    static constexpr int kMostFramesKept = 60;
+    bool recording = false;
+    bool replaying = false;
+    bool mustPresent = true;
+    int framesKept = 0;
+    std::vector<uint8_t> commands, shownCommands;
+    size_t startSize = 0;
+    // The states as the frame found them: the list is run from these.
+    uint32_t rsAtStart[RS_COUNT] = {};
+    uint32_t ssAtStart[SS_COUNT] = {};
+    float worldAtStart[16], viewAtStart[16], projectionAtStart[16];
+    GLuint boundAtStart = 0;
+    // Raised from SDL's event watch when the window was shown, exposed or resized.
+    std::atomic<bool> exposed{false};
+
+    void fStartRecording();
+    void fRunRecorded();
+    bool fEndRecording();
+    static size_t fPadded(size_t size);
+    void fPut(const void* bytes, size_t size);
+    template <class T> void fPut(const T& value) { fPut(&value, sizeof(T)); }
+
+    void fDoState(ZE_STATE state, uint32_t value);
+    void fDoSampler(ZE_SAMPLER state, uint32_t value);
+    void fDoTransform(ZE_TRANSFORM which, const float m[16]);
+    void fDoTexture(uint32_t texture);
+    bool fDoClear(bool target, bool depth, bool stencil, uint32_t color, float z, uint32_t stencilValue);
+    void fDoDraw(ZE_PRIMITIVE type, const void* vertices, int vertexCount);
+    void fDoDrawIndexed(ZE_PRIMITIVE type, const void* vertices, int vertexCount, const uint16_t* indices, int indexCount);
 
     int fTargetWidth() const
     {

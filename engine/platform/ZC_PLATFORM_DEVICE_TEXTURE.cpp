@@ -6,6 +6,8 @@ namespace ZOR
 {
 uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS order, const void* pixels)
 {
+    // What this does is not in the frame's list: the list runs first, and the frame is shown.
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (width <= 0 || height <= 0 || width > d.maxTextureSize || height > d.maxTextureSize)
         return 0;
@@ -44,6 +46,7 @@ uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS ord
 
 bool ZC_PLATFORM_DEVICE::fUploadTexture(uint32_t texture, int width, int height, ZE_PIXELS order, const void* pixels)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (!pixels || width <= 0 || height <= 0)
         return false;
@@ -62,6 +65,7 @@ bool ZC_PLATFORM_DEVICE::fUploadTexture(uint32_t texture, int width, int height,
 
 bool ZC_PLATFORM_DEVICE::fReadTexture(uint32_t texture, int width, int height, ZE_PIXELS order, void* out)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (!out || width <= 0 || height <= 0)
         return false;
@@ -83,6 +87,7 @@ bool ZC_PLATFORM_DEVICE::fReadTexture(uint32_t texture, int width, int height, Z
 
 void ZC_PLATFORM_DEVICE::fReleaseTexture(uint32_t texture)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (d.bound == texture)
         fSetTexture(0);
@@ -98,6 +103,7 @@ void ZC_PLATFORM_DEVICE::fReleaseTexture(uint32_t texture)
 
 uint32_t ZC_PLATFORM_DEVICE::fCreateTarget(int width, int height, uint32_t* texture)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (texture)
         *texture = 0;
@@ -149,6 +155,7 @@ uint32_t ZC_PLATFORM_DEVICE::fCreateTarget(int width, int height, uint32_t* text
 
 void ZC_PLATFORM_DEVICE::fReleaseTarget(uint32_t target)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     auto it = d.targets.find(target);
     if (it == d.targets.end())
@@ -166,6 +173,7 @@ void ZC_PLATFORM_DEVICE::fReleaseTarget(uint32_t target)
 
 bool ZC_PLATFORM_DEVICE::fSetTarget(uint32_t target)
 {
+    impl->fRunRecorded();
     ZS_IMPL& d = *impl;
     if (target && d.targets.find(target) == d.targets.end())
         return false;
@@ -179,6 +187,7 @@ bool ZC_PLATFORM_DEVICE::fSetTarget(uint32_t target)
 
 bool ZC_PLATFORM_DEVICE::fReadPixels(int x, int y, int width, int height, uint8_t* out) const
 {
+    impl->fRunRecorded();
     const ZS_IMPL& d = *impl;
     if (d.null || !d.context || !out || width <= 0 || height <= 0)
         return false;

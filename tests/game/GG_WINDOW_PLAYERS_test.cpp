@@ -193,7 +193,7 @@ TEST_F(PlayersWindow, AtRestAndWhatEachButtonDoes)
             script.fClickWhere([] { return fRow(1); });
         else
             script.fClickWidget("Players", id);
-        script.fWaitFrames(30).fDo([&, k] {
+        script.fWaitFrames(2).fWaitAtRest().fDo([&, k] {
             for (const char* name : {"Players_Confirm_Del", "Players_EditBox"})
                 if (fIsOpen(name))
                     seen[k].opened = name;

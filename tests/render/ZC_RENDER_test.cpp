@@ -194,6 +194,60 @@ TEST_F(Frame, SetModeWithUnchangedValuesResetsNothing)
     EXPECT_EQ(render->fEndFrame(), 0);
 }
 
+// A frame that would put up the picture already shown costs the rasteriser nothing: it is
+// neither drawn nor presented, and any change, or a texture touched, brings the next one up.
+TEST_F(Frame, AStillFrameIsNotDrawnAgainAndAnyChangeIs)
+{
+    const DEV::ZS_COUNTERS& counters = render->fGetDevice()->fGetCounters();
+    auto frame = [&](uint32_t color, float x = 100) {
+        ASSERT_EQ(render->fBeginFrame(), 1);
+        fDrawQuad(x, 100, 100, 100, color);
+        fDrawQuad(400, 300, 50, 50, 0xFF0000FF, fTexturedState());
+        ASSERT_EQ(render->fEndFrame(), 0);
+    };
+    // The first frame also sets the states the later ones find already set.
+    frame(0xFFFF0000);
+    frame(0xFFFF0000);
+    const uint32_t start = counters.presents;
+    for (int i = 0; i < 5; ++i)
+        frame(0xFFFF0000);
+    EXPECT_EQ(counters.presents, start) << "five frames equal to the one shown, none presented";
+    EXPECT_EQ(fPixel(fPx(150), fPx(150)), 0xFFFF0000u);
+
+    struct
+    {
+        const char* what;
+        std::function<void()> between;
+        uint32_t color;
+        float x;
+        uint32_t expectAt150;
+    } table[] = {
+        {"the same again after a read-back", [] {}, 0xFFFF0000, 100, 0xFFFF0000},
+        {"one colour changed", [] {}, 0xFF00FF00, 100, 0xFF00FF00},
+        {"one quad moved", [] {}, 0xFF00FF00, 160, kClear},
+        {"a texture made between frames", [&] { ZS_TEXTURE* t = render->fCreateTexture(4, 4); render->fReleaseTexture(t); },
+         0xFF00FF00, 160, kClear},
+    };
+    for (const auto& row : table)
+    {
+        row.between();
+        const uint32_t before = counters.presents;
+        frame(row.color, row.x);
+        frame(row.color, row.x);
+        EXPECT_EQ(counters.presents, before + 1) << row.what;
+        EXPECT_EQ(fPixel(fPx(150), fPx(150)), row.expectAt150) << row.what;
+    }
+
+    // A still picture is still put up about once a second, in case the window lost it unseen.
+    frame(0xFF00FF00, 160);
+    const uint32_t before = counters.presents;
+    for (int i = 0; i < 120; ++i)
+        frame(0xFF00FF00, 160);
+    EXPECT_GE(counters.presents, before + 1);
+    EXPECT_LE(counters.presents, before + 3);
+    EXPECT_EQ(fPixel(fPx(210), fPx(150)), 0xFF00FF00u);
+}
+
 TEST_F(Frame, DepthStartsClearedInEveryFrameButIsClearedOnlyWhenATestUsesIt)
 {
     RS depth(fSolidState().word | RS::DEPTH);

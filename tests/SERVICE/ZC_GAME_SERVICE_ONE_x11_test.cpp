@@ -67,8 +67,12 @@ void fStartGame(const char* title)
     gUpdates = gCloses = gEnds = 0;
     zcGAME = ZC_GAME::fGetGame();
     const ZF_CALLBACK handlers[] = {fOnInit, fOnUpdate, fOnClose, fOnEnd};
+    // The game's own registration may hold a close handler already: replaced, not leaked.
     for (size_t i = 0; i < 4; ++i)
+    {
+        delete *kSlots[i];
         *kSlots[i] = fCreateCallback(handlers[i]);
+    }
     testing::internal::CaptureStderr(); // the sound warning
     ASSERT_EQ(1, zcGAME->fStart(title));
     testing::internal::GetCapturedStderr();

@@ -4,7 +4,7 @@
 
 namespace ZOR
 {
-float zcFRAME_DELTA = 0;
+std::atomic<float> zcFRAME_DELTA{0.0f};
 
 ZC_TIMER::ZC_TIMER() : start(fGetTickMs()), now(start), previous(start) {}
 

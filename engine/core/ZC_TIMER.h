@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 namespace ZOR
@@ -14,7 +15,7 @@ public:
     float fTick();
     float fGetNowSeconds() const { return float(now) / 1000.0f; }
 
-    float* output = nullptr;
+    std::atomic<float>* output = nullptr;
     uint32_t start = 0;
     uint32_t now = 0;
     uint32_t previous = 0;
@@ -24,6 +25,7 @@ public:
     uint32_t deltaMs = 0;
 };
 
-// Seconds of the last update step, capped; every animation reads it.
-extern float zcFRAME_DELTA;
+// Seconds of the last update step, capped; every animation reads it. The sound thread reads it
+// too, so it is an atomic (a plain load and store on this hardware).
+extern std::atomic<float> zcFRAME_DELTA;
 }

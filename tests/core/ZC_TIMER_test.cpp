@@ -27,7 +27,7 @@ protected:
 
 TEST_F(Timer, TicksMeasureFromThePreviousTickAndWriteTheOutput)
 {
-    float out = -1;
+    std::atomic<float> out{-1.0f};
     ZC_TIMER timer;
     timer.output = &out;
     gNow += 16;

@@ -46,20 +46,14 @@ void ZC_PLATFORM_DEVICE::ZS_IMPL::fStartRecording()
     if (recording)
         fRunRecorded();
     commands.clear();
-    std::memcpy(rsAtStart, rs, sizeof(rs));
-    std::memcpy(ssAtStart, ss, sizeof(ss));
-    std::memcpy(worldAtStart, world, sizeof(world));
-    std::memcpy(viewAtStart, view, sizeof(view));
-    std::memcpy(projectionAtStart, projection, sizeof(projection));
-    boundAtStart = bound;
-    // The states the frame starts from belong to the picture as much as its commands do.
-    fPut(rsAtStart, sizeof(rsAtStart));
-    fPut(ssAtStart, sizeof(ssAtStart));
-    fPut(worldAtStart, sizeof(worldAtStart));
-    fPut(viewAtStart, sizeof(viewAtStart));
-    fPut(projectionAtStart, sizeof(projectionAtStart));
-    fPut(uint32_t(boundAtStart));
-    startSize = commands.size();
+    // The states the frame starts from belong to the picture as much as its commands do; the
+    // list is run from them.
+    fPut(rs, sizeof(rs));
+    fPut(ss, sizeof(ss));
+    fPut(world, sizeof(world));
+    fPut(view, sizeof(view));
+    fPut(projection, sizeof(projection));
+    fPut(uint32_t(bound));
     recording = true;
 }
 
@@ -70,14 +64,14 @@ void ZC_PLATFORM_DEVICE::ZS_IMPL::fRunRecorded()
         return;
     recording = false;
     replaying = true;
-    // The states the list starts from: those the recording changed only in the shadow values.
-    std::memcpy(rs, rsAtStart, sizeof(rs));
-    std::memcpy(ss, ssAtStart, sizeof(ss));
-    std::memcpy(world, worldAtStart, sizeof(world));
-    std::memcpy(view, viewAtStart, sizeof(view));
-    std::memcpy(projection, projectionAtStart, sizeof(projection));
-    bound = boundAtStart;
-    ZS_READER r{commands.data() + startSize};
+    // Back to the states the list starts from: the recording changed only the shadow values.
+    ZS_READER r{commands.data()};
+    std::memcpy(rs, r.fSkip(sizeof(rs)), sizeof(rs));
+    std::memcpy(ss, r.fSkip(sizeof(ss)), sizeof(ss));
+    std::memcpy(world, r.fSkip(sizeof(world)), sizeof(world));
+    std::memcpy(view, r.fSkip(sizeof(view)), sizeof(view));
+    std::memcpy(projection, r.fSkip(sizeof(projection)), sizeof(projection));
+    bound = r.fGet<uint32_t>();
     const uint8_t* end = commands.data() + commands.size();
     while (r.at < end)
     {

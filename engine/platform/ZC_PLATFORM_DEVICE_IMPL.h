@@ -171,12 +171,6 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     bool mustPresent = true;
     int framesKept = 0;
     std::vector<uint8_t> commands, shownCommands;
-    size_t startSize = 0;
-    // The states as the frame found them: the list is run from these.
-    uint32_t rsAtStart[RS_COUNT] = {};
-    uint32_t ssAtStart[SS_COUNT] = {};
-    float worldAtStart[16], viewAtStart[16], projectionAtStart[16];
-    GLuint boundAtStart = 0;
     // Raised from SDL's event watch when the window was shown, exposed or resized.
     std::atomic<bool> exposed{false};
 

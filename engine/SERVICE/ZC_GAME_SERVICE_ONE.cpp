@@ -164,8 +164,11 @@ void ZC_GAME::fUpdate()
     if (zcGAME_TIMER)
         zcGAME_TIMER->fTick();
     fInvoke(zcON_UPDATE);
-    if (zcGAME_INPUT)
+    if (zcGAME_INPUT && drawnSinceAgeing)
+    {
         zcGAME_INPUT->fAdvanceFrame();
+        drawnSinceAgeing = false;
+    }
     fPumpWindowMessages(zcGAME_INPUT, zcGAME_WINDOW);
 }
 
@@ -193,8 +196,14 @@ bool ZC_GAME::fUpdateRateDue()
 
 void ZC_GAME::fRender()
 {
-    if (!fRenderRateDue() || !zcGAME_RENDER || zcGAME_RENDER->fBeginFrame() != 1)
+    if (!fRenderRateDue() || !zcGAME_RENDER)
         return;
+    if (zcGAME_RENDER->fBeginFrame() != 1)
+    {
+        // No frame reads the states while the device is lost; input must not wait for one.
+        drawnSinceAgeing = true;
+        return;
+    }
     if (firstFrameDue)
     {
         // The schedule goes on from this frame: the next one is due a frame's time later.
@@ -210,6 +219,7 @@ void ZC_GAME::fRender()
         framesThisSecond = 0;
     }
     fInvoke(zcON_DRAW);
+    drawnSinceAgeing = true;
     zcGAME_RENDER->fEndFrame();
 }
 

@@ -70,6 +70,9 @@ private:
     ZC_GAME& operator=(const ZC_GAME&) = delete;
 
     bool updatedThisStep = false; // the update step of the current loop step ran
+    // A frame has been drawn since the key states last aged: the states age only once the
+    // game, which reads them when it draws, has seen them.
+    bool drawnSinceAgeing = true;
     bool firstUpdateDue = false;  // set by fRun: the first update and the first draw are due at once
     bool firstFrameDue = false;
     ZS_CALLBACK* releaseRecord = nullptr;

@@ -85,6 +85,8 @@ void ZC_INPUT::fCountPress(int key)
     if (key == kShift)
     {
         // Caps Lock mirrors Shift, so that letters typed while it is held come out capital.
+        if (keys[kShift] == 0 || keys[kShift] == 255)
+            unseenChange = true;
         keys[kShift] = 1;
         keys[kCapsLock] = 1;
     }
@@ -92,7 +94,10 @@ void ZC_INPUT::fCountPress(int key)
     {
         uint8_t& state = keys[key];
         if (state == 0 || state == 255)
+        {
             state = 1;
+            unseenChange = true;
+        }
         else if (state <= 120)
             ++state;
         else
@@ -104,6 +109,7 @@ void ZC_INPUT::fOnKeyUp(int key)
 {
     if (key < 0 || key > 255)
         return;
+    unseenChange = true;
     if (key == kShift)
     {
         keys[kShift] = 255;
@@ -123,6 +129,7 @@ void ZC_INPUT::fOnMouseMove(int x, int y)
 
 void ZC_INPUT::fAdvanceFrame()
 {
+    unseenChange = false;
     lastKey = 0;
     typed[0] = 0;
     typedInStep.clear();

@@ -46,6 +46,9 @@ public:
     uint8_t fGetKeyState(int key) const;
     bool fIsKeyPressed(int key) const { return fGetKeyState(key) == 1; }
     bool fIsKeyReleased(int key) const { return fGetKeyState(key) == 255; }
+    // A key went down or up since the states last aged (a held key's repeats do not count):
+    // the message pump takes no more until a frame has seen it.
+    bool fHasUnseenChange() const { return unseenChange; }
     // Keys that make no typed character (Backspace, Enter, Shift, Ctrl, Escape, End, Home,
     // the arrows, Insert, Delete).
     static bool fIsControlKey(int key);
@@ -65,6 +68,7 @@ public:
     std::vector<ZS_POINTER_RECORD*> pointerRecords;
 
 private:
+    bool unseenChange = false;
     // Last key and the key's state for a press.
     void fCountPress(int key);
     void fSetTyped(wchar_t ch);

@@ -245,8 +245,33 @@ void ZC_SYSTEM_WINDOW::fClipCursorToPicture()
         fClipToPicture();
 }
 
+namespace
+{
+// Where the event says the pointer was, in game pixels.
+ZS_POINT fEventToGame(const ZS_PLATFORM_EVENT& event, ZC_SYSTEM_WINDOW* window)
+{
+    ZS_POINT screen(event.x, event.y);
+    if (!window)
+        return screen;
+    int left = 0, top = 0;
+    fPlatformGetClientPosition(window->handle, &left, &top);
+    screen.x += left;
+    screen.y += top;
+    ZS_POINT game = screen;
+    window->fScreenToGame(screen, &game);
+    return game;
+}
+}
+
 int fPumpWindowMessages(ZC_INPUT* input, ZC_SYSTEM_WINDOW* window)
 {
+    // A key or button that went down or up ends the step's share of the queue, and the queue
+    // waits until the states have aged, that is until a frame has seen the change with the
+    // pointer where it was: a press and its release in one step would otherwise read as a
+    // release alone to whatever polls once a frame, and a move queued behind a press would
+    // carry it off its target.
+    if (input && input->fHasUnseenChange())
+        return 0;
     ZS_PLATFORM_EVENT event;
     while (fPlatformPollEvent(&event))
     {
@@ -261,24 +286,29 @@ int fPumpWindowMessages(ZC_INPUT* input, ZC_SYSTEM_WINDOW* window)
                 input->fOnText(event.text);
             break;
         case zeEVENT_BUTTON_DOWN:
+        case zeEVENT_BUTTON_UP:
             if (input)
-                input->fOnKeyDown(event.code);
+            {
+                // Everything under the pointer learns where it is as the button goes: the event
+                // may be older than the moves queued after it, and a window may have slid under
+                // a pointer that has not moved since.
+                const ZS_POINT at = fEventToGame(event, window);
+                input->fOnMouseMove(at.x, at.y);
+                if (event.kind == zeEVENT_BUTTON_DOWN)
+                    input->fOnKeyDown(event.code);
+                else
+                    input->fOnKeyUp(event.code);
+            }
             break;
         case zeEVENT_KEY_UP:
-        case zeEVENT_BUTTON_UP:
             if (input)
                 input->fOnKeyUp(event.code);
             break;
         case zeEVENT_MOUSE_MOVE:
             if (input)
             {
-                // Where the pointer is now, not where the event says it was.
-                ZS_POINT screen;
-                fPlatformCursorScreenPosition(window ? window->handle : nullptr, &screen.x, &screen.y);
-                ZS_POINT game = screen;
-                if (window)
-                    window->fScreenToGame(screen, &game);
-                input->fOnMouseMove(game.x, game.y);
+                const ZS_POINT at = fEventToGame(event, window);
+                input->fOnMouseMove(at.x, at.y);
             }
             break;
         case zeEVENT_ACTIVATE:
@@ -294,6 +324,8 @@ int fPumpWindowMessages(ZC_INPUT* input, ZC_SYSTEM_WINDOW* window)
         case zeEVENT_NONE:
             break;
         }
+        if (input && input->fHasUnseenChange())
+            break;
     }
     return 0;
 }

@@ -365,16 +365,6 @@ void fPlatformShowCursor(bool show)
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void fPlatformCursorScreenPosition(void* window, int* x, int* y)
-{
-    // The last position SDL knows, which is the position at the time the queue is read.
-    SDL_GetMouseState(x, y);
-    int wx = 0, wy = 0;
-    fPlatformGetClientPosition(window, &wx, &wy);
-    *x += wx;
-    *y += wy;
-}
-
 bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
 {
     *event = ZS_PLATFORM_EVENT{};
@@ -384,9 +374,17 @@ bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
         event->kind = zeEVENT_CLOSE;
         return true;
     }
+    // Not SDL_PollEvent: it ends each round of the queue with a marker of its own, and a reader
+    // that stops before the marker (the message pump stops after a key change) would find the
+    // marker first next time and read nothing in that step. The system's events are fetched
+    // only when the queue has run dry.
     SDL_Event e;
-    if (!SDL_PollEvent(&e))
-        return false;
+    if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1)
+    {
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1)
+            return false;
+    }
     switch (e.type)
     {
     case SDL_KEYDOWN:
@@ -418,9 +416,13 @@ bool fPlatformPollEvent(ZS_PLATFORM_EVENT* event)
         event->code = fButtonCode(e.button.button);
         if (event->code)
             event->kind = e.type == SDL_MOUSEBUTTONDOWN ? zeEVENT_BUTTON_DOWN : zeEVENT_BUTTON_UP;
+        event->x = e.button.x;
+        event->y = e.button.y;
         break;
     case SDL_MOUSEMOTION:
         event->kind = zeEVENT_MOUSE_MOVE;
+        event->x = e.motion.x;
+        event->y = e.motion.y;
         break;
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)

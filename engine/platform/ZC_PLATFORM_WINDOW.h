@@ -37,8 +37,6 @@ void fPlatformGetBorders(void* window, int* left, int* top, int* right, int* bot
 // a null window or clear = true gives the pointer its freedom back. Answers true on success.
 bool fPlatformClipCursor(void* window, int left, int top, int right, int bottom, bool clear);
 void fPlatformShowCursor(bool show);
-// The pointer's position now, in screen pixels.
-void fPlatformCursorScreenPosition(void* window, int* x, int* y);
 
 // One input or window event, already in the engine's terms.
 enum ZE_PLATFORM_EVENT
@@ -66,6 +64,10 @@ struct ZS_PLATFORM_EVENT
     // keyboard layout, dead keys, compose and input methods), 0-terminated; empty for a key
     // that typed nothing (control keys, a dead key waiting for its letter).
     wchar_t text[kPlatformTextSize] = {};
+    // zeEVENT_BUTTON_DOWN, zeEVENT_BUTTON_UP and zeEVENT_MOUSE_MOVE: where the pointer was when
+    // the event happened, in pixels of the window's client area (later events of the queue may
+    // have moved it on since).
+    int x = 0, y = 0;
 };
 
 // Takes the next queued event; false when the queue is empty. System keys (Alt and its

@@ -104,12 +104,14 @@ protected:
         ASSERT_EQ(1, SDL_PushEvent(&e));
     }
 
-    void fPushButton(uint32_t type, uint8_t button)
+    void fPushButton(uint32_t type, uint8_t button, int x = 0, int y = 0)
     {
         SDL_Event e{};
         e.type = type;
         e.button.windowID = fWindowId();
         e.button.button = button;
+        e.button.x = x;
+        e.button.y = y;
         e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         e.button.clicks = 1;
         ASSERT_EQ(1, SDL_PushEvent(&e));
@@ -125,6 +127,22 @@ protected:
     }
 
     void fPump() { fPumpWindowMessages(&input, &window); }
+    // A loop step after a drawn frame: the states age, then the queue is read.
+    void fStep()
+    {
+        input.fAdvanceFrame();
+        fPump();
+    }
+    static int fQueued() { return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT); }
+    void fPushMotion(int x, int y)
+    {
+        SDL_Event e{};
+        e.type = SDL_MOUSEMOTION;
+        e.motion.windowID = fWindowId();
+        e.motion.x = x;
+        e.motion.y = y;
+        ASSERT_EQ(1, SDL_PushEvent(&e));
+    }
 
     ZC_INPUT input;
     ZC_SYSTEM_WINDOW window;
@@ -292,7 +310,7 @@ TEST_F(WindowEvents, KeysArriveAsVirtualKeyCodesAndSystemKeysDoNot)
         EXPECT_EQ(std::vector<std::string>{"down " + std::to_string(c.vk)}, gEvents) << c.why;
         EXPECT_EQ(1, input.keys[c.vk]) << c.why;
         fPushKey(SDL_KEYUP, c.scancode, c.sym, c.mod);
-        fPump();
+        fStep();
         EXPECT_EQ(255, input.keys[c.vk]) << c.why;
         EXPECT_EQ("up " + std::to_string(c.vk), gEvents.back()) << c.why;
     }
@@ -363,7 +381,16 @@ TEST_F(WindowEvents, KeysTypeWhatTheSystemsTextInputGaveThem)
                 typed += p.text;
             }
         }
-        fPump();
+        // One key change a step: the presses are read over as many steps.
+        std::wstring typedInSteps;
+        for (int step = 0; step < 10; ++step)
+        {
+            fPump();
+            typedInSteps += input.typedInStep;
+            if (fQueued() == 0)
+                break;
+            input.fAdvanceFrame();
+        }
         EXPECT_EQ(c.downs, gTypedAtDown);
         if (!c.downs.empty() && c.downs.back().rfind("231 ", 0) == 0)
         {
@@ -371,15 +398,15 @@ TEST_F(WindowEvents, KeysTypeWhatTheSystemsTextInputGaveThem)
         }
         if (c.downs.empty())
             typed.clear();
-        EXPECT_EQ(typed, pugi::as_utf8(input.typedInStep)) << "everything typed in the step, in order";
+        EXPECT_EQ(typed, pugi::as_utf8(typedInSteps)) << "everything typed, step by step, in order";
     }
 
     // Text input follows the focus.
     fPushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    fPump();
+    fStep();
     EXPECT_FALSE(SDL_IsTextInputActive());
     fPushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    fPump();
+    fStep();
     EXPECT_TRUE(SDL_IsTextInputActive());
 }
 
@@ -405,23 +432,45 @@ TEST_F(WindowEvents, MouseButtonsAreKeysOneTwoFourAndOtherButtonsAndTheWheelAreN
     wheel.wheel.windowID = fWindowId();
     wheel.wheel.y = 1;
     SDL_PushEvent(&wheel);
-    fPump();
-    EXPECT_EQ((std::vector<std::string>{"down 1", "down 2", "down 4"}), gEvents);
-    EXPECT_EQ(1, input.keys[1]);
-    EXPECT_EQ(1, input.keys[2]);
-    EXPECT_EQ(1, input.keys[4]);
-
-    // A click inside one step: released wins.
-    input.fAdvanceFrame();
-    fPushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-    fPushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-    fPushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-    fPump();
-    EXPECT_FALSE(input.fIsKeyPressed(1));
-    EXPECT_TRUE(input.fIsKeyReleased(1));
+    for (int step = 0; step < 6 && fQueued() > 0; ++step)
+        fStep();
+    EXPECT_EQ((std::vector<std::string>{"move", "down 1", "move", "down 2", "move", "down 4"}), gEvents);
+    EXPECT_NE(0, input.keys[4]);
+    EXPECT_EQ(0, fQueued());
 }
 
-TEST_F(WindowEvents, PointerMovesReadThePositionAtHandlingTime)
+TEST_F(WindowEvents, EachKeyChangeWaitsForTheFrameToSeeThePreviousOne)
+{
+    // A click within one step (a touchpad tap): the press is read by one frame, the release by
+    // the next; until the states have aged nothing more is taken from the queue.
+    fPushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 40, 50);
+    fPushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 40, 50);
+    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+    fPushKey(SDL_KEYUP, SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+    fPump();
+    EXPECT_TRUE(input.fIsKeyPressed(1));
+    fPump();
+    EXPECT_TRUE(input.fIsKeyPressed(1)) << "not taken before a frame has seen the press";
+    fStep();
+    EXPECT_TRUE(input.fIsKeyReleased(1));
+    fStep();
+    EXPECT_TRUE(input.fIsKeyPressed(27));
+    fStep();
+    EXPECT_TRUE(input.fIsKeyReleased(27));
+    EXPECT_EQ((std::vector<std::string>{"move", "down 1", "move", "up 1", "down 27", "up 27"}), gEvents);
+
+    // A held key's repeats are no change: they and what follows them come in the same step.
+    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT, SDLK_RIGHT);
+    fStep();
+    gEvents.clear();
+    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT, SDLK_RIGHT, KMOD_NONE, true);
+    fPushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT, SDLK_RIGHT, KMOD_NONE, true);
+    fPushKey(SDL_KEYUP, SDL_SCANCODE_RIGHT, SDLK_RIGHT);
+    fStep();
+    EXPECT_EQ((std::vector<std::string>{"down 39", "down 39", "up 39"}), gEvents);
+}
+
+TEST_F(WindowEvents, MovesAndPressesTakeThePointerWhereTheEventSaysItWas)
 {
     SDL_WarpMouseInWindow(static_cast<SDL_Window*>(window.fGetHandle()), 100, 200);
     fPump();
@@ -430,18 +479,21 @@ TEST_F(WindowEvents, PointerMovesReadThePositionAtHandlingTime)
     EXPECT_EQ(100, zcMOUSE_POSITION->x);
     EXPECT_EQ(200, zcMOUSE_POSITION->y);
 
-    // A move whose own coordinates are stale still reports where the pointer is.
+    // The pointer has gone on since the queued events: each still lands where it happened.
     SDL_WarpMouseInWindow(static_cast<SDL_Window*>(window.fGetHandle()), 300, 400);
-    SDL_Event stale{};
-    stale.type = SDL_MOUSEMOTION;
-    stale.motion.windowID = fWindowId();
-    stale.motion.x = 5;
-    stale.motion.y = 6;
-    SDL_PushEvent(&stale);
+    fPushMotion(10, 20);
+    fPushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 30, 40);
+    fPushMotion(50, 60);
+    gEvents.clear();
     fPump();
-    EXPECT_EQ(300, input.position.x);
-    EXPECT_EQ(400, input.position.y);
-    EXPECT_EQ(300, input.previousPosition.x) << "the last of several moves in one step";
+    EXPECT_EQ((std::vector<std::string>{"move", "move", "move", "down 1"}), gEvents)
+        << "the warp's move, the queued one, the press's own";
+    EXPECT_EQ(30, input.position.x) << "the press where it was, not where the pointer is now";
+    EXPECT_EQ(40, input.position.y);
+    EXPECT_EQ(10, input.previousPosition.x);
+    fStep();
+    EXPECT_EQ(50, input.position.x);
+    EXPECT_EQ(60, input.position.y);
 }
 
 TEST_F(WindowEvents, FocusAndCloseRequestsFireTheirEventsAndTheWindowStays)

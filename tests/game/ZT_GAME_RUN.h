@@ -327,6 +327,10 @@ public:
     {
         if (next >= steps.size())
             return false;
+        // The game takes one key or button change a frame: a step begins once the input of
+        // the steps before it has been taken.
+        if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+            return true;
         if (steps[next]())
             ++next;
         return true;

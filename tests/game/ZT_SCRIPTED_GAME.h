@@ -305,6 +305,10 @@ private:
             started = game::fGetShellPhase() == 1 && windows && windows->fIsWindowOpen("Title");
             return;
         }
+        // The game takes one key or button change a frame: a step begins once the input of
+        // the steps before it has been taken.
+        if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+            return;
         if (index < steps.size())
         {
             if (steps[index].run())

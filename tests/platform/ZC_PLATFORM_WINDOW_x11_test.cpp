@@ -53,12 +53,14 @@ struct Keyboard : ZT_WIDGETS
     }
     void fLayout(const std::string& layout) { fRun("setxkbmap -display \"$DISPLAY\" " + layout); }
 
-    // X is asynchronous: pump until the condition holds, for at most two seconds.
+    // X is asynchronous: pump until the condition holds, for at most two seconds; each pump a
+    // step of the game, whose frame has seen the one before.
     template <class F>
     bool fPumpUntil(F condition)
     {
         for (int i = 0; i < 200; ++i)
         {
+            input->fAdvanceFrame();
             fPumpWindowMessages(input, window);
             if (condition())
                 return true;
@@ -73,13 +75,11 @@ struct Keyboard : ZT_WIDGETS
     {
         downs.clear();
         fRun("xdotool key " + keys);
-        fPumpUntil([&] {
-            input->fAdvanceFrame();
-            return downs.size() >= expected;
-        });
+        fPumpUntil([&] { return downs.size() >= expected; });
         for (int i = 0; i < 5; ++i)
         {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            input->fAdvanceFrame();
             fPumpWindowMessages(input, window);
         }
         return downs;

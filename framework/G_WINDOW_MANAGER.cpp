@@ -223,8 +223,12 @@ void G_WINDOW_MANAGER::fDispatch(INPUT_KIND kind, int key)
         const ZS_GUI_EVENT* result = kind == INPUT_KEY_DOWN ? window->fOnKeyDown(key)
                                      : kind == INPUT_KEY_UP ? window->fOnKeyUp(key)
                                                             : window->fOnMouseMove();
-        // Taken by a widget, or the window is showing or hiding (kBusy).
-        if (result || window->fIsModal())
+        if (window->fIsModal())
+            return;
+        // A key taken by a widget, or by a window that shows or hides (kBusy), goes no further.
+        // A pointer move reaches every window down to the modal one, so that each knows what
+        // lies under the pointer when a button goes down.
+        if (result && kind != INPUT_MOUSE_MOVE)
             return;
         i = fNextIndex(i, window);
     }

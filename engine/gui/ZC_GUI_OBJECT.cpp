@@ -180,10 +180,11 @@ void ZC_GUI_OBJECT::fSetActiveTree(bool a)
 }
 
 ZS_GUI_EVENT* ZC_GUI_OBJECT::fWalk(ZS_GUI_EVENT* (ZC_GUI_OBJECT::*tree)(), ZS_GUI_EVENT* (ZC_GUI_OBJECT::*own)(),
-                                   bool clearAfter)
+                                   bool clearAfter, bool reachAll)
 {
     if (!enabled)
         return nullptr;
+    ZS_GUI_EVENT* first = nullptr;
     // Indexed and re-measured after every child: a widget may change the list it sits in.
     for (size_t i = 0; i < children.size(); ++i)
     {
@@ -191,6 +192,13 @@ ZS_GUI_EVENT* ZC_GUI_OBJECT::fWalk(ZS_GUI_EVENT* (ZC_GUI_OBJECT::*tree)(), ZS_GU
         ZS_GUI_EVENT* e = (reporter->*tree)();
         if (!e)
             continue;
+        if (reachAll && !fIsActivatingCode(e->code))
+        {
+            // Each widget is visited once, so the first record stays as it was reported.
+            if (!first)
+                first = e;
+            continue;
+        }
         if (fIsActivatingCode(e->code))
         {
             active = true;
@@ -207,27 +215,31 @@ ZS_GUI_EVENT* ZC_GUI_OBJECT::fWalk(ZS_GUI_EVENT* (ZC_GUI_OBJECT::*tree)(), ZS_GU
         }
         return e;
     }
+    if (first)
+        return first;
     return (this->*own)();
 }
 
 ZS_GUI_EVENT* ZC_GUI_OBJECT::fUpdateTree()
 {
-    return fWalk(&ZC_GUI_OBJECT::fUpdateTree, &ZC_GUI_OBJECT::fUpdate, false);
+    return fWalk(&ZC_GUI_OBJECT::fUpdateTree, &ZC_GUI_OBJECT::fUpdate, false, false);
 }
 
 ZS_GUI_EVENT* ZC_GUI_OBJECT::fKeyDownTree()
 {
-    return fWalk(&ZC_GUI_OBJECT::fKeyDownTree, &ZC_GUI_OBJECT::fOnKeyDown, true);
+    return fWalk(&ZC_GUI_OBJECT::fKeyDownTree, &ZC_GUI_OBJECT::fOnKeyDown, true, false);
 }
 
 ZS_GUI_EVENT* ZC_GUI_OBJECT::fKeyUpTree()
 {
-    return fWalk(&ZC_GUI_OBJECT::fKeyUpTree, &ZC_GUI_OBJECT::fOnKeyUp, true);
+    return fWalk(&ZC_GUI_OBJECT::fKeyUpTree, &ZC_GUI_OBJECT::fOnKeyUp, true, false);
 }
 
 ZS_GUI_EVENT* ZC_GUI_OBJECT::fMouseMoveTree()
 {
-    return fWalk(&ZC_GUI_OBJECT::fMouseMoveTree, &ZC_GUI_OBJECT::fOnMouseMove, true);
+    // Every widget learns of the move, so that one move both leaves one button and enters the
+    // next: a button that missed its enter would take no press.
+    return fWalk(&ZC_GUI_OBJECT::fMouseMoveTree, &ZC_GUI_OBJECT::fOnMouseMove, true, true);
 }
 
 void ZC_GUI_OBJECT::fDrawTree()

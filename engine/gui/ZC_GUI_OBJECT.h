@@ -178,8 +178,9 @@ protected:
 private:
     void fLink(ZC_GUI_OBJECT* child);
     // One input walk over the given own operation; clearAfter also clears the children after
-    // the reporter (the key and pointer walks do, the update walk does not).
+    // the reporter (the key and pointer walks do, the update walk does not); reachAll goes on
+    // past widgets that report a code that activates nothing (the pointer walk).
     ZS_GUI_EVENT* fWalk(ZS_GUI_EVENT* (ZC_GUI_OBJECT::*tree)(), ZS_GUI_EVENT* (ZC_GUI_OBJECT::*own)(),
-                        bool clearAfter);
+                        bool clearAfter, bool reachAll);
 };
 }

@@ -55,24 +55,38 @@ protected:
 };
 }
 
-TEST_F(GuiTree, WalksAskDepthFirstInChildOrderAndStopAtTheFirstReport)
+TEST_F(GuiTree, KeyWalksStopAtTheFirstReportAndPointerWalksReachEveryWidget)
 {
     ZT_PROBE* a = fMake(1);
     ZT_PROBE* a1 = fMake(11, a);
     ZT_PROBE* a2 = fMake(12, a);
     ZT_PROBE* b = fMake(2);
-    a->moveCode = GUI_EVENT_ENTER; // the parent is asked only when no child reports
-    a2->moveCode = GUI_EVENT_ENTER;
-    b->moveCode = GUI_EVENT_ENTER;
+    // A parent is asked only when none of its children reports.
+    a->downCode = a->moveCode = GUI_EVENT_ENTER;
+    a2->downCode = a2->moveCode = GUI_EVENT_ENTER;
+    b->downCode = b->moveCode = GUI_EVENT_ENTER;
 
-    ZS_GUI_EVENT* e = gui->fOnMouseMove();
+    ZS_GUI_EVENT* e = gui->fOnKeyDown();
     ASSERT_EQ(e, a2->fGetEvent());
     EXPECT_EQ(gui->fGetEventId(), 12);
+    EXPECT_EQ(log, (std::vector<std::string>{"d11", "d12"}));
+
+    // A pointer move goes on past a report that activates nothing, so that one move can leave
+    // one widget and enter the next; the first report is the walk's.
+    log.clear();
+    e = gui->fOnMouseMove();
+    ASSERT_EQ(e, a2->fGetEvent());
     EXPECT_EQ(gui->fGetEventCode(), GUI_EVENT_ENTER);
-    EXPECT_EQ(log, (std::vector<std::string>{"m11", "m12"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"m11", "m12", "m2"}));
 
     log.clear();
     a2->moveCode = 0;
+    EXPECT_EQ(gui->fOnMouseMove(), a->fGetEvent());
+    EXPECT_EQ(log, (std::vector<std::string>{"m11", "m12", "m1", "m2"}));
+
+    // An activating report still ends a pointer walk.
+    log.clear();
+    a->moveCode = GUI_EVENT_DOWN;
     EXPECT_EQ(gui->fOnMouseMove(), a->fGetEvent());
     EXPECT_EQ(log, (std::vector<std::string>{"m11", "m12", "m1"}));
 

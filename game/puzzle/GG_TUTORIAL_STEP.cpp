@@ -236,7 +236,10 @@ bool GG_TUTORIAL_STEP::fCanControlAnswer() const
 
 int GG_TUTORIAL_STEP::fCheckDone(int)
 {
-    fCheckSkipButton();
+    // A release on the skip button asks, and only asks: the step the player was reading stays
+    // for a "no".
+    if (fCheckSkipButton())
+        return 0;
     // A step waiting for a control the level cannot offer now (no hints left, the store
     // button hidden, a control file missing) ends at the release instead of holding for good.
     if (fAwaitedControl(kind) >= 0 && !fCanControlAnswer())
@@ -264,13 +267,13 @@ int GG_TUTORIAL_STEP::fCheckDone(int)
     }
 }
 
-void GG_TUTORIAL_STEP::fCheckSkipButton()
+bool GG_TUTORIAL_STEP::fCheckSkipButton()
 {
     if (!panel)
-        return;
+        return false;
     const ZS_GUI_EVENT* event = panel->fOnKeyUp();
     if (!event || event->id != SKIP_BUTTON)
-        return;
+        return false;
     G_WINDOW_MANAGER* windows = fGetWindowManager();
     G_WINDOW* window = windows ? windows->fShowWindow("Confirm_Skip_Tutorial", false) : nullptr;
     G_WINDOW_CONFIRM* question = dynamic_cast<G_WINDOW_CONFIRM*>(window);
@@ -278,11 +281,12 @@ void GG_TUTORIAL_STEP::fCheckSkipButton()
     {
         fLogLine(window ? "The window \"Confirm_Skip_Tutorial\" is not a question: the tutorial goes on."
                         : "There is no window \"Confirm_Skip_Tutorial\": the tutorial goes on.");
-        return;
+        return false;
     }
     question->fSetAnswerCallback(this, fCallTutorialOnSkipAnswer);
     if (gGame* game = fGetGameInstance())
         game->fPauseGameplay();
+    return true;
 }
 
 void GG_TUTORIAL_STEP::fOnKeyDown(int button)

@@ -60,7 +60,8 @@ public:
     // After a release the level screen has handled: the skip question first, then -113 when
     // the step is done, else 0.
     int fCheckDone(int button);
-    void fCheckSkipButton();
+    // Opens the skip question when the release was on the skip button; true when it asked.
+    bool fCheckSkipButton();
     // Every listed cell that is in the grid is solved (cells outside it are left out, see
     // fActivate); false without a level screen.
     bool fAreCellsSolved() const;

@@ -233,14 +233,14 @@ std::vector<ZS_CASE> fCases()
                          fClick(s, fAt(kNowhere));
                          fExpectIndex(s, n, 0);
                      }});
-    cases.push_back({"the skip button asks and pauses; the same release may complete the step; no resumes",
+    cases.push_back({"the skip button asks and pauses, and only asks: after no, the step waits as it was",
                      fFile(fLevel(0, fStep("type=\"ENDLESS\"", {}, kSkipPanel) +
                                          fStep("type=\"CELL\"", {"0 0"}, kSkipPanel))), 0, 2,
                      [](ZT_SCRIPT& s, const std::string& n) {
                          fClick(s, fAt(kSkip));
                          s.fUntilAtRest("Confirm_Skip_Tutorial");
                          fCheck(s, n, [](const std::string& n) { EXPECT_TRUE(fPaused()) << n; });
-                         fExpectIndex(s, n, 1);
+                         fExpectIndex(s, n, 0);
                          fClick(s, []() { return fWidgetPixel("Confirm_Skip_Tutorial", 4); });
                          s.fUntil(n + ": the question closes",
                                   []() { return !game::fGetWindowManager()->fIsWindowOpen("Confirm_Skip_Tutorial"); });
@@ -248,6 +248,8 @@ std::vector<ZS_CASE> fCases()
                              EXPECT_FALSE(fPaused()) << n;
                              EXPECT_FALSE(fPlayer()->fGetPassedTutorial()) << n;
                          });
+                         fExpectIndex(s, n, 0);
+                         fClick(s, fAt(kNowhere));
                          fExpectIndex(s, n, 1);
                      }});
     cases.push_back({"a yes to the skip question finishes at once: all free, flag set and saved",

@@ -75,6 +75,21 @@ bool fWaitPixel(int x, int y, double seconds, TEST test, ZS_PIXEL* last = nullpt
     return fPollPixel([x, y] { return fPixel(x, y); }, seconds, test, last);
 }
 
+// Waits until a pixel of the root window has kept its colour for 0.4 s (what slides there has
+// come to rest), for at most five seconds.
+void fWaitStill(int x, int y)
+{
+    ZS_PIXEL last = fPixel(x, y);
+    int still = 0;
+    for (int i = 0; i < 100 && still < 8; ++i)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const ZS_PIXEL p = fPixel(x, y);
+        still = p.r == last.r && p.g == last.g && p.b == last.b ? still + 1 : 0;
+        last = p;
+    }
+}
+
 // Makes sure the program is gone, so that no window is left for the next test.
 void fKill(const fs::path& root)
 {
@@ -193,17 +208,11 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
 
     fShell("xdotool mousemove " + std::to_string(x0 + 512) + " " + std::to_string(y0 + 384 + 206) + " click 1");
     EXPECT_TRUE(fWaitPixel(x0 + 512 + 200, y0 + 384 + 100, 5, fIsCard)) << "the exit question's paper panel";
-    // Yes; a click while the question still slides in is not taken, so it is repeated
-    // until the question has come to rest on a slow machine.
-    int status = -1;
-    for (int attempt = 0; attempt < 5 && status < 0; ++attempt)
-    {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        fShell("xdotool mousemove " + std::to_string(x0 + 512 - 110) + " " + std::to_string(y0 + 384 + 60) +
-               " click 1");
-        status = fStatusWithin(root, 2);
-    }
-    EXPECT_EQ(0, status) << "the program ended after yes";
+    // Yes, once the question has come to rest (a click while it still slides in is not taken).
+    fWaitStill(x0 + 512 - 110, y0 + 384 + 60);
+    fShell("xdotool mousemove " + std::to_string(x0 + 512 - 110) + " " + std::to_string(y0 + 384 + 60) +
+           " click 1");
+    EXPECT_EQ(0, fStatusWithin(root, 5)) << "the program ended after yes";
     fKill(root);
 
     const std::string config = fReadText(root / "xdg/QuietInk/Nonogram/game.xml");

@@ -228,18 +228,6 @@ bool GG_GAMEPLAY::fRefuse(const std::string& file, const std::string& reason, pu
     return false;
 }
 
-bool GG_GAMEPLAY::fCheckLevelRecord()
-{
-    // Unlocking goes by id + 1: the pack's levels must count 0, 1, 2, ... in order.
-    for (int i = 0; i < pack->fGetLevelCount(); ++i)
-    {
-        const GG_LEVEL* record = pack->fGetLevelAt(i);
-        if (!record || record->fGetId() != i)
-            return false;
-    }
-    return true;
-}
-
 bool GG_GAMEPLAY::fReadLevelSettings(pugi::xml_node element)
 {
     if (!element)
@@ -345,8 +333,6 @@ bool GG_GAMEPLAY::fStartLevel(const std::string& file)
     level = current ? pack->fGetLevel(current->fGetId()) : nullptr;
     if (!level)
         return fRefuse(file, "the player's pack has no record of the level", nullptr);
-    if (!fCheckLevelRecord())
-        return fRefuse(file, "the level ids of its pack do not count 0, 1, 2, ...", nullptr);
 
     pugi::xml_document* document = zcREPOSITORY ? zcREPOSITORY->fGetXml(file.c_str()) : nullptr;
     if (!document)

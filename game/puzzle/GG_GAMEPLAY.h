@@ -197,7 +197,6 @@ private:
     };
 
     bool fRefuse(const std::string& file, const std::string& reason, pugi::xml_document* document);
-    bool fCheckLevelRecord();
     bool fReadLevelSettings(pugi::xml_node element);
     void fReadSkin(pugi::xml_node element, ZS_SKIN& skin, bool base);
     void fChooseSkin();

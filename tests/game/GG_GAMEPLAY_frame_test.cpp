@@ -1,15 +1,21 @@
 // The real level screen inside the game object on the shipped data, frame by frame at a fixed
-// step: a 20x20 level's frame read back (cells, clues, frame, HUD), ended levels that leave
-// nothing behind over many starts, and the hint refill the shop sells during a level.
+// step: a 20x20 level's frame read back (cells, clues, frame, HUD), a player's pack whose level
+// ids are out of order, ended levels that leave nothing behind over many starts, and the hint
+// refill the shop sells during a level.
 #include "game/ZT_SHIPPED_LEVEL.h"
 
 #include <malloc.h>
+
+#include <vector>
+
+#include <pugixml.hpp>
 
 #include "framework/G_WINDOW_MANAGER.h"
 #include "game/puzzle/GG_AMBIENT.h"
 #include "game/puzzle/GG_CONTROL_PANEL.h"
 #include "game/puzzle/GG_ELEMENT.h"
 #include "game/puzzle/GG_GAMEPLAY.h"
+#include "game/puzzle/GG_PACK.h"
 #include "game/puzzle/GG_PLAYER.h"
 #include "game/shell/GG_WINDOW_SHOP.h"
 
@@ -118,6 +124,33 @@ TEST_F(LevelFrame, TheNextLevelStartsWithoutTheLastLevelsHoverBars)
     game->fEndLevel();
     ASSERT_TRUE(game->fStartLevel(1, 0));
     EXPECT_FALSE(screen->fGetAmbient()->fGetHighlight().fIsVisible()) << "the pointer is still where it was";
+}
+
+TEST_F(LevelFrame, APlayersPackWhoseLevelIdsAreNotTheirPositionsStillPlays)
+{
+    // A players.save from another order of the levels: the ids of positions 3 and 4 swapped.
+    GG_PLAYER* player = fNewPlayer(L"Order");
+    ASSERT_NE(nullptr, player);
+    GG_PACK* pack = player->fGetPack(0);
+    ASSERT_NE(nullptr, pack);
+    pugi::xml_document document;
+    pugi::xml_node element = document.append_child("pack");
+    pack->fSaveXml(element);
+    std::vector<pugi::xml_node> levels;
+    for (pugi::xml_node level : element.children("level"))
+        levels.push_back(level);
+    ASSERT_GT(levels.size(), 4u);
+    levels[3].attribute("id") = 4;
+    levels[4].attribute("id") = 3;
+    ASSERT_TRUE(pack->fLoadXml(element));
+
+    for (int32_t levelId : {1, 3, 4})
+    {
+        EXPECT_TRUE(game->fStartLevel(levelId, 0)) << levelId << ": " << screen->fGetStartError();
+        EXPECT_TRUE(screen->started) << levelId;
+        EXPECT_EQ(levelId, screen->fGetResult().levelId);
+        game->fEndLevel();
+    }
 }
 
 TEST_F(LevelFrame, ManyLevelStartsLeaveNoFlightsTimersOrMemoryBehind)

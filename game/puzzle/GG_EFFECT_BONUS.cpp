@@ -9,6 +9,7 @@
 #include "engine/core/ZC_WIDE_STRING.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT.h"
+#include "framework/G_WINDOW.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
 
 using namespace ZOR;
@@ -149,7 +150,12 @@ void GG_EFFECT_BONUS::fDraw()
             return;
         style.font->fSetColor(style.color.fToPacked());
         style.font->alignment = style.hotSpot;
-        style.font->fPrintAt(&textTransform, HS_MID, text.c_str());
+        // The font reads what it draws as a format: the value text, already formatted, must
+        // keep its per cent signs.
+        if (text.find(L'%') == std::wstring::npos)
+            style.font->fPrintAt(&textTransform, HS_MID, text.c_str());
+        else
+            style.font->fPrintAt(&textTransform, HS_MID, fLiteralLabelText(text).c_str());
         return;
     }
     const ZS_VECTOR3& at = sprite.transform->position;

@@ -208,11 +208,11 @@ bool GG_AMBIENT::fLoadXml(GG_LEVEL_SETTINGS* asettings)
     else if (!fLoadEars(root))
         loadError = "\"left_ear\" or \"up_ear\"";
     else if (!fLoadHighlight(root.child("highlight")))
-        loadError = "\"highlight\" or one of its attributes";
+        loadError = "\"highlight\" or one of its attributes, or has a \"shift\" far beyond any screen";
     else if (!fLoadErrorPanel(root.child("error_panel")))
-        loadError = "\"error_panel\" or one of its attributes or sprites";
+        loadError = "\"error_panel\" or one of its attributes or sprites, or has one far beyond any screen";
     else if (!fLoadCounter(root.child("sunime")))
-        loadError = "\"sunime\", its font or its \"pos\"";
+        loadError = "\"sunime\", its font or its \"pos\" (within any screen)";
     loaded = loadError.empty();
     if (!loaded && settings)
         loadError = std::string("\"") + AMBIENT_FILE + "\" lacks " + loadError;

@@ -5,12 +5,14 @@
 #include "engine/bots/ZC_BOT_FADE.h"
 #include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/bots/ZC_BOT_SLEEP.h"
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZC_WIDE_STRING.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT.h"
 #include "framework/G_WINDOW.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
+#include "game/shell/gLog.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -91,7 +93,12 @@ void GG_EFFECT_BONUS::fLoadXml(pugi::xml_node element)
     if (pugi::xml_attribute a = element.attribute("speed"))
         speed = a.as_float();
     if (pugi::xml_attribute a = element.attribute("deflection"))
-        deflection = int(a.as_float());
+    {
+        // A pixel offset: one beyond any screen is refused rather than truncated out of range.
+        if (!fToPixel(a.as_float(), &deflection))
+            fLogLine(std::string("The \"bonus_effect\" has the \"deflection\" ") + a.value() +
+                     ", far beyond any screen: it is left at " + std::to_string(deflection) + ".");
+    }
     if (pugi::xml_attribute a = element.attribute("endpos"))
         endPosition.fParse(a.value());
     if (pugi::xml_node node = element.child("sprite_sunime"))

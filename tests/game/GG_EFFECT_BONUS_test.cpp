@@ -123,6 +123,16 @@ TEST_F(BonusFly, TheDescriptionSetsTheClassWideValuesAndTheTemplate)
     EXPECT_EQ(GG_EFFECT_BONUS::endOffset, ZS_VECTOR2(7, 9));
     EXPECT_EQ(bonus.text, L"etwas") << "a key the table lacks";
     EXPECT_EQ(bonus.trail.fGetFile(), "") << "the trail is read in any case";
+
+    // A deflection beyond any screen (or no number) is refused: the last one stays.
+    testing::internal::CaptureStderr();
+    for (const char* far : {"8.9e15", "-3e9", "nan", "inf"})
+    {
+        fRead(bonus, (std::string("<bonus_effect deflection=\"") + far + "\"/>").c_str());
+        EXPECT_EQ(GG_EFFECT_BONUS::deflection, -30) << far;
+    }
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("\"deflection\" 8.9e15, far beyond any screen: it is left at -30"), std::string::npos) << log;
 }
 
 TEST_F(BonusFly, TheValueTextFillsOneIntegerIntoTheLocalisedFormat)

@@ -8,6 +8,7 @@
 #include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/bots/ZT_BOT_SLEEP.h"
 #include "engine/files/ZC_REPOSITORY.h"
+#include "framework/G_WINDOW.h"
 
 using namespace ZOR;
 
@@ -55,6 +56,8 @@ gPages::gPages() = default;
 
 gPages::~gPages()
 {
+    // Game lists hand themselves to window callbacks (a fade that starts a level).
+    fForgetCallbackData(this);
     items.fDeleteAll();
     turnBots.fDeleteAll();
 }

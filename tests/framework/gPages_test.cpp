@@ -483,3 +483,18 @@ TEST_F(Pages, TheIndicatorDrawsOneDotAPage)
     EXPECT_EQ(dots.fNext(), 0) << "no dots, no next one";
     dots.fUnloadTexture();
 }
+
+// A game list hands itself to window callbacks (the fade that starts a level); a list that goes
+// leaves none of them behind.
+TEST_F(Pages, AListThatGoesLeavesNoCallbackCarryingIt)
+{
+    static int calls = 0;
+    calls = 0;
+    fLoadScenes();
+    auto list = std::make_unique<ZT_LIST>();
+    manager->fShowWindow("Five_A", false)->fSetEventCallback(WE_SHOWN, list.get(), [](void*) { ++calls; });
+    list.reset();
+    fFrames(1);
+    EXPECT_TRUE(manager->fIsWindowOpen("Five_A"));
+    EXPECT_EQ(calls, 0);
+}

@@ -56,19 +56,6 @@ void fTurn(gPages& list, G_PAGE_INDICATOR& dots, bool next)
         fFrame(list, dots);
 }
 
-// Whatever a click opened in the game is hidden and given back.
-void fCloseGameWindows()
-{
-    G_WINDOW_MANAGER* windows = game::fGetWindowManager();
-    if (!windows)
-        return;
-    windows->fHideAll();
-    for (int i = 0; i < 64 && !windows->fGetOpenWindows().empty(); ++i)
-        windows->fUpdate();
-    for (G_WINDOW* open : std::vector<G_WINDOW*>(windows->fGetOpenWindows()))
-        open->fHide(true);
-    windows->fUpdate();
-}
 
 void fRun(gPages& list, pugi::xml_node root, const std::function<void()>& loaded = nullptr)
 {
@@ -120,7 +107,7 @@ void fRun(gPages& list, pugi::xml_node root, const std::function<void()>& loaded
     }
     list.fUnloadResources();
     dots.fUnloadTexture();
-    fCloseGameWindows();
+    ZT_FUZZ::ZT_GAME::fCloseGameWindows();
 }
 }
 

@@ -1,5 +1,6 @@
 #include "framework/G_SPRITE.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/files/ZC_REPOSITORY.h"
@@ -208,7 +209,10 @@ void G_SPRITE::fSetUVToSize()
 {
     if (!texture || texture->size.x <= 0 || texture->size.y <= 0)
         return;
-    const int w = int(fExtentX()), h = int(fExtentY());
+    // Whole pixels of the picture; a size beyond any screen leaves the rectangle as it was.
+    int w, h;
+    if (!fToPixel(fExtentX(), &w) || !fToPixel(fExtentY(), &h))
+        return;
     fSetUV(0.0f, 0.0f, float(w) / float(texture->size.x), float(h) / float(texture->size.y));
 }
 

@@ -1,6 +1,8 @@
 #include "framework/G_WINDOW.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/bots/ZC_BOT_FADE.h"
@@ -20,6 +22,14 @@ const ZS_GUI_EVENT G_WINDOW::kBusy = {0, zcANSWER_TAKEN};
 
 namespace
 {
+// Every window made and not yet deleted, so that one that goes can be forgotten by the others.
+// Never destroyed: windows owned by a static object go after the statics made with them.
+std::vector<G_WINDOW*>& fLiveWindows()
+{
+    static std::vector<G_WINDOW*>* live = new std::vector<G_WINDOW*>;
+    return *live;
+}
+
 // Durations and delays count down: a negative one would only end a step before it began.
 float fReadSeconds(pugi::xml_attribute a)
 {
@@ -47,6 +57,14 @@ int fParseWindowPositionType(const char* text)
     return POS_SCREEN_FRACTIONS;
 }
 
+void fForgetCallbackData(const void* data)
+{
+    if (!data)
+        return;
+    for (G_WINDOW* window : fLiveWindows())
+        window->fForgetData(data);
+}
+
 std::wstring fLiteralLabelText(const std::wstring& text)
 {
     std::wstring out;
@@ -69,10 +87,14 @@ G_WINDOW::G_WINDOW(pugi::xml_node element)
     gui->fGetRoot()->fGetTransform()->parent = live;
     fReadDeclaration(element);
     fComputeEffectPositions();
+    fLiveWindows().push_back(this);
 }
 
 G_WINDOW::~G_WINDOW()
 {
+    std::vector<G_WINDOW*>& windows = fLiveWindows();
+    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+    fForgetCallbackData(this);
     // The bots point at the live transform and the background.
     bots.fDeleteAll();
     delete gui;
@@ -217,6 +239,18 @@ void G_WINDOW::fSetGuiClickCallback(int event, void* data, ZF_GUI_CLICK function
         return;
     guiClickData = data;
     guiClick = function;
+}
+
+void G_WINDOW::fForgetData(const void* data)
+{
+    for (EVENT_CALLBACK& callback : events)
+        if (callback.data == data)
+            callback = EVENT_CALLBACK();
+    if (guiClickData == data)
+    {
+        guiClickData = nullptr;
+        guiClick = nullptr;
+    }
 }
 
 void G_WINDOW::fFireEvent(int event)

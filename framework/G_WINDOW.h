@@ -62,6 +62,11 @@ int fParseWindowPositionType(const char* text);
 // so every '%' is doubled. For names and other text that comes from the player or from data.
 std::wstring fLiteralLabelText(const std::wstring& text);
 
+// Every live window drops the callbacks that carry data (event, click, answer callbacks). An
+// object that hands itself to a window's callback calls it as it goes, so that no window is left
+// to call back into freed memory (a fade still running while the window that started it goes).
+void fForgetCallbackData(const void* data);
+
 // One screen, menu or dialog, declared by the XML element it is made from: a widget tree that
 // moves with the window's live transform, an optional background that stays at the screen's
 // centre and only changes colour, and the bots that show and hide it. Widget clicks reach the
@@ -77,7 +82,8 @@ public:
     // A null element keeps every default.
     explicit G_WINDOW(pugi::xml_node element);
     // Deletes the widgets, the background, the live transform and any queued bot; releases
-    // no resources (the manager's holder does that first).
+    // no resources (the manager's holder does that first). No other window keeps a callback
+    // carrying this one.
     virtual ~G_WINDOW();
     G_WINDOW(const G_WINDOW&) = delete;
     G_WINDOW& operator=(const G_WINDOW&) = delete;
@@ -111,6 +117,8 @@ public:
     virtual void fOnMessage(int, int) {}
     // A widget of this window reported a click (code 8).
     virtual void fOnGuiEvent(int widgetId) = 0;
+    // Drops every callback of this window that carries the data.
+    virtual void fForgetData(const void* data);
 
     // Nothing while open (shown, showing or hiding). immediately: jump into place.
     void fShow(bool immediately);

@@ -59,6 +59,21 @@ void G_WINDOW_CONFIRM::fSetResultCallback(void* data, ZF_RESULT function)
     resultFunction = function;
 }
 
+void G_WINDOW_CONFIRM::fForgetData(const void* data)
+{
+    G_WINDOW::fForgetData(data);
+    if (answerData == data)
+    {
+        answerData = nullptr;
+        answerFunction = nullptr;
+    }
+    if (resultData == data)
+    {
+        resultData = nullptr;
+        resultFunction = nullptr;
+    }
+}
+
 void G_WINDOW_CONFIRM::fSetTextArgument(const std::wstring& text)
 {
     if (!textLabel)

@@ -32,6 +32,7 @@ public:
     ~G_WINDOW_CONFIRM() override = default;
 
     void fOnGuiEvent(int widgetId) override { fHandleAnswer(widgetId); }
+    void fForgetData(const void* data) override;
 
     void fSetAnswerCallback(void* data, ZF_ANSWER function);
     void fSetResultCallback(void* data, ZF_RESULT function);

@@ -47,6 +47,21 @@ void G_WINDOW_EDITBOX::fSetValidator(ZF_VALIDATOR function, void* data)
     validatorData = data;
 }
 
+void G_WINDOW_EDITBOX::fForgetData(const void* data)
+{
+    G_WINDOW::fForgetData(data);
+    if (resultData == data)
+    {
+        resultData = nullptr;
+        resultFunction = nullptr;
+    }
+    if (validatorData == data)
+    {
+        validatorData = nullptr;
+        validatorFunction = nullptr;
+    }
+}
+
 void G_WINDOW_EDITBOX::fSetMaxLength(int length)
 {
     if (lineBox)

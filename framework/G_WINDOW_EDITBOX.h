@@ -45,6 +45,7 @@ public:
     // The line box takes the focus.
     void fOnShown() override;
     void fOnGuiEvent(int widgetId) override { fHandleAnswer(widgetId); }
+    void fForgetData(const void* data) override;
 
     // Note the order: function first.
     void fSetResultCallback(ZF_RESULT function, void* data);

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 #include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/bots/ZT_BOT_SLEEP.h"
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/files/ZC_REPOSITORY.h"
+#include "framework/G_WINDOW.h"
 
 using namespace ZOR;
 
@@ -51,10 +55,18 @@ int G_PAGES_ITEM::fMessage(int message, float x, float y, float, void* data)
 
 // ---------------------------------------------------------------- gPages
 
+void gPages::fReport(const std::string& text) const
+{
+    // The program keeps no log file: what the data got wrong goes to stderr.
+    std::fprintf(stderr, "paged list \"%s\": %s\n", fileName.c_str(), text.c_str());
+}
+
 gPages::gPages() = default;
 
 gPages::~gPages()
 {
+    // Game lists hand themselves to window callbacks (a fade that starts a level).
+    fForgetCallbackData(this);
     items.fDeleteAll();
     turnBots.fDeleteAll();
 }
@@ -81,15 +93,35 @@ bool gPages::fLoad(const char* resourceName)
     pugi::xml_document* document = zcREPOSITORY && resourceName ? zcREPOSITORY->fGetXml(resourceName) : nullptr;
     if (!document)
         return false;
+    fileName = resourceName;
     const pugi::xml_node root = document->document_element();
+    // A page of more than kMaxSide columns or rows gives each item less than a pixel or two of
+    // any screen: no screen shows it. Held to that, cols x rows and the page arithmetic stay
+    // far inside an int. A larger value is refused and the list has no pages.
+    const auto side = [this](pugi::xml_attribute a, void (gPages::*set)(int)) {
+        const bool shown = a.as_int() <= kMaxSide;
+        (this->*set)(shown ? a.as_int() : 0);
+        if (!shown)
+            fReport(std::string("\"") + a.name() + "\" " + a.value() + " is more than any screen shows (" +
+                    std::to_string(kMaxSide) + " at most): it is taken as 0, and the list has no pages");
+    };
     if (pugi::xml_attribute a = root.attribute("cols"))
-        fSetCols(a.as_int());
+        side(a, &gPages::fSetCols);
     if (pugi::xml_attribute a = root.attribute("rows"))
-        fSetRows(a.as_int());
+        side(a, &gPages::fSetRows);
+    // A gap beyond any screen would put the next item off it, and overflow the whole pixels
+    // the items are placed in.
+    const auto gap = [this](pugi::xml_attribute a, int* into) {
+        if (fIsPixel(a.as_int()))
+            *into = a.as_int();
+        else
+            fReport(std::string("\"") + a.name() + "\" " + a.value() + " lies beyond any screen: it is left at " +
+                    std::to_string(*into));
+    };
     if (pugi::xml_attribute a = root.attribute("interval_x"))
-        intervalX = a.as_int();
+        gap(a, &intervalX);
     if (pugi::xml_attribute a = root.attribute("interval_y"))
-        intervalY = a.as_int();
+        gap(a, &intervalY);
     if (pugi::xml_attribute a = root.attribute("turn_type"))
         turnType = fParseTurnType(a.value());
     if (pugi::xml_attribute a = root.attribute("turn_speed"))
@@ -131,7 +163,7 @@ bool gPages::fLoad(const char* resourceName)
     if (example)
         fLoadExample(example);
     if (perPage > 0)
-        pageCount = (int(items.fGetCount()) + perPage - 1) / perPage;
+        pageCount = int((items.fGetCount() + size_t(perPage) - 1) / size_t(perPage));
     zcREPOSITORY->fReleaseXml(document);
     fRefresh();
     return true;
@@ -165,16 +197,26 @@ void gPages::fLayoutItems()
     if (items.fIsEmpty() || cols <= 0 || rows <= 0)
         return;
     ZC_BASE* first = items.objects[0];
-    const int w = first->fMessage(PAGES_MSG_WIDTH, 0.0f, 0.0f, 0.0f, nullptr);
-    const int h = first->fMessage(PAGES_MSG_HEIGHT, 0.0f, 0.0f, 0.0f, nullptr);
-    pageWidth = w * cols + (cols - 1) * intervalX;
-    pageHeight = h * rows + (rows - 1) * intervalY;
-    const int x0 = w / 2 - pageWidth / 2;
-    const int y0 = h / 2 - pageHeight / 2;
+    // The items' size is theirs to tell: the page is worked out wide enough for any of it.
+    const int64_t w = first->fMessage(PAGES_MSG_WIDTH, 0.0f, 0.0f, 0.0f, nullptr);
+    const int64_t h = first->fMessage(PAGES_MSG_HEIGHT, 0.0f, 0.0f, 0.0f, nullptr);
+    const int64_t width = w * cols + int64_t(cols - 1) * intervalX;
+    const int64_t height = h * rows + int64_t(rows - 1) * intervalY;
+    if (width < -int64_t(kPixelLimit) || width > int64_t(kPixelLimit) || height < -int64_t(kPixelLimit) ||
+        height > int64_t(kPixelLimit))
+    {
+        fReport("a page of " + std::to_string(width) + " x " + std::to_string(height) +
+                " pixels is larger than any screen: its items are not laid out");
+        return;
+    }
+    pageWidth = int(width);
+    pageHeight = int(height);
+    const int64_t x0 = w / 2 - pageWidth / 2;
+    const int64_t y0 = h / 2 - pageHeight / 2;
     for (size_t j = 0; j < items.fGetCount(); ++j)
     {
-        const int col = int(j % size_t(cols));
-        const int row = int((j / size_t(cols)) % size_t(rows));
+        const int64_t col = int64_t(j % size_t(cols));
+        const int64_t row = int64_t((j / size_t(cols)) % size_t(rows));
         ZC_BASE* item = items.objects[j];
         item->fMessage(PAGES_MSG_POSITION, float(x0 + col * (w + intervalX)), float(y0 + row * (h + intervalY)),
                        0.0f, nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include <pugixml.hpp>
 
@@ -116,6 +117,9 @@ public:
     // The page grid centred on the list transform's origin; nothing without cols or rows.
     void fLayoutItems();
 
+    // Columns or rows a page may have at most.
+    static const int kMaxSide = 1000;
+
     int fGetTurnType() const { return turnType; }
     float fGetTurnSpeed() const { return turnSpeed; }
     float fGetTurnTime() const { return turnTime; }
@@ -135,6 +139,8 @@ protected:
     // Index range of a page's items, [first, last); empty for no such page.
     void fPageRange(int page, size_t* first, size_t* last) const;
     void fTurnTo(int page, int direction);
+    // One line on stderr about the list file.
+    void fReport(const std::string& text) const;
 
     int turnType = PAGES_MOMENTAL;
     float turnSpeed = 0.0f;
@@ -153,5 +159,6 @@ protected:
     int pageHeight = 0;
     int perPage = 0;
     int pageCount = 0;
+    std::string fileName; // the list file, for the log
 };
 }

@@ -58,19 +58,6 @@ void fFrame(G_WINDOW* window)
     }
 }
 
-// Whatever a click opened in the game is hidden and given back.
-void fCloseGameWindows()
-{
-    G_WINDOW_MANAGER* windows = game::fGetWindowManager();
-    if (!windows)
-        return;
-    windows->fHideAll();
-    for (int i = 0; i < 64 && !windows->fGetOpenWindows().empty(); ++i)
-        windows->fUpdate();
-    for (G_WINDOW* open : std::vector<G_WINDOW*>(windows->fGetOpenWindows()))
-        open->fHide(true);
-    windows->fUpdate();
-}
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -139,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         window->fReleaseResources(true);
         window.reset();
     }
-    fCloseGameWindows();
+    ZT_FUZZ::ZT_GAME::fCloseGameWindows();
     shell.repository->fCollect();
     return 0;
 }

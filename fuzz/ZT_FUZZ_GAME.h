@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "ZT_FUZZ_FILES.h"
 #include "engine/core/ZC_INPUT.h"
@@ -17,6 +18,8 @@
 #include "engine/files/ZC_REPOSITORY.h"
 #include "engine/platform/ZC_PLATFORM_DEVICE.h"
 #include "engine/render/ZC_RENDER.h"
+#include "framework/G_WINDOW.h"
+#include "framework/G_WINDOW_MANAGER.h"
 #include "game/shell/GG_CONFIG.h"
 #include "game/shell/gGame.h"
 
@@ -106,6 +109,20 @@ struct ZT_GAME
             const std::string name = relative.parent_path().generic_string() + " " + relative.filename().string();
             repository->fGetTexture(name.c_str());
         }
+    }
+
+    // Whatever an input opened in the game (a question, another scene) is hidden and given back.
+    static void fCloseGameWindows()
+    {
+        ZOR_GF::G_WINDOW_MANAGER* windows = game::fGetWindowManager();
+        if (!windows)
+            return;
+        windows->fHideAll();
+        for (int i = 0; i < 64 && !windows->fGetOpenWindows().empty(); ++i)
+            windows->fUpdate();
+        for (ZOR_GF::G_WINDOW* open : std::vector<ZOR_GF::G_WINDOW*>(windows->fGetOpenWindows()))
+            open->fHide(true);
+        windows->fUpdate();
     }
 
     static void fPutText(const std::string& path, const std::string& text)

@@ -256,6 +256,14 @@ float fClamp(float value, float low, float high)
     return value;
 }
 
+bool fToPixel(float value, int* out)
+{
+    if (!fIsPixel(value))
+        return false;
+    *out = int(value);
+    return true;
+}
+
 ZS_VECTOR3* fVector3Zero(ZS_VECTOR3* v)
 {
     *v = ZS_VECTOR3();

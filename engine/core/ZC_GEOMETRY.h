@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <vector>
 
 #include "engine/core/ZS_POINT.h"
@@ -44,6 +45,17 @@ float fDampedSine(float t, float frequency, float amplitude, float damping);
 float fDistanceInt(int x1, int y1, int x2, int y2);
 float fDistance(float x1, float y1, float x2, float y2);
 float fClamp(float value, float low, float high);
+
+// Places and sizes more than this many pixels from 0 lie off any screen. Data gives them as
+// floats and they are worked in whole pixels: a float far beyond this (or not a number) does
+// not fit an int, and a few sums of values within it stay far from the int range's ends.
+const float kPixelLimit = 1.0e6f;
+// The value truncated toward zero into *out when it is a number within +-kPixelLimit; otherwise
+// false, and *out keeps what it held.
+bool fToPixel(float value, int* out);
+// Whether a number of pixels lies within +-kPixelLimit (not a number does not).
+inline bool fIsPixel(int value) { return value >= -int(kPixelLimit) && value <= int(kPixelLimit); }
+inline bool fIsPixel(float value) { return std::fabs(value) <= kPixelLimit; }
 ZS_VECTOR3* fVector3Zero(ZS_VECTOR3* v);
 
 // Turns (x, y) about (cx, cy) by angle radians; angle exactly 0 leaves the point as is.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/gui/ZS_HIT_ZONE.h"
@@ -581,6 +582,8 @@ bool fReadSliderArgs(pugi::xml_node element, ZS_SLIDER_ARGS* args)
     args->max = element.attribute("MAX").as_float(100.0f);
     args->step = element.attribute("STEP").as_float(5.0f);
     args->value = element.attribute("VALUE").as_float(0.0f);
-    return true;
+    // The slider's box is worked in whole pixels: ends or a radius beyond any screen make none.
+    return fIsPixel(args->start.x) && fIsPixel(args->start.y) && fIsPixel(args->end.x) && fIsPixel(args->end.y) &&
+           fIsPixel(args->radius);
 }
 }

@@ -1,5 +1,6 @@
 #include "engine/gui/ZC_GUI_LABEL.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZS_CALLBACK.h"
 #include "engine/files/ZC_REPOSITORY.h"
@@ -65,7 +66,10 @@ void ZC_GUI_LABEL::fDraw()
     if (!font)
         return;
     ZS_TRANSFORM3 world = transform->fCompose();
-    font->fPrintNarrow(int(world.position.x), int(world.position.y), "%s", shown.c_str());
+    // A label placed beyond any screen is not drawn.
+    int x, y;
+    if (fToPixel(world.position.x, &x) && fToPixel(world.position.y, &y))
+        font->fPrintNarrow(x, y, "%s", shown.c_str());
 }
 
 int ZC_GUI_LABEL::fLoadFont(pugi::xml_node fontElement, ZS_TEXTURE* texture)

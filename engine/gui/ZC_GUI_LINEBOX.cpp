@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZC_TIMER.h"
@@ -463,7 +464,9 @@ ZC_GUI_OBJECT* fCreateGuiLineBoxFromXml(pugi::xml_node element)
     {
         std::vector<float> n = fReadFloatList(area.child_value());
         n.resize(4, 0.0f);
-        box->fSetInputArea(n[0], n[1], n[2], n[3]);
+        // The text is placed by the insets in whole pixels: an area beyond any screen is left out.
+        if (fIsPixel(n[0]) && fIsPixel(n[1]) && fIsPixel(n[2]) && fIsPixel(n[3]))
+            box->fSetInputArea(n[0], n[1], n[2], n[3]);
     }
     return box;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/gui/ZC_GUI_LINEBOX.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/gui/ZC_GUI_PANEL.h"
@@ -231,7 +232,8 @@ ZS_GUI_EVENT* ZC_GUI_LISTBOX::fOnKeyDown()
     if (!listArea->fContains(x, y))
         return nullptr;
     const ZS_TRANSFORM3 world = transform->fCompose();
-    const int32_t row = int32_t((y - world.position.y + panel->fGetHeight() * 0.5f) / float(rowHeight));
+    int32_t row = -1;
+    fToPixel((y - world.position.y + panel->fGetHeight() * 0.5f) / float(rowHeight), &row);
     // Below the last row (or on an empty list, -1) the last row is taken.
     selected = uint32_t(row) >= rows.size() ? int32_t(rows.size()) - 1 : row;
     return fReport(GUI_EVENT_DOWN);
@@ -278,9 +280,10 @@ void ZC_GUI_LISTBOX::fDraw()
             highlight->fSetPosition(0.0f, y, 0.0f);
             highlight->fDrawInWorld();
         }
-        if (font)
-            font->fDrawText(int(std::trunc(x0)) + leftMargin, int(std::trunc(y0 + float(int32_t(i) * h))) + upperMargin,
-                            rows[i].c_str());
+        // Rows placed beyond any screen show no text.
+        int x = 0, top = 0;
+        if (font && fToPixel(x0, &x) && fToPixel(y0 + float(int32_t(i) * h), &top))
+            font->fDrawText(x + leftMargin, top + upperMargin, rows[i].c_str());
     }
 }
 
@@ -301,9 +304,10 @@ ZC_GUI_OBJECT* fCreateGuiListBoxFromXml(pugi::xml_node element)
             list->fAddItemUtf8(item.child_value());
     if (pugi::xml_attribute count = element.attribute("VISIBLE_COUNT"))
         list->fSetVisibleCount(int32_t(count.as_uint()));
-    if (pugi::xml_attribute margin = element.attribute("LEFT_MARGIN"))
+    // Margins are added to whole pixels: one beyond any screen is left out.
+    if (pugi::xml_attribute margin = element.attribute("LEFT_MARGIN"); margin && fIsPixel(margin.as_int()))
         list->fSetLeftMargin(margin.as_int());
-    if (pugi::xml_attribute margin = element.attribute("UPPER_MARGIN"))
+    if (pugi::xml_attribute margin = element.attribute("UPPER_MARGIN"); margin && fIsPixel(margin.as_int()))
         list->fSetUpperMargin(margin.as_int());
     if (pugi::xml_attribute color = element.attribute("FONT_COLOR"))
         list->fSetTextColor(fReadDecimalColor(color.value()).fToPacked());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/gui/ZC_GUI_LOADER.h"
 #include "engine/render/ZC_QUAD.h"
 #include "engine/render/ZS_RENDER_STATE.h"
@@ -73,8 +74,10 @@ ZS_GUI_EVENT* ZC_GUI_PANEL_BASE::fOnKeyDown()
     dragging = true;
     active = true;
     const ZS_VECTOR2 at = transform->fGetPositionXY();
-    grabX = int32_t(fPointerX() - at.x);
-    grabY = int32_t(fPointerY() - at.y);
+    // A panel placed beyond any screen is grabbed at its centre.
+    grabX = grabY = 0;
+    fToPixel(fPointerX() - at.x, &grabX);
+    fToPixel(fPointerY() - at.y, &grabY);
     fFireCallback(CB_DOWN);
     return fReport(GUI_EVENT_DOWN);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZC_TIMER.h"
@@ -203,7 +204,9 @@ ZS_GUI_EVENT* ZC_GUI_TEXTBOX::fUpdate()
         active = true;
         const ZS_TRANSFORM3 world = transform->fCompose();
         const int32_t cell = fCellWidth();
-        int32_t at = cell > 0 ? (int32_t(px) - int32_t(world.position.x) + width / 2) / cell : 0;
+        int32_t centre = 0;
+        const bool placed = fToPixel(world.position.x, &centre);
+        int32_t at = cell > 0 && placed ? (int32_t(px) - centre + width / 2) / cell : 0;
         caret = at < 0 ? 0 : (at > int32_t(text.size()) ? int32_t(text.size()) : at);
         return fReport(GUI_EVENT_DOWN);
     }
@@ -251,7 +254,10 @@ void ZC_GUI_TEXTBOX::fDraw()
     const ZS_TRANSFORM3 world = transform->fCompose();
     const int32_t margin = marginDivisor != 0 ? width / marginDivisor : 0;
     const float x0 = world.position.x - float(width / 2 - margin);
-    const int y = int(std::trunc(world.position.y));
+    // Text placed beyond any screen is not drawn.
+    int y, left;
+    if (!fToPixel(world.position.y, &y) || !fToPixel(x0, &left))
+        return;
     const int savedAlignment = font->alignment;
     font->alignment = 0;
     float sum = 0.0f;

@@ -1,5 +1,6 @@
 #include "game/puzzle/GG_AMBIENT.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/files/ZC_REPOSITORY.h"
 #include "game/puzzle/GG_LEVEL_SETTINGS.h"
 #include "game/puzzle/GG_PROCESS.h"
@@ -206,13 +207,13 @@ bool GG_AMBIENT::fLoadXml(GG_LEVEL_SETTINGS* asettings)
     else if (!fLoadBorder(root.child("border")))
         loadError = "the border";
     else if (!fLoadEars(root))
-        loadError = "\"left_ear\" or \"up_ear\"";
+        loadError = "\"left_ear\" or \"up_ear\", or has a \"size\" of them far beyond any screen";
     else if (!fLoadHighlight(root.child("highlight")))
-        loadError = "\"highlight\" or one of its attributes";
+        loadError = "\"highlight\" or one of its attributes, or has a \"shift\" far beyond any screen";
     else if (!fLoadErrorPanel(root.child("error_panel")))
-        loadError = "\"error_panel\" or one of its attributes or sprites";
+        loadError = "\"error_panel\" or one of its attributes or sprites, or has one far beyond any screen";
     else if (!fLoadCounter(root.child("sunime")))
-        loadError = "\"sunime\", its font or its \"pos\"";
+        loadError = "\"sunime\", its font or its \"pos\" (within any screen)";
     loaded = loadError.empty();
     if (!loaded && settings)
         loadError = std::string("\"") + AMBIENT_FILE + "\" lacks " + loadError;
@@ -237,6 +238,9 @@ bool GG_AMBIENT::fLoadEars(pugi::xml_node root)
     const pugi::xml_node left = root.child("left_ear"), up = root.child("up_ear");
     const int leftSize = left.attribute("size").as_int(kDefaultEarSize);
     const int upSize = up.attribute("size").as_int(kDefaultEarSize);
+    // The panels' depth in pixels: one beyond any screen is refused.
+    if (!fIsPixel(leftSize) || !fIsPixel(upSize))
+        return false;
     const GG_LEVEL_SETTINGS& s = *settings;
     if (!leftEar.fLoadXml(left, s.blockShift.y, int(s.cellSize.y), s.gridSize.y, s.blockSize.y))
         return false;

@@ -5,11 +5,14 @@
 #include "engine/bots/ZC_BOT_FADE.h"
 #include "engine/bots/ZC_BOT_MOVE.h"
 #include "engine/bots/ZC_BOT_SLEEP.h"
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZC_WIDE_STRING.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT.h"
+#include "framework/G_WINDOW.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
+#include "game/shell/gLog.h"
 
 using namespace ZOR;
 using namespace ZOR_GF;
@@ -90,7 +93,12 @@ void GG_EFFECT_BONUS::fLoadXml(pugi::xml_node element)
     if (pugi::xml_attribute a = element.attribute("speed"))
         speed = a.as_float();
     if (pugi::xml_attribute a = element.attribute("deflection"))
-        deflection = int(a.as_float());
+    {
+        // A pixel offset: one beyond any screen is refused rather than truncated out of range.
+        if (!fToPixel(a.as_float(), &deflection))
+            fLogLine(std::string("The \"bonus_effect\" has the \"deflection\" ") + a.value() +
+                     ", far beyond any screen: it is left at " + std::to_string(deflection) + ".");
+    }
     if (pugi::xml_attribute a = element.attribute("endpos"))
         endPosition.fParse(a.value());
     if (pugi::xml_node node = element.child("sprite_sunime"))
@@ -149,7 +157,12 @@ void GG_EFFECT_BONUS::fDraw()
             return;
         style.font->fSetColor(style.color.fToPacked());
         style.font->alignment = style.hotSpot;
-        style.font->fPrintAt(&textTransform, HS_MID, text.c_str());
+        // The font reads what it draws as a format: the value text, already formatted, must
+        // keep its per cent signs.
+        if (text.find(L'%') == std::wstring::npos)
+            style.font->fPrintAt(&textTransform, HS_MID, text.c_str());
+        else
+            style.font->fPrintAt(&textTransform, HS_MID, fLiteralLabelText(text).c_str());
         return;
     }
     const ZS_VECTOR3& at = sprite.transform->position;

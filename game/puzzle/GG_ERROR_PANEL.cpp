@@ -1,5 +1,6 @@
 #include "game/puzzle/GG_ERROR_PANEL.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TIMER.h"
 
 using namespace ZOR;
@@ -29,6 +30,11 @@ bool GG_ERROR_PANEL::fLoadXml(pugi::xml_node element)
     if (!(a = element.attribute("ping")))
         return false;
     ping = a.as_float();
+    // Slots are placed in whole pixels: a place, a gap or a grid beyond any screen would
+    // overflow them (a side of more than 1000 slots fits no screen either).
+    if (!fIsPixel(position.x) || !fIsPixel(position.y) || !fIsPixel(interval.x) || !fIsPixel(interval.y) ||
+        grid.x < -1000 || grid.x > 1000 || grid.y < -1000 || grid.y > 1000)
+        return false;
     pugi::xml_node node = element.child("sprite");
     if (!node)
         return false;
@@ -116,7 +122,10 @@ void GG_ERROR_PANEL::fLoadResources()
     if (hasBackground)
         background.fLoadTexture();
     lock.fLoadTexture();
-    iconSize = ZS_POINT(int(icon.fGetWidth()), int(icon.fGetHeight()));
+    // A "SIZE" beyond any screen leaves the slots without the icon's room.
+    iconSize = ZS_POINT(0, 0);
+    fToPixel(icon.fGetWidth(), &iconSize.x);
+    fToPixel(icon.fGetHeight(), &iconSize.y);
 }
 
 void GG_ERROR_PANEL::fUnloadResources()

@@ -1,5 +1,6 @@
 #include "game/puzzle/GG_HIGHLIGHT.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
 
@@ -35,7 +36,8 @@ bool GG_HIGHLIGHT::fLoadXml(pugi::xml_node element)
     if (!(a = element.attribute("shift")))
         return false;
     shift.fParse(a.value());
-    return true;
+    // The numbers stand at a cell centre plus the shift, in whole pixels.
+    return fIsPixel(shift.x) && fIsPixel(shift.y);
 }
 
 void GG_HIGHLIGHT::fSetCellSize(const ZS_VECTOR2& size)

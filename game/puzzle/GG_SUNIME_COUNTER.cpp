@@ -1,5 +1,6 @@
 #include "game/puzzle/GG_SUNIME_COUNTER.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/text/ZC_FONT.h"
 #include "game/puzzle/GG_PUZZLE_SHELL.h"
 
@@ -16,6 +17,9 @@ bool GG_SUNIME_COUNTER::fLoadXml(pugi::xml_node element)
     if (!pos)
         return false;
     position.fParse(pos.value());
+    // The font adds its own offsets to the place, in whole pixels.
+    if (!fIsPixel(position.x) || !fIsPixel(position.y))
+        return false;
     loaded = true;
     return true;
 }

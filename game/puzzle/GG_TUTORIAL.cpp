@@ -77,9 +77,8 @@ void GG_TUTORIAL::fLoadXml(pugi::xml_node element)
             const char* type = step.attribute("type").value();
             if (!fIsTutorialStepKind(type))
                 fLogLine("Tutorial step " + std::to_string(index) + " of level " + std::to_string(levelId) +
-                         " has the unknown type \"" + type + "\": it is left out.");
-            else
-                steps.push_back(new GG_TUTORIAL_STEP(step, levelId));
+                         " has the unknown type \"" + type + "\": it is taken as a CELL step.");
+            steps.push_back(new GG_TUTORIAL_STEP(step, levelId));
             ++index;
         });
     });

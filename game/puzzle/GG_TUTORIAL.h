@@ -23,8 +23,8 @@ public:
     GG_TUTORIAL& operator=(const GG_TUTORIAL&) = delete;
 
     // The document's "tutorial" element; what was read before goes. A "level" without an id
-    // or whose id names no level of the game, and a step of an unknown kind, are left out
-    // with a log line.
+    // or whose id names no level of the game is left out with a log line; a step of an
+    // unknown kind is a CELL step, with a log line.
     void fLoadXml(pugi::xml_node element);
     // True when the level has steps: its first step is current.
     bool fStartForLevel(int32_t levelId);

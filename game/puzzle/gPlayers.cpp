@@ -150,8 +150,10 @@ bool gPlayers::fLoad(const std::string& folder)
             for (auto& player : chosen.players)
                 if (fAddPlayer(player.get()))
                     player.release();
-            if (!chosen.currentName.empty())
-                fSelectPlayerByName(pugi::as_wide(chosen.currentName));
+            // The saved name as a wide string: bytes that convert to nothing name nobody.
+            const std::wstring currentName = pugi::as_wide(chosen.currentName);
+            if (!currentName.empty())
+                fSelectPlayerByName(currentName);
             if (blockedPath == path)
                 blockedPath.clear();
             return true;

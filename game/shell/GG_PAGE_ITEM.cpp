@@ -1,7 +1,6 @@
 #include "game/shell/GG_PAGE_ITEM.h"
 
-#include <cmath>
-
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/text/ZC_FONT.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
@@ -114,13 +113,12 @@ bool GG_PAGE_ITEM::fHitTest() const
     if (!background || !zcMOUSE_POSITION)
         return false;
     const ZS_VECTOR2 c = fCentre();
-    // A layout placing or sizing the entry beyond any screen is never hit (and would overflow
-    // the whole pixels below).
-    const auto onScreen = [](float v) { return std::isfinite(v) && std::fabs(v) < 1.0e6f; };
-    if (!onScreen(c.x) || !onScreen(c.y) || !onScreen(background->fGetWidth()) || !onScreen(background->fGetHeight()))
+    // A layout placing or sizing the entry beyond any screen is never hit.
+    int cx, cy, w, h;
+    if (!fToPixel(c.x, &cx) || !fToPixel(c.y, &cy) || !fToPixel(background->fGetWidth(), &w) ||
+        !fToPixel(background->fGetHeight(), &h))
         return false;
-    const int cx = int(c.x), cy = int(c.y);
-    const int hw = int(background->fGetWidth()) / 2, hh = int(background->fGetHeight()) / 2;
+    const int hw = w / 2, hh = h / 2;
     const int px = zcMOUSE_POSITION->x, py = zcMOUSE_POSITION->y;
     return cx - hw <= px && px <= cx + hw && cy - hh <= py && py <= cy + hh;
 }
@@ -173,9 +171,7 @@ bool GG_PAGE_ITEM::fTextPoint(int* x, int* y) const
     if (!background)
         return false;
     const ZS_VECTOR2 c = fCentre();
-    *x = int(c.x + float(textShiftX));
-    *y = int(c.y + float(textShiftY));
-    return true;
+    return fToPixel(c.x + float(textShiftX), x) && fToPixel(c.y + float(textShiftY), y);
 }
 
 ZC_FONT* GG_PAGE_ITEM::fPrepareFont() const

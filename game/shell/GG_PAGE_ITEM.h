@@ -53,7 +53,8 @@ public:
     ZOR_GF::G_SPRITE* fGetPicture() const { return picture.get(); }
 
 protected:
-    // The background's world centre plus the text shift, truncated; false without a background.
+    // The background's world centre plus the text shift, truncated; false without a background
+    // or when that point lies beyond any screen (as for the hit test).
     bool fTextPoint(int* x, int* y) const;
     // Sets up the item font (white, centred) or else the style's font; null with neither.
     ZOR::ZC_FONT* fPrepareFont() const;

@@ -1,7 +1,6 @@
 #include "game/shell/GG_WINDOW_CONFIRM_EX.h"
 
-#include <cmath>
-
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZS_TRANSFORM3.h"
 #include "engine/text/ZC_FONT.h"
@@ -41,7 +40,10 @@ void GG_WINDOW_CONFIRM_EX::fDraw()
     extraFont->alignment = 4;
     if (hasColor)
         extraFont->fSetColor(color.fToPacked());
-    // A name is drawn as typed: a '%' in it is a character like any other.
-    extraFont->fDrawText(int(std::trunc(at.x)), int(std::trunc(at.y)), extraText.c_str());
+    // A name is drawn as typed: a '%' in it is a character like any other. A window placed
+    // beyond any screen shows none.
+    int x, y;
+    if (fToPixel(at.x, &x) && fToPixel(at.y, &y))
+        extraFont->fDrawText(x, y, extraText.c_str());
 }
 }

@@ -1,5 +1,6 @@
 #include "game/shell/GG_WINDOW_PACK.h"
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_INPUT.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/gui/ZC_GUI.h"
@@ -92,8 +93,12 @@ int gPackItem::fOnPointerRelease(int)
     if (!zcMOUSE_POSITION)
         return 0;
     const ZS_TRANSFORM3 world = gui ? gui->fGetRoot()->fGetTransform()->fCompose() : transform.fCompose();
-    const int left = int(world.position.x) - size.x / 2;
-    const int top = int(world.position.y) - size.y / 2;
+    // An entry placed beyond any screen is never hit (its size is held within one at load).
+    int cx, cy;
+    if (!fToPixel(world.position.x, &cx) || !fToPixel(world.position.y, &cy))
+        return 0;
+    const int left = cx - size.x / 2;
+    const int top = cy - size.y / 2;
     const int x = zcMOUSE_POSITION->x, y = zcMOUSE_POSITION->y;
     return left <= x && x <= left + size.x && top <= y && y <= top + size.y ? zcANSWER_TAKEN : 0;
 }

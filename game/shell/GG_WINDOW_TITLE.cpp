@@ -257,7 +257,10 @@ void GG_WINDOW_TITLE_TOP::fDraw()
 {
     G_WINDOW::fDraw();
     const ZS_VECTOR2 at = fGetTextPosition();
-    const int x = int(at.x), y = int(at.y);
+    // Text placed beyond any screen is not drawn.
+    int x, y;
+    if (!fToPixel(at.x, &x) || !fToPixel(at.y, &y))
+        return;
     // Greeting and name are drawn as text: neither is ever read as a format.
     if (ZC_FONT* font = greetingFont.font)
     {
@@ -297,11 +300,12 @@ const ZS_GUI_EVENT* GG_WINDOW_TITLE_TOP::fOnMouseMove()
     const ZS_VECTOR2 at = fGetTextPosition();
     const float lineHeight = greetingFont.font ? float(greetingFont.font->fGetLineHeight()) : 0.0f;
     const float middle = at.y + 0.7f * linkHalfHeight;
-    const int left = int(at.x - linkHalfWidth);
-    const int right = int(at.x + linkHalfWidth);
-    const int top = int(middle - linkHalfHeight);
-    const int bottom = int(middle + linkHalfHeight + lineHeight);
-    linkColor = fIsPointInRect(zcMOUSE_POSITION, left, top, right, bottom) ? highlightColor : normalColor;
+    int left, right, top, bottom;
+    // A link placed beyond any screen is never under the pointer.
+    const bool placed = fToPixel(at.x - linkHalfWidth, &left) && fToPixel(at.x + linkHalfWidth, &right) &&
+                        fToPixel(middle - linkHalfHeight, &top) &&
+                        fToPixel(middle + linkHalfHeight + lineHeight, &bottom);
+    linkColor = placed && fIsPointInRect(zcMOUSE_POSITION, left, top, right, bottom) ? highlightColor : normalColor;
     return nullptr;
 }
 

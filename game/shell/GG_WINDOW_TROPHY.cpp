@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT.h"
 #include "framework/G_TROPHIES.h"
@@ -131,15 +132,22 @@ void gItem_Trophy::fRefresh()
 void gItem_Trophy::fDrawTexts()
 {
     const ZS_TRANSFORM3 world = transform.fCompose();
-    const float x = world.position.x, y = world.position.y;
+    // Each text at the entry plus its shift, in whole pixels; a shift beyond any screen draws none.
+    int x = 0, y = 0;
+    const auto place = [&world, &x, &y](const ZS_VECTOR2& shift) {
+        return fToPixel(world.position.x + shift.x, &x) && fToPixel(world.position.y + shift.y, &y);
+    };
     if (!achieved)
         if (ZC_FONT* f = fPrepare(rewardStyle))
-            f->fPrint(int(x + rewardShift.x), int(y + rewardShift.y), L"%i", int(reward));
+            if (place(rewardShift))
+                f->fPrint(x, y, L"%i", int(reward));
     // Texts from data are drawn as written, never read as formats.
     if (ZC_FONT* f = fPrepare(titleStyle))
-        f->fDrawText(int(x + titleShift.x), int(y + titleShift.y), title.c_str());
+        if (place(titleShift))
+            f->fDrawText(x, y, title.c_str());
     if (ZC_FONT* f = fPrepare(descriptionStyle))
-        f->fDrawText(int(x + descriptionShift.x), int(y + descriptionShift.y), description.c_str());
+        if (place(descriptionShift))
+            f->fDrawText(x, y, description.c_str());
 }
 
 // ---------------------------------------------------------------- list

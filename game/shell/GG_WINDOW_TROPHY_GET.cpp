@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZS_TRANSFORM3.h"
 #include "engine/gui/ZC_GUI_IMAGE.h"
 #include "engine/gui/ZC_GUI_LABEL.h"
@@ -88,8 +89,11 @@ void GG_WINDOW_TROPHY_GET::fDrawText(const ZS_FONT_STYLE& style, const ZS_VECTOR
         return;
     font->fSetColor(style.color.fToPacked());
     font->alignment = style.hotSpot;
-    // Trophy texts come from data: drawn as written, never read as a format.
-    font->fDrawText(int(at.x), int(at.y), text.c_str());
+    // Trophy texts come from data: drawn as written, never read as a format; placed beyond any
+    // screen, not at all.
+    int x, y;
+    if (fToPixel(at.x, &x) && fToPixel(at.y, &y))
+        font->fDrawText(x, y, text.c_str());
 }
 
 void GG_WINDOW_TROPHY_GET::fDrawContent()

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/core/ZS_TRANSFORM3.h"
 #include "engine/text/ZC_FONT.h"
@@ -56,18 +57,20 @@ std::string GG_WINDOW_UP_PANEL::fGetTimeText() const
 void GG_WINDOW_UP_PANEL::fDraw()
 {
     G_WINDOW::fDraw();
-    if (timeFont && timeSource)
+    // Texts placed beyond any screen are not drawn.
+    int x, y;
+    if (timeFont && timeSource && fToPixel(timePosition.x, &x) && fToPixel(timePosition.y, &y))
     {
         timeFont->fSetColor(timeColor.fToPacked());
         timeFont->alignment = HS_ML;
-        timeFont->fDrawTextNarrow(int(timePosition.x), int(timePosition.y), fGetTimeText().c_str());
+        timeFont->fDrawTextNarrow(x, y, fGetTimeText().c_str());
     }
-    if (nameFont)
+    if (nameFont && fToPixel(namePosition.x, &x) && fToPixel(namePosition.y, &y))
     {
         // The name is drawn as written, never read as a format.
         nameFont->fSetColor(nameColor.fToPacked());
         nameFont->alignment = HS_MID;
-        nameFont->fDrawText(int(namePosition.x), int(namePosition.y), playerName.c_str());
+        nameFont->fDrawText(x, y, playerName.c_str());
     }
 }
 

@@ -57,6 +57,8 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(ZF_LOADER function) : ZC_LOADER(function)
         fadeTime = a.as_float();
     const int w = zcGAME ? zcGAME->resolution.x : 1024;
     const int h = zcGAME ? zcGAME->resolution.y : 768;
+    // The plate's texture holds "back_color"; its vertices stay white but for each splash's
+    // alpha, so the colour is applied once.
     if (pugi::xml_attribute a = list.attribute("back_color"))
     {
         ZS_COLOR color;
@@ -70,7 +72,6 @@ G_LOADER_SCREEN::G_LOADER_SCREEN(ZF_LOADER function) : ZC_LOADER(function)
             plate.fSetSize(float(w), float(h));
             plate.fSetHotSpot(HS_MID, 0, 0);
             plate.fSetPosition(float(w / 2), float(h / 2), 0);
-            plate.fSetColor(color.fToPacked());
         }
     }
     for (pugi::xml_node splash : list.children())

@@ -245,6 +245,11 @@ TEST_F(Sprite, TextureRectangles)
     sprite.fSetUVToSize();
     EXPECT_FLOAT_EQ(sprite.vertices[2].u, 150.0f / 64.0f);
     EXPECT_FLOAT_EQ(sprite.vertices[2].v, 40.0f / 32.0f);
+    // A size beyond any screen repeats nothing new: the last rectangle stays.
+    sprite.fSetSize(2147483647.0f, 40);
+    sprite.fSetUVToSize();
+    EXPECT_FLOAT_EQ(sprite.vertices[2].u, 150.0f / 64.0f);
+    EXPECT_FLOAT_EQ(sprite.vertices[2].v, 40.0f / 32.0f);
 }
 
 TEST_F(Sprite, PointerOverTheBoxIncludesItsEdges)

@@ -221,3 +221,30 @@ TEST_F(Manager, WindowFilesThatMakeNoWindowAreReportedAndLeftOut)
               std::string::npos);
     EXPECT_EQ(broken.fGetAllWindows().size(), 1u);
 }
+
+// A window that goes takes every callback carrying it out of the windows that remain: a fade
+// shown for it, a question asked for it and a name box answering it call nobody afterwards.
+TEST_F(Manager, AWindowThatGoesLeavesNoCallbackCarryingIt)
+{
+    static int calls = 0;
+    calls = 0;
+    auto owner = fMake("<window _name=\"GP_Finish\" _typeOpen=\"SH_MOMENTAL\"/>");
+    G_WINDOW* fade = manager->fShowWindow("Five_A", false);
+    fade->fSetEventCallback(WE_SHOWN, owner.get(), [](void*) { ++calls; });
+    fade->fSetEventCallback(WE_HIDDEN, &calls, [](void* n) { ++*static_cast<int*>(n); });
+    auto* question = fWindow<G_WINDOW_CONFIRM>("Confirm_Delete");
+    question->fSetAnswerCallback(owner.get(), [](void*, bool) { ++calls; });
+    question->fSetResultCallback(owner.get(), [](void*, int) { ++calls; });
+    auto* nameBox = fWindow<G_WINDOW_EDITBOX>("Enter_Name");
+    ASSERT_NE(nameBox, nullptr);
+    nameBox->fSetResultCallback([](void*, bool, const std::wstring&) { ++calls; }, owner.get());
+
+    owner.reset();
+    fFrames(1);
+    question->fHandleAnswer(G_WINDOW_CONFIRM::ID_YES);
+    nameBox->fHandleAnswer(G_WINDOW_EDITBOX::ID_CANCEL);
+    EXPECT_EQ(calls, 0) << "nothing carried the window that went";
+    manager->fHideWindow("Five_A", true);
+    fFrames(2);
+    EXPECT_EQ(calls, 1) << "a callback carrying something else stays";
+}

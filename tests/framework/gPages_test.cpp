@@ -483,3 +483,50 @@ TEST_F(Pages, TheIndicatorDrawsOneDotAPage)
     EXPECT_EQ(dots.fNext(), 0) << "no dots, no next one";
     dots.fUnloadTexture();
 }
+
+// A game list hands itself to window callbacks (the fade that starts a level); a list that goes
+// leaves none of them behind.
+TEST_F(Pages, AListThatGoesLeavesNoCallbackCarryingIt)
+{
+    static int calls = 0;
+    calls = 0;
+    fLoadScenes();
+    auto list = std::make_unique<ZT_LIST>();
+    manager->fShowWindow("Five_A", false)->fSetEventCallback(WE_SHOWN, list.get(), [](void*) { ++calls; });
+    list.reset();
+    fFrames(1);
+    EXPECT_TRUE(manager->fIsWindowOpen("Five_A"));
+    EXPECT_EQ(calls, 0);
+}
+
+// What no screen can show is refused with a line naming the list file and the value, and
+// nothing overflows: a grid too large has no pages, far gaps stay 0, a page of tiles wider
+// than any screen is not laid out.
+TEST_F(Pages, ValuesNoScreenShowsAreRefusedWithALogLine)
+{
+    const struct
+    {
+        const char* file;
+        int perPage, pageCount, pageWidth;
+        const char* logged;
+    } cases[] = {
+        {"pages_far_grid.xml", 0, 0, 0, "\"cols\" 70000 is more than any screen shows (1000 at most)"},
+        {"pages_far_gaps.xml", 6, 1, 300, "\"interval_x\" 2000000000 lies beyond any screen: it is left at 0"},
+        {"pages_far_tiles.xml", 2, 1, 0, "a page of 4000000000 x 80 pixels is larger than any screen"},
+    };
+    for (const auto& c : cases)
+    {
+        ZT_LIST list;
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(list.fLoad(c.file)) << c.file;
+        list.fLoadResources();
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(list.fGetPerPage(), c.perPage) << c.file;
+        EXPECT_EQ(list.fGetPageCount(), c.pageCount) << c.file;
+        EXPECT_EQ(list.fGetPageWidth(), c.pageWidth) << c.file;
+        EXPECT_NE(log.find(std::string("paged list \"") + c.file + "\": " + c.logged), std::string::npos)
+            << c.file << ": " << log;
+        list.fDraw();
+        EXPECT_EQ(list.fTakeDraws().size(), size_t(c.perPage > 0 ? list.fGetItemCount() : 0)) << c.file;
+    }
+}

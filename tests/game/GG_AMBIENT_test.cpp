@@ -300,6 +300,16 @@ TEST_F(Decor, AMissingPieceStopsTheLevelStartAndSaysWhich)
         {"sunime", "", "\"sunime\""},
         {"sunime", "<sunime fntName=\"nope\" pos=\"1 1\"/>", "\"sunime\""},
         {"sunime", "<sunime fntName=\"digits\"/>", "\"sunime\""},
+        // Places, sizes and gaps far beyond any screen are refused like missing ones.
+        {"up_ear", "<up_ear size=\"0xFFFFF6E5\"><background><FILE>ear.png</FILE></background></up_ear>", "\"up_ear\""},
+        {"highlight", "<highlight vertical=\"bar_v.png\" horisontal=\"bar_h.png\" font=\"digits\" "
+                      "font_color=\"255 255 255 255\" shift=\"2147483647 6\"/>",
+         "\"highlight\""},
+        {"error_panel", "<error_panel pos=\"700 100\" grid=\"70000 70000\" interval=\"6 4\" ping=\"0.25\">"
+                        "<sprite><FILE>icon.png</FILE></sprite><sprite_lock><FILE>lock.png</FILE></sprite_lock>"
+                        "</error_panel>",
+         "\"error_panel\""},
+        {"sunime", "<sunime fntName=\"digits\" pos=\"2147483647 40\"/>", "\"sunime\""},
     };
     for (const auto& c : cases)
     {

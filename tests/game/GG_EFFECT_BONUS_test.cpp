@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ZT_PUZZLE_FONTS.h"
+#include "engine/core/ZC_TEXT_UTILS.h"
 #include "engine/files/ZC_LOCALIZATION.h"
 #include "engine/text/ZC_FONT_MANAGER.h"
 #include "render/ZT_RENDER_FIXTURE.h"
@@ -122,6 +123,16 @@ TEST_F(BonusFly, TheDescriptionSetsTheClassWideValuesAndTheTemplate)
     EXPECT_EQ(GG_EFFECT_BONUS::endOffset, ZS_VECTOR2(7, 9));
     EXPECT_EQ(bonus.text, L"etwas") << "a key the table lacks";
     EXPECT_EQ(bonus.trail.fGetFile(), "") << "the trail is read in any case";
+
+    // A deflection beyond any screen (or no number) is refused: the last one stays.
+    testing::internal::CaptureStderr();
+    for (const char* far : {"8.9e15", "-3e9", "nan", "inf"})
+    {
+        fRead(bonus, (std::string("<bonus_effect deflection=\"") + far + "\"/>").c_str());
+        EXPECT_EQ(GG_EFFECT_BONUS::deflection, -30) << far;
+    }
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find("\"deflection\" 8.9e15, far beyond any screen: it is left at -30"), std::string::npos) << log;
 }
 
 TEST_F(BonusFly, TheValueTextFillsOneIntegerIntoTheLocalisedFormat)
@@ -309,4 +320,22 @@ TEST_F(BonusFrame, TheCoinFliesWithItsSparksAndItsValueRises)
     bonus->fUnloadResources();
     EXPECT_EQ(data->fUsers("coin.png"), 0);
     EXPECT_EQ(data->fUsers("spark.png"), 0);
+}
+
+// The value text is formatted once, when it is set: what it holds is drawn as it stands, so
+// "%%" in the localised format shows one per cent sign on screen and not none.
+TEST_F(BonusFrame, APerCentSignOfTheFormatIsDrawn)
+{
+    bonus = std::make_unique<GG_EFFECT_BONUS>();
+    bonus->style.font = font; // the test font: 'A' 6 x 8, '%' 3 x 8
+    bonus->style.hotSpot = HS_UL;
+    bonus->textTransform.fSetPosition(100.0f, 80.0f, 0.0f);
+    bonus->text = L"A%%";
+    bonus->fSetValueText(5);
+    ASSERT_EQ(bonus->text, L"A%");
+    fFrame([this] { bonus->fDraw(); });
+    const std::vector<ZT_FONT::ZT_BOX> boxes = ZT_FONT::fSorted(fLitBoxes(60, 50, 80, 60));
+    ASSERT_EQ(boxes.size(), 2u) << "'A' and '%'";
+    EXPECT_EQ(boxes[0].w, 6);
+    EXPECT_EQ(boxes[1].w, 3);
 }

@@ -142,3 +142,45 @@ TEST_F(PageItem, FramesAreAThirdOfTheTextureAndATileWithoutBackgroundIsNothing)
     fDrawTile();
     EXPECT_TRUE(fShows(50, 50, kBlack)) << "nothing drawn";
 }
+
+namespace
+{
+// The text point is a tile's own business; this one tells it.
+struct ZT_TEXT_TILE : gLevel_Item
+{
+    using gLevel_Item::gLevel_Item;
+    bool fText(int* x, int* y) const { return fTextPoint(x, y); }
+};
+}
+
+// The number stands at the centre plus the text shift in whole pixels; a shift or a place
+// beyond any screen gives no point (and no number), as the click test gives no hit there.
+TEST_F(PageItem, ATextPointBeyondAnyScreenIsNone)
+{
+    const struct
+    {
+        const char* shift;
+        float x;
+        bool placed;
+    } cases[] = {
+        {"text_shift_x='5' text_shift_y='-7'", 200.0f, true},
+        {"text_shift_x='2147483647'", 200.0f, false},
+        {"text_shift_y='-2147483648'", 200.0f, false},
+        {"", 3.0e9f, false},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string xml = std::string("<tile background='widgets tile.png' ") + c.shift + "/>";
+        auto* tile = fMakeTile<ZT_TEXT_TILE>(xml, c.x, 100);
+        int x = 0, y = 0;
+        EXPECT_EQ(tile->fText(&x, &y), c.placed) << c.shift << " at " << c.x;
+        if (c.placed)
+        {
+            EXPECT_EQ(std::make_pair(x, y), std::make_pair(205, 93));
+        }
+        input->fOnMouseMove(200, 100);
+        const int hit = c.x < 1000.0f ? zcANSWER_TAKEN : -1;
+        EXPECT_EQ(tile->fMessage(PAGES_MSG_POINTER_RELEASE, 0, 0, 0, fKeyAsData(1)), hit);
+        fDrawTile();
+    }
+}

@@ -312,15 +312,24 @@ std::vector<ZS_CASE> fCases()
                          fClick(s, fAtCell(2, 3));
                          fExpectIndex(s, n, 1);
                      }});
-    cases.push_back({"a level without a level record and steps of unknown kinds are left out",
-                     fFile(fLevel(99, endless) + fLevel(0, fStep("type=\"JUMP\"") + fStep("type=\"cell\"") + endless) +
+    cases.push_back({"a level without a level record is left out; a step of an unknown kind is a CELL step",
+                     fFile(fLevel(99, endless) +
+                           fLevel(0, fStep("type=\"JUMP\"", {"2 3"}) + fStep("type=\"cell\"") + endless) +
                            "<level>" + endless + "</level>"),
                      0, 2,
                      [](ZT_SCRIPT& s, const std::string& n) {
                          fCheck(s, n, [](const std::string& n) {
-                             ASSERT_EQ(1u, fTutorial().fGetSteps().size()) << n;
-                             EXPECT_EQ(STEP_ENDLESS, fTutorial().fGetSteps()[0]->fGetKind()) << n;
+                             const std::vector<GG_TUTORIAL_STEP*>& steps = fTutorial().fGetSteps();
+                             ASSERT_EQ(3u, steps.size()) << n;
+                             EXPECT_EQ(STEP_CELL, steps[0]->fGetKind()) << n;
+                             EXPECT_EQ(STEP_CELL, steps[1]->fGetKind()) << n;
+                             EXPECT_EQ(STEP_ENDLESS, steps[2]->fGetKind()) << n;
+                             EXPECT_EQ(1u, fTutorial().fGetCurrentStep()->fGetHighlights().size()) << n;
                          });
+                         fClick(s, fAtCell(2, 3));
+                         fExpectIndex(s, n + " (its cell solved)", 1);
+                         fClick(s, fAt(kNowhere));
+                         fExpectIndex(s, n + " (no cells listed)", 2);
                          fClick(s, fAt(kNowhere));
                          fCheck(s, n, [](const std::string& n) { EXPECT_TRUE(fPlayer()->fGetPassedTutorial()) << n; });
                      }});
@@ -384,7 +393,8 @@ TEST(Tutorial, StepsDoWhatTheyWaitForThroughTheLevelScreen)
     for (const char* line : {"names the cell (9, 9), which is outside the grid",
                              "names the cell (-1, 0), which is outside the grid",
                              "steps for level 99, which no pack has: they are left out",
-                             "unknown type \"JUMP\": it is left out", "unknown type \"cell\": it is left out",
+                             "unknown type \"JUMP\": it is taken as a CELL step",
+                             "unknown type \"cell\": it is taken as a CELL step",
                              "A tutorial level has no \"id\"", "waits for a control that cannot be used now",
                              "blocks the control it waits for"})
         EXPECT_NE(std::string::npos, log.find(line)) << line;

@@ -442,6 +442,7 @@ void G_WINDOW::fShow(bool immediately)
     hidden = false;
     open = true;
     animating = true;
+    hiding = false;
     float t = 0.0f;
     if (openEffect == SH_MOMENTAL || immediately)
     {
@@ -469,6 +470,7 @@ void G_WINDOW::fHide(bool immediately)
     fOnHideBegin();
     fFireEvent(WE_HIDE_BEGIN);
     animating = true;
+    hiding = true;
     // The bots of a show still running go on.
     float t = 0.0f;
     if (closeEffect == SH_MOMENTAL || immediately)
@@ -505,6 +507,7 @@ int G_WINDOW::fHiddenCallback(void* data)
         return 0;
     window->hidden = true;
     window->animating = false;
+    window->hiding = false;
     window->open = false;
     window->live->fSetAuto(window->start.autoX, window->start.autoY);
     window->fOnHidden();

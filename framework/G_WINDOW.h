@@ -150,6 +150,8 @@ public:
     bool fIsLoaded() const { return loaded; }
     bool fIsActive() const { return active; }
     bool fIsAnimating() const { return animating; }
+    // A hide has begun and not yet ended.
+    bool fIsHiding() const { return hiding; }
     bool fIsReleaseDeferred() const { return releaseDeferred; }
     uint32_t fGetLayer() const { return layer; }
     int fGetOpenEffect() const { return openEffect; }
@@ -223,6 +225,7 @@ private:
     bool loaded = false;
     bool active = false;
     bool animating = false;
+    bool hiding = false;
     bool releaseDeferred = false;
     uint32_t layer = 0;
     float showTime = 0.5f;

@@ -223,13 +223,18 @@ void G_WINDOW_MANAGER::fDispatch(INPUT_KIND kind, int key)
         const ZS_GUI_EVENT* result = kind == INPUT_KEY_DOWN ? window->fOnKeyDown(key)
                                      : kind == INPUT_KEY_UP ? window->fOnKeyUp(key)
                                                             : window->fOnMouseMove();
-        if (window->fIsModal())
-            return;
-        // A key taken by a widget, or by a window that shows or hides (kBusy), goes no further.
-        // A pointer move reaches every window down to the modal one, so that each knows what
-        // lies under the pointer when a button goes down.
-        if (result && kind != INPUT_MOUSE_MOVE)
-            return;
+        // A window on its way out takes nothing and keeps nothing from the windows below: a
+        // click on what its hide has uncovered is the player's. One on its way in (kBusy)
+        // still holds every key, as a modal window holds them all.
+        if (!window->fIsHiding())
+        {
+            if (window->fIsModal())
+                return;
+            // A pointer move reaches every window down to the modal one, so that each knows
+            // what lies under the pointer when a button goes down.
+            if (result && kind != INPUT_MOUSE_MOVE)
+                return;
+        }
         i = fNextIndex(i, window);
     }
 }

@@ -14,12 +14,14 @@ using namespace ZOR;
 
 namespace
 {
-// Real X11 input through xdotool, then pumped until the condition holds (X is asynchronous).
+// Real X11 input through xdotool, then pumped until the condition holds (X is asynchronous);
+// each pump a loop step after a frame, so the states age before it.
 template <class F>
 bool fPumpUntil(ZC_INPUT& input, ZC_SYSTEM_WINDOW& window, F condition)
 {
     for (int i = 0; i < 200; ++i)
     {
+        input.fAdvanceFrame();
         fPumpWindowMessages(&input, &window);
         if (condition())
             return true;
@@ -68,10 +70,9 @@ TEST(SystemWindowX11, LetterboxedFullScreenOnA1920By1080Desktop)
     EXPECT_TRUE(fPumpUntil(input, window, [&] { return input.position.x == 0 && input.position.y == 0; }))
         << input.position.x << "," << input.position.y;
 
-    // A real click and typed capital, each seen within one pump.
+    // A real click and a typed capital.
     fXdotool("click 1");
     EXPECT_TRUE(fPumpUntil(input, window, [&] { return input.fIsKeyReleased(1); }));
-    input.fAdvanceFrame();
     fXdotool("key shift+q");
     EXPECT_TRUE(fPumpUntil(input, window, [&] { return input.typed[0] == L'Q'; })) << int(input.typed[0]);
 

@@ -102,7 +102,7 @@ TEST_F(Manager, AModalWindowStopsInputToTheWindowsBelowIt)
     EXPECT_EQ(zero->keyDowns, 1);
 }
 
-TEST_F(Manager, AKeyDuringASlideStopsAtTheSlidingWindow)
+TEST_F(Manager, AKeyWhileAWindowSlidesInStopsThereAndWhileItSlidesOutGoesPast)
 {
     ZT_PROBE* five = fOpen("Five_A");
     manager->fShowWindow("Slide", false);
@@ -122,6 +122,16 @@ TEST_F(Manager, AKeyDuringASlideStopsAtTheSlidingWindow)
     fPress();
     fRelease();
     EXPECT_EQ(five->clicks, std::vector<int>{1}) << "once the slide is over";
+
+    // On its way out it keeps nothing from the windows below, and takes nothing itself.
+    manager->fHideWindow("Slide", false);
+    fFrames(1);
+    ASSERT_TRUE(slide->fIsAnimating());
+    fPress();
+    fRelease();
+    EXPECT_EQ(five->clicks, (std::vector<int>{1, 1})) << "a click on the window below during the slide out";
+    EXPECT_EQ(slide->keyDowns, 3);
+    EXPECT_TRUE(slide->clicks.empty());
 }
 
 TEST_F(Manager, TheFrameInWhichAHideEndsUpdatesNoWindowBelow)

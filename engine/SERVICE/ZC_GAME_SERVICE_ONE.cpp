@@ -70,6 +70,7 @@ int ZC_GAME::fStart(const std::string& title)
         return -112;
     }
     game_name = title;
+    fSetAllocatorPolicy();
 
     fTrace("start", "input");
     zcGAME_INPUT = new ZC_INPUT;

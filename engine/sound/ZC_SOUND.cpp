@@ -102,6 +102,10 @@ int ZC_SOUND::fOpen(const void* bytes, std::size_t size, int count, bool makeSta
             fUpload(buffers[0], decoded);
             fCheckAlError();
         }
+        // OpenAL keeps its own copy, and a static sound is never decoded again.
+        std::free(decodeBuffer);
+        decodeBuffer = nullptr;
+        decodeCapacity = 0;
     }
     else
     {

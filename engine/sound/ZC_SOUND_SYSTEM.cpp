@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include <AL/efx.h>
+
 #include "engine/sound/ZC_SOUND.h"
 
 namespace ZOR
@@ -38,7 +40,9 @@ int ZC_SOUND_SYSTEM::fOpen()
     if (!device)
         return -1;
     ZS_SOUND_LOCK_GUARD guard;
-    context = alcCreateContext(device, nullptr);
+    // No effect sends: nothing here uses effects, and each send is mixed and held per voice.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    context = alcCreateContext(device, attributes);
     lastDeviceError = alcGetError(device);
     // A failed context is not looked at further: sounds then find no current context and stay silent.
     alcMakeContextCurrent(context);

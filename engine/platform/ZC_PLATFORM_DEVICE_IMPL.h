@@ -168,8 +168,9 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         CMD_DRAW_INDEXED,
     };
     // A still frame is still presented now and then, in case the window lost its picture in a
-    // way no event told.
-    static constexpr int kMostFramesKept = 60;
+    // way no event told: every 600 frames (10 s at 60 frames/s). Each such frame is a whole
+    // picture for a software rasteriser; once a second they were most of an idle game's cost.
+    static constexpr int kMostFramesKept = 600;
     bool recording = false;
     bool replaying = false;
     bool mustPresent = true;

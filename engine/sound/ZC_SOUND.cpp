@@ -1,5 +1,7 @@
 #include "engine/sound/ZC_SOUND.h"
 
+#include "engine/sound/ZC_SOUND_SYSTEM.h"
+
 #define OV_EXCLUDE_STATIC_CALLBACKS
 #include <vorbis/vorbisfile.h>
 
@@ -255,6 +257,8 @@ int ZC_SOUND::fPlay()
         freeCount = 2;
         streamEnded = false;
         fCheckAlError();
+        if (zcSOUND_SYSTEM)
+            zcSOUND_SYSTEM->fWake();
     }
     return 0;
 }
@@ -268,6 +272,8 @@ void ZC_SOUND::fPlayAfter(float seconds)
     }
     ZS_SOUND_LOCK_GUARD guard;
     startDelay = seconds;
+    if (zcSOUND_SYSTEM)
+        zcSOUND_SYSTEM->fWake();
 }
 
 void ZC_SOUND::fRestart()
@@ -350,6 +356,15 @@ void ZC_SOUND::fUpdate()
         return;
     }
     fUpdateStream();
+}
+
+bool ZC_SOUND::fNeedsQuickPass() const
+{
+    if (startDelay > 0.0f)
+        return true;
+    if (!loaded || !source || !active)
+        return false;
+    return isStatic || freeCount == 2;
 }
 
 void ZC_SOUND::fUpdateStream()
@@ -446,6 +461,8 @@ int ZC_SOUND::fSeek(long long sample)
         fStop();
         return -1;
     }
+    if (zcSOUND_SYSTEM)
+        zcSOUND_SYSTEM->fWake();
     return 1;
 }
 

@@ -5,6 +5,7 @@
 
 #include <AL/efx.h>
 
+#include "engine/core/ZS_THREAD.h"
 #include "engine/sound/ZC_SOUND.h"
 
 namespace ZOR
@@ -91,14 +92,27 @@ int ZC_SOUND_SYSTEM::fRemoveSound(ZC_SOUND* sound)
     return 1;
 }
 
-void ZC_SOUND_SYSTEM::fUpdateStreams()
+uint32_t ZC_SOUND_SYSTEM::fUpdateStreams()
 {
+    // Every wake-up of the thread costs, also when it finds nothing to do: an idle game with
+    // its music on woke it 100 times a second for a refill every half second.
+    uint32_t wait = 100;
     if (!device)
-        return;
+        return wait;
     ZS_SOUND_LOCK_GUARD guard;
     // The count is read again after each sound.
     for (std::size_t i = 0; i < sounds.size(); ++i)
+    {
         sounds[i]->fUpdate();
+        if (sounds[i]->fNeedsQuickPass())
+            wait = 10;
+    }
+    return wait;
+}
+
+void ZC_SOUND_SYSTEM::fWake()
+{
+    fWakeThread(passThread);
 }
 
 void ZC_SOUND_SYSTEM::fApplyListenerPosition()

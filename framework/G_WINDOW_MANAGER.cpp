@@ -161,6 +161,15 @@ void G_WINDOW_MANAGER::fReleaseAllResources(bool force)
         zcREPOSITORY->fCollect();
 }
 
+void G_WINDOW_MANAGER::fReleaseClosedResources()
+{
+    for (G_WINDOW* window : allWindows)
+        if (window->fIsLoaded() && !window->fIsOpen())
+            window->fReleaseResources(false);
+    if (zcREPOSITORY)
+        zcREPOSITORY->fCollect();
+}
+
 void G_WINDOW_MANAGER::fRefreshAll()
 {
     for (G_WINDOW* window : allWindows)

@@ -45,6 +45,9 @@ public:
     G_WINDOW* fReleaseWindowResources(const std::string& name);
     // Every loaded window, then the repository's collect pass.
     void fReleaseAllResources(bool force);
+    // The same for the windows that are not open, so that what comes next loads after they
+    // have handed their pictures back, not beside them.
+    void fReleaseClosedResources();
     // Every window, open or not.
     void fRefreshAll();
     void fSendMessage(const std::string& name, int a, int b);

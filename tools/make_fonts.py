@@ -3,8 +3,9 @@
 one BMFont XML descriptor per font in Resources/data/share/font, plus fonts.xml, the list the
 font manager reads.
 
-Glyphs are white (the text colour is applied when drawing) except for the title font, whose
-dark outline and drop shadow are baked in. Every font holds ASCII, Latin-1, Latin Extended-A,
+Glyphs are white (the text colour is applied when drawing), on grey-and-alpha pages whose grey
+is white all over: the engine keeps such a page as one byte of alpha a texel. Every font holds
+ASCII, Latin-1, Latin Extended-A,
 Greek and Cyrillic (players type their names in any of these) and a few symbols; the engine
 draws '?' for anything else.
 
@@ -13,7 +14,7 @@ Usage: /usr/bin/python3 tools/make_fonts.py [output folder]
 import os
 import sys
 
-from PIL import Image, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "art"))
 import ttf  # noqa: E402
@@ -27,21 +28,18 @@ FACES = {
     True: ("DejaVu Sans Bold", os.path.join(DEJAVU, "DejaVuSans-Bold.ttf")),
 }
 
-# name, pixel size, bold, outlined (dark rim and shadow baked in)
+# name, pixel size, bold
 FONTS = [
-    ("title", 56, True, True),
-    ("header", 34, True, False),
-    ("button", 26, True, False),
-    ("hud", 28, True, False),
-    ("text", 22, False, False),
-    ("small", 16, False, False),
-    ("clue", 20, True, False),
-    ("clue_small", 14, True, False),
+    ("header", 34, True),
+    ("button", 26, True),
+    ("hud", 28, True),
+    ("text", 22, False),
+    ("small", 16, False),
+    ("clue", 20, True),
+    ("clue_small", 14, True),
 ]
 
 SPACING = 2  # transparent pixels between glyphs on the page, so filtering never bleeds
-OUTLINE_RGB = (27, 29, 58)  # the title's rim: deep indigo
-SHADOW_RGB = (10, 11, 28)
 
 # Punctuation and symbols that game texts may use beyond the alphabets.
 EXTRA = [0x2013, 0x2014, 0x2018, 0x2019, 0x201A, 0x201C, 0x201D, 0x201E, 0x2022, 0x2026,
@@ -73,44 +71,6 @@ def render_plain(font, ch):
     return mask.crop(ink), box[0] + ink[0], box[1] + ink[1]
 
 
-def render_outlined(font, ch, stroke):
-    """An RGBA glyph: white fill, dark rim of the stroke width, soft shadow below."""
-    box = font.getbbox(ch, anchor="la", stroke_width=stroke)
-    w, h = box[2] - box[0], box[3] - box[1]
-    if w <= 0 or h <= 0:
-        return None, 0, 0
-    drop, blur = max(2, stroke), 1.5
-    m = 3
-    size = (w + 2 * m, h + 2 * m + drop)
-    origin = (m - box[0], m - box[1])
-    rim = Image.new("L", size, 0)
-    ImageDraw.Draw(rim).text(origin, ch, font=font, fill=255, anchor="la",
-                             stroke_width=stroke, stroke_fill=255)
-    fill = Image.new("L", size, 0)
-    ImageDraw.Draw(fill).text(origin, ch, font=font, fill=255, anchor="la")
-    shadow = Image.new("L", size, 0)
-    shadow.paste(rim, (0, drop))
-    shadow = shadow.filter(ImageFilter.GaussianBlur(blur)).point(lambda v: v * 150 // 255)
-
-    out = Image.new("RGBA", size, SHADOW_RGB + (0,))
-    out.putalpha(shadow)
-    layer = Image.new("RGBA", size, OUTLINE_RGB + (0,))
-    layer.putalpha(rim)
-    out = Image.alpha_composite(out, layer)
-    layer = Image.new("RGBA", size, (255, 255, 255, 0))
-    layer.putalpha(fill)
-    out = Image.alpha_composite(out, layer)
-    # Fully transparent texels take the rim's colour so that filtering darkens nothing.
-    alpha = out.getchannel("A")
-    solid = Image.new("RGBA", size, OUTLINE_RGB + (0,))
-    out = Image.composite(out, solid, alpha.point(lambda a: 255 if a else 0))
-    trim = alpha.getbbox()
-    if not trim:
-        return None, 0, 0
-    out = out.crop(trim)
-    return out, box[0] - m + trim[0], box[1] - m + trim[1]
-
-
 def pack(glyphs):
     """Shelf packing, tallest first; the narrowest power-of-two width whose height fits in it."""
     order = sorted((g for g in glyphs if g["img"] is not None),
@@ -136,47 +96,36 @@ def pack(glyphs):
     raise ValueError("glyphs do not fit a 2048-wide page")
 
 
-def make_font(name, size, bold, outlined, out_dir):
+def make_font(name, size, bold, out_dir):
     face, path = FACES[bold]
     font = ImageFont.truetype(path, size)
     ascent, descent = font.getmetrics()
-    stroke = max(2, round(size / 18)) if outlined else 0
     glyphs = []
     for code in wanted_codes(ttf.mapped_codes(path)):
         ch = chr(code)
-        if outlined:
-            img, xoff, yoff = render_outlined(font, ch, stroke)
-        else:
-            img, xoff, yoff = render_plain(font, ch)
-        advance = int(round(font.getlength(ch))) + stroke
+        img, xoff, yoff = render_plain(font, ch)
+        advance = int(round(font.getlength(ch)))
         glyphs.append({"id": code, "img": img, "xoffset": xoff, "yoffset": yoff,
                        "xadvance": advance})
     width, height, places = pack(glyphs)
 
-    page = Image.new("RGBA" if outlined else "LA",
-                     (width, height), OUTLINE_RGB + (0,) if outlined else (255, 0))
+    page = Image.new("LA", (width, height), (255, 0))
     for g in glyphs:
         if g["img"] is None:
             continue
         x, y = places[g["id"]]
-        if outlined:
-            page.paste(g["img"], (x, y))
-        else:
-            tile = Image.new("LA", g["img"].size, (255, 0))
-            tile.putalpha(g["img"])
-            page.paste(tile, (x, y))
+        tile = Image.new("LA", g["img"].size, (255, 0))
+        tile.putalpha(g["img"])
+        page.paste(tile, (x, y))
     png = name + ".png"
-    if outlined:
-        # White, the rim, the shadow and their blends fit a palette: a quarter of the bytes.
-        page = page.quantize(256, method=Image.Quantize.FASTOCTREE, dither=Image.Dither.NONE)
     page.save(os.path.join(out_dir, png), optimize=True)
 
     lines = ['<?xml version="1.0" encoding="utf-8"?>',
              "<!-- Made by tools/make_fonts.py from %s at %d px. -->" % (face, size),
              "<font>",
              '  <info face="%s" size="%d" bold="%d" italic="0" charset="" unicode="1" stretchH="100" '
-             'smooth="1" aa="1" padding="0,0,0,0" spacing="%d,%d" outline="%d"/>'
-             % (face, size, int(bold), SPACING, SPACING, stroke),
+             'smooth="1" aa="1" padding="0,0,0,0" spacing="%d,%d" outline="0"/>'
+             % (face, size, int(bold), SPACING, SPACING),
              '  <common lineHeight="%d" base="%d" scaleW="%d" scaleH="%d" pages="1" packed="0"/>'
              % (ascent + descent, ascent, width, height),
              "  <pages>",
@@ -199,8 +148,8 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else OUT
     os.makedirs(out_dir, exist_ok=True)
     entries = []
-    for name, size, bold, outlined in FONTS:
-        w, h, n, line = make_font(name, size, bold, outlined, out_dir)
+    for name, size, bold in FONTS:
+        w, h, n, line = make_font(name, size, bold, out_dir)
         print("%-11s %2d px %-4s page %4dx%-4d %3d glyphs, line height %d"
               % (name, size, "bold" if bold else "", w, h, n, line))
         entries.append('  <font name="%s" texture="%s %s.png" xml="%s %s.xml"/>'

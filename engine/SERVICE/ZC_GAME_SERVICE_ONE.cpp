@@ -1,6 +1,7 @@
 #include "engine/SERVICE/ZC_GAME_SERVICE_ONE.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -70,6 +71,7 @@ int ZC_GAME::fStart(const std::string& title)
         return -112;
     }
     game_name = title;
+    fSetAllocatorPolicy();
 
     fTrace("start", "input");
     zcGAME_INPUT = new ZC_INPUT;
@@ -122,6 +124,8 @@ int ZC_GAME::fRun()
     if (!zcGAME_INPUT || !zcGAME_RENDER || !zcGAME_RANDOM)
         return -1;
     soundThread = fStartThread(fSoundThreadMain, nullptr);
+    if (zcGAME_SOUND_SYSTEM)
+        zcGAME_SOUND_SYSTEM->fSetThread(soundThread);
     running = true;
     fInvoke(zcON_START);
     if (fIsHostDrivenLoop() || fGetDeviceKind() == 1)
@@ -187,8 +191,10 @@ bool ZC_GAME::fUpdateRateDue()
     }
     if (updateAccumulator < threshold)
     {
-        // Sleeping here, and only here, is what keeps an idle game off the processor.
-        fSleepMs(uint32_t((threshold - updateAccumulator) * 1000.0f));
+        // Sleeping here, and only here, is what keeps an idle game off the processor. The
+        // whole wait in one sleep, rounded up: every wake-up costs, and an update at most a
+        // millisecond late is still on its schedule, which counts from the second's start.
+        fSleepMs(uint32_t(std::ceil((threshold - updateAccumulator) * 1000.0f)));
         return false;
     }
     return true;
@@ -269,6 +275,8 @@ int ZC_GAME::fShutdown()
     if (soundThread)
     {
         fTrace("stop", "sound thread");
+        if (zcGAME_SOUND_SYSTEM)
+            zcGAME_SOUND_SYSTEM->fSetThread(nullptr);
         fReleaseThread(soundThread);
         soundThread = nullptr;
     }
@@ -338,12 +346,13 @@ int fReleaseResourceByPointer(void* data)
 
 int fSoundThreadMain(void*)
 {
-    // Wakes every 10 ms, and at once when asked to stop, never inside the sound lock.
+    // Wakes every 10 ms while a sound needs it and every 100 ms otherwise (fUpdateStreams
+    // says which), at once when a sound asks (fWake) or when asked to stop, never inside the
+    // sound lock.
     while (!fIsThreadStopRequested())
     {
-        if (zcGAME_SOUND_SYSTEM)
-            zcGAME_SOUND_SYSTEM->fUpdateStreams();
-        if (fWaitThreadStop(10))
+        const uint32_t wait = zcGAME_SOUND_SYSTEM ? zcGAME_SOUND_SYSTEM->fUpdateStreams() : 10;
+        if (fWaitThreadStop(wait))
             break;
     }
     return 0;

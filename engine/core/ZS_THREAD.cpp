@@ -29,6 +29,7 @@ struct ZS_THREAD_STATE
     std::mutex mutex;
     std::condition_variable changed;
     bool stopRequested = false;
+    bool woken = false;
     bool finished = false;
     int exitCode = ZS_THREAD::kStillActive;
     std::thread::id id;
@@ -159,6 +160,17 @@ bool fWaitThreadStop(uint32_t ms)
         return false;
     }
     std::unique_lock<std::mutex> lock(tCurrent->mutex);
-    return tCurrent->changed.wait_for(lock, std::chrono::milliseconds(ms), [] { return tCurrent->stopRequested; });
+    tCurrent->changed.wait_for(lock, std::chrono::milliseconds(ms), [] { return tCurrent->stopRequested || tCurrent->woken; });
+    tCurrent->woken = false;
+    return tCurrent->stopRequested;
+}
+
+void fWakeThread(ZS_THREAD* record)
+{
+    if (!record || !record->handle)
+        return;
+    std::lock_guard<std::mutex> lock(record->handle->mutex);
+    record->handle->woken = true;
+    record->handle->changed.notify_all();
 }
 }

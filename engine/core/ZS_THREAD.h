@@ -64,6 +64,9 @@ std::vector<ZS_THREAD*> fGetThreads();
 
 // For the running thread's own loop: true once its termination has been asked for.
 bool fIsThreadStopRequested();
-// Waits up to ms milliseconds, returning early (true) when termination is asked for.
+// Waits up to ms milliseconds, returning early (true) when termination is asked for, and
+// early (false) when fWakeThread wakes it.
 bool fWaitThreadStop(uint32_t ms);
+// Ends the thread's current (or next) wait in fWaitThreadStop early. Null is ignored.
+void fWakeThread(ZS_THREAD* record);
 }

@@ -93,6 +93,10 @@ bool ZC_PLATFORM_DEVICE::fCreate(void* window, bool accelerated, int width, int 
     // No vertical sync is to be had offscreen or under Xvfb; the loop paces itself there.
     SDL_GL_SetSwapInterval(1);
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &d.maxTextureSize);
+    GLint profile = 0;
+    if (major > 3 || (major == 3 && minor >= 2))
+        glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
+    d.smallFormats = major < 3 || (major == 3 && minor < 2) || (profile & GL_CONTEXT_COMPATIBILITY_PROFILE_BIT) != 0;
     d.anisotropic = SDL_GL_ExtensionSupported("GL_EXT_texture_filter_anisotropic") ||
                     SDL_GL_ExtensionSupported("GL_ARB_texture_filter_anisotropic");
     // Mesa's software samplers widen the footprint even where a picture is not minified, which

@@ -63,8 +63,11 @@ public:
     enum ZE_TRANSFORM { TS_WORLD, TS_VIEW, TS_PROJECTION };
     enum ZE_PRIMITIVE { PT_POINTLIST, PT_LINELIST, PT_TRIANGLELIST };
     enum ZE_COOPERATIVE { COOP_OK, COOP_LOST, COOP_NOT_RESET };
-    // Byte order of texture pixels: packed 0xAARRGGBB words, or R, G, B, A bytes (decoded images).
-    enum ZE_PIXELS { PIXELS_BGRA, PIXELS_RGBA };
+    // Layout of texture pixels: packed 0xAARRGGBB words, or R, G, B, A bytes (decoded images);
+    // for making a texture also a picture's fewer bytes: alpha over white, grey, grey and alpha.
+    // These keep one or two bytes a texel where the device has such formats (read back they
+    // come as R, G, B, A; an upload makes the texture R, G, B, A again).
+    enum ZE_PIXELS { PIXELS_BGRA, PIXELS_RGBA, PIXELS_ALPHA, PIXELS_GREY, PIXELS_GREY_ALPHA };
 
     // A light as the fixed-function pipeline takes it (type 1 point, 2 spot, 3 directional), in world space.
     struct ZS_LIGHT_DATA
@@ -95,6 +98,7 @@ public:
         uint32_t textureBinds = 0;
         uint32_t clears[3] = {}; // colour, depth and stencil buffers cleared
         uint32_t presents = 0;   // frames put on the screen; a frame equal to the one shown is not
+        uint64_t textureBytes = 0; // texels the device holds for its textures, in bytes
         uint32_t stateWrites[RS_COUNT] = {};
         uint32_t samplerWrites[SS_COUNT] = {};
     };

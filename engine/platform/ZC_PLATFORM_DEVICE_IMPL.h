@@ -30,6 +30,8 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     {
         GLint mag = -1, min = -1, wrapS = -1, wrapT = -1, wrapR = -1;
         float aniso = -1.0f;
+        GLenum format = GL_RGBA; // of its texels: GL_RGBA, GL_ALPHA, GL_LUMINANCE or GL_LUMINANCE_ALPHA
+        uint64_t bytes = 0;      // what its texels take
     };
 
     // Depth and stencil clears asked for but not yet done: a buffer is cleared only once a draw
@@ -144,6 +146,8 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
     float maxAniso = 1.0f;
     bool anisotropic = false;
     int maxTextureSize = 4096;
+    // Alpha, luminance and luminance-alpha textures (a compatibility context has them).
+    bool smallFormats = false;
     uint32_t nextNullId = 1;
     ZS_COUNTERS counters;
 
@@ -164,8 +168,9 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         CMD_DRAW_INDEXED,
     };
     // A still frame is still presented now and then, in case the window lost its picture in a
-    // way no event told.
-    static constexpr int kMostFramesKept = 60;
+    // way no event told: every 600 frames (10 s at 60 frames/s). Each such frame is a whole
+    // picture for a software rasteriser; once a second they were most of an idle game's cost.
+    static constexpr int kMostFramesKept = 600;
     bool recording = false;
     bool replaying = false;
     bool mustPresent = true;
@@ -485,6 +490,7 @@ struct ZC_PLATFORM_DEVICE::ZS_IMPL
         for (auto& t : textures)
             glDeleteTextures(1, &t.first);
         textures.clear();
+        counters.textureBytes = 0;
         fReleaseBackBuffer();
         if (pointProgram)
             glDeleteProgram(pointProgram);

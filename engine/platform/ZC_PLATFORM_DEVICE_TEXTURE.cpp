@@ -4,6 +4,40 @@
 
 namespace ZOR
 {
+namespace
+{
+using DEV = ZC_PLATFORM_DEVICE;
+
+bool fIsSmall(DEV::ZE_PIXELS order)
+{
+    return order == DEV::PIXELS_ALPHA || order == DEV::PIXELS_GREY || order == DEV::PIXELS_GREY_ALPHA;
+}
+
+GLenum fSmallFormat(DEV::ZE_PIXELS order)
+{
+    return order == DEV::PIXELS_ALPHA ? GL_ALPHA : order == DEV::PIXELS_GREY ? GL_LUMINANCE : GL_LUMINANCE_ALPHA;
+}
+
+int fSmallBytes(GLenum format)
+{
+    return format == GL_LUMINANCE_ALPHA ? 2 : 1;
+}
+
+// Texels of a small format as R, G, B, A (grey is the same in either byte order).
+void fWiden(GLenum format, const uint8_t* in, size_t count, uint8_t* out)
+{
+    for (size_t i = 0; i < count; ++i, out += 4)
+    {
+        if (format == GL_ALPHA)
+            out[0] = out[1] = out[2] = 255, out[3] = in[i];
+        else if (format == GL_LUMINANCE)
+            out[0] = out[1] = out[2] = in[i], out[3] = 255;
+        else
+            out[0] = out[1] = out[2] = in[2 * i], out[3] = in[2 * i + 1];
+    }
+}
+}
+
 uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS order, const void* pixels)
 {
     // What this does is not in the frame's list: the list runs first, and the frame is shown.
@@ -11,10 +45,26 @@ uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS ord
     ZS_IMPL& d = *impl;
     if (width <= 0 || height <= 0 || width > d.maxTextureSize || height > d.maxTextureSize)
         return 0;
+    const size_t count = size_t(width) * size_t(height);
     if (d.null)
         return d.nextNullId++;
     if (!d.context)
         return 0;
+    std::vector<uint8_t> wide;
+    if (fIsSmall(order) && (!d.smallFormats || !pixels))
+    {
+        // A device without the small formats gets the texels as R, G, B, A.
+        wide.assign(count * 4, 0);
+        if (pixels)
+            fWiden(fSmallFormat(order), static_cast<const uint8_t*>(pixels), count, wide.data());
+        pixels = wide.data();
+        order = PIXELS_RGBA;
+    }
+    if (!pixels)
+    {
+        wide.assign(count * 4, 0);
+        pixels = wide.data();
+    }
     GLuint id = 0;
     ZS_IMPL::fDrainErrors();
     glGenTextures(1, &id);
@@ -22,15 +72,24 @@ uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS ord
     // No mipmaps: the default minifying filter would leave the texture incomplete.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    std::vector<uint8_t> zeros;
-    if (!pixels)
+    ZS_IMPL::ZS_TEX_PARAMS params;
+    params.min = GL_NEAREST;
+    if (fIsSmall(order))
     {
-        zeros.assign(size_t(width) * size_t(height) * 4, 0);
-        pixels = zeros.data();
+        // One or two bytes a texel instead of four: alpha and luminance textures sample as
+        // white with that alpha and as that grey, which is what the picture holds.
+        params.format = fSmallFormat(order);
+        const GLenum internal = params.format == GL_ALPHA ? GL_ALPHA8 : params.format == GL_LUMINANCE ? GL_LUMINANCE8
+                                                                                                      : GL_LUMINANCE8_ALPHA8;
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, params.format, GL_UNSIGNED_BYTE, pixels);
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, order == PIXELS_BGRA ? GL_BGRA : GL_RGBA,
-                 GL_UNSIGNED_BYTE, pixels);
+    else
+    {
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, order == PIXELS_BGRA ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE,
+                     pixels);
+    }
     bool ok = glGetError() == GL_NO_ERROR;
     glBindTexture(GL_TEXTURE_2D, d.bound);
     if (!ok)
@@ -38,8 +97,8 @@ uint32_t ZC_PLATFORM_DEVICE::fCreateTexture(int width, int height, ZE_PIXELS ord
         glDeleteTextures(1, &id);
         return 0;
     }
-    ZS_IMPL::ZS_TEX_PARAMS params;
-    params.min = GL_NEAREST;
+    params.bytes = uint64_t(count) * uint64_t(params.format == GL_RGBA ? 4 : fSmallBytes(params.format));
+    d.counters.textureBytes += params.bytes;
     d.textures[id] = params;
     return id;
 }
@@ -48,16 +107,28 @@ bool ZC_PLATFORM_DEVICE::fUploadTexture(uint32_t texture, int width, int height,
 {
     impl->fRunRecorded();
     ZS_IMPL& d = *impl;
-    if (!pixels || width <= 0 || height <= 0)
+    if (!pixels || width <= 0 || height <= 0 || fIsSmall(order))
         return false;
     if (d.null)
         return texture != 0;
-    if (!d.context || d.textures.find(texture) == d.textures.end())
+    auto it = d.textures.find(texture);
+    if (!d.context || it == d.textures.end())
         return false;
     ZS_IMPL::fDrainErrors();
     glBindTexture(GL_TEXTURE_2D, texture);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, order == PIXELS_BGRA ? GL_BGRA : GL_RGBA,
-                    GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    const GLenum format = order == PIXELS_BGRA ? GL_BGRA : GL_RGBA;
+    if (it->second.format != GL_RGBA)
+    {
+        // Texels of any colour may come now: the texture becomes R, G, B, A.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+        it->second.format = GL_RGBA;
+        d.counters.textureBytes -= it->second.bytes;
+        it->second.bytes = uint64_t(width) * uint64_t(height) * 4;
+        d.counters.textureBytes += it->second.bytes;
+    }
+    else
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, format, GL_UNSIGNED_BYTE, pixels);
     bool ok = glGetError() == GL_NO_ERROR;
     glBindTexture(GL_TEXTURE_2D, d.bound);
     return ok;
@@ -67,19 +138,33 @@ bool ZC_PLATFORM_DEVICE::fReadTexture(uint32_t texture, int width, int height, Z
 {
     impl->fRunRecorded();
     ZS_IMPL& d = *impl;
-    if (!out || width <= 0 || height <= 0)
+    if (!out || width <= 0 || height <= 0 || fIsSmall(order))
         return false;
     if (d.null)
     {
         std::memset(out, 0, size_t(width) * size_t(height) * 4);
         return texture != 0;
     }
-    if (!d.context || d.textures.find(texture) == d.textures.end())
+    auto it = d.textures.find(texture);
+    if (!d.context || it == d.textures.end())
         return false;
     ZS_IMPL::fDrainErrors();
     glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glGetTexImage(GL_TEXTURE_2D, 0, order == PIXELS_BGRA ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, out);
+    const GLenum format = it->second.format;
+    if (format != GL_RGBA)
+    {
+        // Read in the texture's own format: asked for as R, G, B, A, OpenGL would answer black
+        // for alpha over white and put luminance into red alone.
+        std::vector<uint8_t> small(size_t(width) * size_t(height) * size_t(fSmallBytes(format)));
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, format, GL_UNSIGNED_BYTE, small.data());
+        fWiden(format, small.data(), size_t(width) * size_t(height), static_cast<uint8_t*>(out));
+    }
+    else
+    {
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glGetTexImage(GL_TEXTURE_2D, 0, order == PIXELS_BGRA ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, out);
+    }
     bool ok = glGetError() == GL_NO_ERROR;
     glBindTexture(GL_TEXTURE_2D, d.bound);
     return ok;
@@ -98,6 +183,7 @@ void ZC_PLATFORM_DEVICE::fReleaseTexture(uint32_t texture)
         return;
     GLuint id = texture;
     glDeleteTextures(1, &id);
+    d.counters.textureBytes -= it->second.bytes;
     d.textures.erase(it);
 }
 

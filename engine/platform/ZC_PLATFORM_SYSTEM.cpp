@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/sysinfo.h>
@@ -178,5 +179,19 @@ int fGetAvailableMemoryMb()
         return 0;
     unsigned long long bytes = (unsigned long long)(info.freeram + info.bufferram) * info.mem_unit;
     return int(bytes / (1024 * 1024));
+}
+
+void fSetAllocatorPolicy()
+{
+#ifdef __GLIBC__
+    // glibc raises its threshold for mapping a block to the size of every mapped block freed, so
+    // after the first picture is decoded and freed the next ones land on the heap, and the holes
+    // they leave there stay resident for good (a third of the game's memory once it had
+    // loaded). Fixing it fixes the trimming threshold too, whose default of 128 KiB had the
+    // driver's heap shrink and grow again (a system call and a flush on every core) in every
+    // frame it drew.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 2 * 1024 * 1024);
+#endif
 }
 }

@@ -42,4 +42,8 @@ bool fIsHostDrivenLoop();       // false: the engine runs its own loop
 
 // Physical memory that is still available, in MiB.
 int fGetAvailableMemoryMb();
+
+// Blocks of 128 KiB and more (decoded pictures, the driver's textures) get pages of their own,
+// which go back to the system when the block is freed. Called once, before the window opens.
+void fSetAllocatorPolicy();
 }

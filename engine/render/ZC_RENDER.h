@@ -166,7 +166,8 @@ private:
     void fBindBatchTexture(ZS_TEXTURE* texture);
     void fReleaseBuffers();
     ZS_TEXTURE* fAddTexture(uint32_t deviceTexture, int width, int height, bool rgba);
-    ZS_TEXTURE* fMakeImageTexture(unsigned char* rgba, int width, int height);
+    // layout: how the decoded pixels lie (ZE_IMAGE_LAYOUT); the pixels are freed here.
+    ZS_TEXTURE* fMakeImageTexture(unsigned char* pixels, int width, int height, int layout);
 
     ZS_RENDER_STATE currentState;
     ZS_TEXTURE* currentTexture = nullptr;

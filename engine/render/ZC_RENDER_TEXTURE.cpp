@@ -46,9 +46,9 @@ ZS_TEXTURE* ZC_RENDER::fCreateTexture(int width, int height)
     return id ? fAddTexture(id, width, height, false) : nullptr;
 }
 
-ZS_TEXTURE* ZC_RENDER::fMakeImageTexture(unsigned char* rgba, int width, int height)
+ZS_TEXTURE* ZC_RENDER::fMakeImageTexture(unsigned char* pixels, int width, int height, int layout)
 {
-    if (!rgba)
+    if (!pixels)
     {
         if (!defaultTexture)
         {
@@ -58,25 +58,31 @@ ZS_TEXTURE* ZC_RENDER::fMakeImageTexture(unsigned char* rgba, int width, int hei
         }
         return defaultTexture;
     }
-    uint32_t id = device->fCreateTexture(width, height, DEV::PIXELS_RGBA, rgba);
-    fFreeImage(rgba);
+    const DEV::ZE_PIXELS order = layout == IMAGE_ALPHA ? DEV::PIXELS_ALPHA
+                                 : layout == IMAGE_GREY ? DEV::PIXELS_GREY
+                                 : layout == IMAGE_GREY_ALPHA ? DEV::PIXELS_GREY_ALPHA
+                                                              : DEV::PIXELS_RGBA;
+    uint32_t id = device->fCreateTexture(width, height, order, pixels);
+    fFreeImage(pixels);
     if (!id)
-        return fMakeImageTexture(nullptr, 0, 0);
+        return fMakeImageTexture(nullptr, 0, 0, IMAGE_RGBA);
     return fAddTexture(id, width, height, true);
 }
 
 ZS_TEXTURE* ZC_RENDER::fLoadTextureFile(const char* path)
 {
     int w = 0, h = 0;
-    unsigned char* pixels = device ? fDecodeImageFile(path, device->fGetMaxTextureSize(), &w, &h) : nullptr;
-    return fMakeImageTexture(pixels, w, h);
+    ZE_IMAGE_LAYOUT layout = IMAGE_RGBA;
+    unsigned char* pixels = device ? fDecodeImageFile(path, device->fGetMaxTextureSize(), &w, &h, &layout) : nullptr;
+    return fMakeImageTexture(pixels, w, h, layout);
 }
 
 ZS_TEXTURE* ZC_RENDER::fLoadTextureMemory(const void* bytes, uint32_t count, const char*)
 {
     int w = 0, h = 0;
-    unsigned char* pixels = device ? fDecodeImageMemory(bytes, count, device->fGetMaxTextureSize(), &w, &h) : nullptr;
-    return fMakeImageTexture(pixels, w, h);
+    ZE_IMAGE_LAYOUT layout = IMAGE_RGBA;
+    unsigned char* pixels = device ? fDecodeImageMemory(bytes, count, device->fGetMaxTextureSize(), &w, &h, &layout) : nullptr;
+    return fMakeImageTexture(pixels, w, h, layout);
 }
 
 int ZC_RENDER::fReleaseTexture(ZS_TEXTURE* texture)

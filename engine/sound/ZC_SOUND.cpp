@@ -1,5 +1,7 @@
 #include "engine/sound/ZC_SOUND.h"
 
+#include "engine/sound/ZC_SOUND_SYSTEM.h"
+
 #define OV_EXCLUDE_STATIC_CALLBACKS
 #include <vorbis/vorbisfile.h>
 
@@ -102,6 +104,10 @@ int ZC_SOUND::fOpen(const void* bytes, std::size_t size, int count, bool makeSta
             fUpload(buffers[0], decoded);
             fCheckAlError();
         }
+        // OpenAL keeps its own copy, and a static sound is never decoded again.
+        std::free(decodeBuffer);
+        decodeBuffer = nullptr;
+        decodeCapacity = 0;
     }
     else
     {
@@ -251,6 +257,8 @@ int ZC_SOUND::fPlay()
         freeCount = 2;
         streamEnded = false;
         fCheckAlError();
+        if (zcSOUND_SYSTEM)
+            zcSOUND_SYSTEM->fWake();
     }
     return 0;
 }
@@ -264,6 +272,8 @@ void ZC_SOUND::fPlayAfter(float seconds)
     }
     ZS_SOUND_LOCK_GUARD guard;
     startDelay = seconds;
+    if (zcSOUND_SYSTEM)
+        zcSOUND_SYSTEM->fWake();
 }
 
 void ZC_SOUND::fRestart()
@@ -346,6 +356,15 @@ void ZC_SOUND::fUpdate()
         return;
     }
     fUpdateStream();
+}
+
+bool ZC_SOUND::fNeedsQuickPass() const
+{
+    if (startDelay > 0.0f)
+        return true;
+    if (!loaded || !source || !active)
+        return false;
+    return isStatic || freeCount == 2;
 }
 
 void ZC_SOUND::fUpdateStream()
@@ -442,6 +461,8 @@ int ZC_SOUND::fSeek(long long sample)
         fStop();
         return -1;
     }
+    if (zcSOUND_SYSTEM)
+        zcSOUND_SYSTEM->fWake();
     return 1;
 }
 

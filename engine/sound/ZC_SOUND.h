@@ -55,6 +55,9 @@ public:
     bool fIsPlaying() const;
     // One step of the sound thread for this sound (called under zcSOUND_LOCK).
     void fUpdate();
+    // Whether the next step is wanted within 10 ms: a start is being counted down, a whole
+    // sound plays (its source goes back once it ends), or a stream waits for its first fill.
+    bool fNeedsQuickPass() const;
     // Moves a playing sound to a PCM sample frame: 1, or -1 when not playing or out of range.
     int fSeek(long long sample);
     void fSetPosition(float x, float y, float z);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <new>
 
+#include <AL/efx.h>
+
+#include "engine/core/ZS_THREAD.h"
 #include "engine/sound/ZC_SOUND.h"
 
 namespace ZOR
@@ -38,7 +41,9 @@ int ZC_SOUND_SYSTEM::fOpen()
     if (!device)
         return -1;
     ZS_SOUND_LOCK_GUARD guard;
-    context = alcCreateContext(device, nullptr);
+    // No effect sends: nothing here uses effects, and each send is mixed and held per voice.
+    const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    context = alcCreateContext(device, attributes);
     lastDeviceError = alcGetError(device);
     // A failed context is not looked at further: sounds then find no current context and stay silent.
     alcMakeContextCurrent(context);
@@ -87,14 +92,27 @@ int ZC_SOUND_SYSTEM::fRemoveSound(ZC_SOUND* sound)
     return 1;
 }
 
-void ZC_SOUND_SYSTEM::fUpdateStreams()
+uint32_t ZC_SOUND_SYSTEM::fUpdateStreams()
 {
+    // Every wake-up of the thread costs, also when it finds nothing to do: an idle game with
+    // its music on woke it 100 times a second for a refill every half second.
+    uint32_t wait = 100;
     if (!device)
-        return;
+        return wait;
     ZS_SOUND_LOCK_GUARD guard;
     // The count is read again after each sound.
     for (std::size_t i = 0; i < sounds.size(); ++i)
+    {
         sounds[i]->fUpdate();
+        if (sounds[i]->fNeedsQuickPass())
+            wait = 10;
+    }
+    return wait;
+}
+
+void ZC_SOUND_SYSTEM::fWake()
+{
+    fWakeThread(passThread);
 }
 
 void ZC_SOUND_SYSTEM::fApplyListenerPosition()

@@ -10,6 +10,7 @@
 namespace ZOR
 {
 class ZC_SOUND;
+struct ZS_THREAD;
 
 // Owns the OpenAL device and context, the listener and the list of every sound. Without a
 // device the game runs silent: sounds are still made and know their length, nothing plays.
@@ -29,8 +30,15 @@ public:
     ZC_SOUND* fCreateSound(const void* bytes, std::size_t size, int bufferCount, bool isStatic);
     // Destroys a listed sound: 1, or -1 when it is not in the list.
     int fRemoveSound(ZC_SOUND* sound);
-    // The sound thread's pass, every 10 ms: refills streams and counts delayed starts down.
-    void fUpdateStreams();
+    // The sound thread's pass: refills streams and counts delayed starts down. Answers how
+    // long the thread may wait for the next one, in ms: 10 while a start is delayed or a
+    // sound plays whole (its source goes back as soon as it ends); while only streams play,
+    // or nothing, 100 (a stream keeps over a quarter of a second queued). A start delayed or
+    // a stream begun meanwhile wakes the thread (fWake), so the 10 ms passes begin at once.
+    uint32_t fUpdateStreams();
+    // The thread that runs the passes, woken by fWake; null: none.
+    void fSetThread(ZS_THREAD* thread) { passThread = thread; }
+    void fWake();
     void fApplyListenerPosition();
     int fGetDeviceError();
 
@@ -47,6 +55,7 @@ private:
     ZS_VECTOR3 listenerUp;
     int lastDeviceError = 0;
     std::vector<ZC_SOUND*> sounds;
+    ZS_THREAD* passThread = nullptr;
 };
 
 extern ZC_SOUND_SYSTEM* zcSOUND_SYSTEM;

@@ -148,8 +148,6 @@ ZC_FONT::~ZC_FONT()
 
 void ZC_FONT::fClearGlyphs()
 {
-    for (auto& entry : glyphs)
-        delete entry.second;
     glyphs.clear();
     glyphCount = 0;
 }
@@ -184,7 +182,8 @@ int ZC_FONT::fReadGlyphs(pugi::xml_node font)
     // first) would otherwise come in as a glyph of code 0.
     for (pugi::xml_node c = chars.child("char"); c; c = c.next_sibling("char"))
     {
-        ZS_GLYPH* g = new ZS_GLYPH;
+        glyphs.emplace_back();
+        ZS_GLYPH* g = &glyphs.back();
         g->code = c.attribute("id").as_int(0);
         int x = c.attribute("x").as_int(0), y = c.attribute("y").as_int(0);
         g->width = c.attribute("width").as_int(0);
@@ -196,11 +195,16 @@ int ZC_FONT::fReadGlyphs(pugi::xml_node font)
         g->v0 = float(y) / textureHeight;
         g->u1 = float(x + g->width) / textureWidth;
         g->v1 = float(y + g->height) / textureHeight;
-        ZS_GLYPH*& slot = glyphs[g->code];
-        delete slot; // a repeated code: the later element wins
-        slot = g;
         ++glyphCount;
     }
+    // By code; of a repeated code the later element wins.
+    std::stable_sort(glyphs.begin(), glyphs.end(), [](const ZS_GLYPH& a, const ZS_GLYPH& b) { return a.code < b.code; });
+    size_t kept = 0;
+    for (size_t i = 0; i < glyphs.size(); ++i)
+        if (i + 1 == glyphs.size() || glyphs[i + 1].code != glyphs[i].code)
+            glyphs[kept++] = glyphs[i];
+    glyphs.resize(kept);
+    glyphs.shrink_to_fit();
     return int(glyphs.size());
 }
 
@@ -229,7 +233,7 @@ int ZC_FONT::fLoadScaled(pugi::xml_node font)
     cellWidth = 0;
     if (fReadGlyphs(font) == 0)
         return -1;
-    cellWidth = glyphs.begin()->second->width;
+    cellWidth = glyphs.front().width;
     return 1;
 }
 
@@ -259,18 +263,22 @@ void ZC_FONT::fSetColor(uint32_t packed)
         sprite->fSetColor(packed);
 }
 
-ZS_GLYPH* ZC_FONT::fFindGlyph(int code) const
+const ZS_GLYPH* ZC_FONT::fLookUpGlyph(int code) const
 {
-    auto it = glyphs.find(code);
-    if (it == glyphs.end())
-        it = glyphs.find('?');
-    return it == glyphs.end() ? nullptr : it->second;
+    auto it = std::lower_bound(glyphs.begin(), glyphs.end(), code, [](const ZS_GLYPH& g, int c) { return g.code < c; });
+    return it != glyphs.end() && it->code == code ? &*it : nullptr;
+}
+
+const ZS_GLYPH* ZC_FONT::fFindGlyph(int code) const
+{
+    const ZS_GLYPH* g = fLookUpGlyph(code);
+    return g ? g : fLookUpGlyph('?');
 }
 
 int ZC_FONT::fGetAdvance(int code) const
 {
-    auto it = glyphs.find(code);
-    return it == glyphs.end() ? 0 : it->second->xadvance;
+    const ZS_GLYPH* g = fLookUpGlyph(code);
+    return g ? g->xadvance : 0;
 }
 
 float ZC_FONT::fScaleX() const
@@ -285,7 +293,7 @@ float ZC_FONT::fScaleY() const
 
 int ZC_FONT::fDrawGlyph(int code, int x, int y)
 {
-    ZS_GLYPH* g = fFindGlyph(code);
+    const ZS_GLYPH* g = fFindGlyph(code);
     // A font whose texture was handed back must not draw with it.
     if (!g || !sprite || !sprite->texture)
         return 0;
@@ -378,10 +386,10 @@ int ZC_FONT::fMeasureLineNarrow(const char* text) const
     int width = 0;
     for (const char* p = text; p && *p && *p != '\n'; ++p)
     {
-        auto it = glyphs.find(int(static_cast<signed char>(*p)));
-        if (it == glyphs.end())
+        const ZS_GLYPH* g = fLookUpGlyph(int(static_cast<signed char>(*p)));
+        if (!g)
             return 0;
-        width += it->second->width + letterSpacing;
+        width += g->width + letterSpacing;
     }
     return width;
 }
@@ -437,9 +445,9 @@ ZS_TEXTURE* ZC_FONT::fGetTexture() const
     return sprite ? sprite->texture : nullptr;
 }
 
-ZS_GLYPH* ZC_FONT::fGetFirstGlyph() const
+const ZS_GLYPH* ZC_FONT::fGetFirstGlyph() const
 {
-    return glyphs.empty() ? nullptr : glyphs.begin()->second;
+    return glyphs.empty() ? nullptr : &glyphs.front();
 }
 
 int ZC_FONT::fMeasureFixedPitch(const wchar_t* text) const

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <map>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -35,7 +35,9 @@ public:
     int lineSpacing = 0;       // extra pixels between lines
     int lineHeight = 0;
     int cellWidth = 0;         // fixed-pitch cell
-    std::map<int, ZS_GLYPH*> glyphs; // owned
+    // One per code, by code: a font is made for every label that names it, so its glyphs are
+    // kept flat (a map's node and a block of its own per glyph took twice the memory).
+    std::vector<ZS_GLYPH> glyphs;
     char* narrowBuffer = nullptr;
     wchar_t* wideBuffer = nullptr;
     float textureWidth = 0, textureHeight = 0; // divisors of the glyph rectangles
@@ -57,7 +59,9 @@ public:
     int fGetLineHeight() const { return lineHeight; }
 
     // The code's glyph, else the glyph of '?', else null.
-    ZS_GLYPH* fFindGlyph(int code) const;
+    const ZS_GLYPH* fFindGlyph(int code) const;
+    // The glyph of exactly this code (no '?' in its place), or null.
+    const ZS_GLYPH* fLookUpGlyph(int code) const;
     // xadvance of the code's own glyph; 0 without one ('?' does not stand in here).
     int fGetAdvance(int code) const;
     // Draws one glyph with its top left at (x + xoffset, y + yoffset x scale y); its xadvance,
@@ -87,7 +91,7 @@ public:
 
     ZS_TEXTURE* fGetTexture() const;
     // The glyph with the lowest code; null without glyphs.
-    ZS_GLYPH* fGetFirstGlyph() const;
+    const ZS_GLYPH* fGetFirstGlyph() const;
     // Fonts have no options: -1.
     int fSetOption(int) { return -1; }
 

@@ -232,6 +232,9 @@ void gPages_Level::fStartChosenLevel()
     for (G_WINDOW* window : {fFirstHubPanel(windows), windows->fFindWindow(kLevels)})
         if (window)
             window->fSetEventCallback(WE_HIDDEN, nullptr, nullptr);
+    // The hub has gone behind the fade: its pictures go before the level's come, so that the
+    // two are never held at once.
+    windows->fReleaseClosedResources();
     if (game->fStartLevel(level->fGetId(), packId))
     {
         windows->fHideWindow(kFade, false);

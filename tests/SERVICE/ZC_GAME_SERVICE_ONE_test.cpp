@@ -139,6 +139,8 @@ TEST_F(GameLoop, BothCapsAt60GiveExactly60UpdatesInOneSecondOfGatheredTime)
     EXPECT_EQ(60, game->updatesPerSecond);
     EXPECT_GE(gNow - start, 1000u);
     EXPECT_LE(gNow - start, 1002u);
+    // Each wait for an update is one sleep: every wake-up costs an idle game.
+    EXPECT_LE(gSleeps, 60);
     // Steps whose update was not due add no frame time, so the draws keep to their cap too
     // (and the game, which advances in drawn frames, keeps to real time).
     EXPECT_EQ(60, gDraws);

@@ -81,6 +81,31 @@ TEST(Thread, TerminatingStopsTheThreadAtItsNextCheckWithCodeMinus113)
     fReleaseThread(record);
 }
 
+TEST(Thread, AWakeEndsOneWaitEarlyAndTheLoopGoesOn)
+{
+    static std::atomic<int> waits{0};
+    waits = 0;
+    ZS_THREAD* record = fStartThread(
+        [](void*) -> int {
+            while (!fWaitThreadStop(10000))
+                ++waits;
+            return 5;
+        },
+        nullptr);
+    for (int i = 1; i <= 3; ++i)
+    {
+        fWakeThread(record);
+        // Each wake ends exactly one ten-second wait, at once.
+        ASSERT_TRUE(fEventually([&] { return waits == i; })) << i;
+    }
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(3, waits.load());
+    fWakeThread(nullptr);
+    EXPECT_TRUE(record->fTerminate());
+    EXPECT_EQ(-113, record->fGetExitCode());
+    fReleaseThread(record);
+}
+
 TEST(Thread, AThreadCannotTerminateItself)
 {
     static std::atomic<int> answer{-1};

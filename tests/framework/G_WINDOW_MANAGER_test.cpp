@@ -204,6 +204,26 @@ TEST_F(Manager, RefreshReachesClosedWindowsAndReleasesWaitForAnimations)
     EXPECT_EQ(fUsers("line.png"), 0);
 }
 
+// A scene that comes behind a fade loads after the closed windows have handed theirs back:
+// the open one keeps its pictures, a closed one comes back loaded when shown again.
+TEST_F(Manager, ReleasingTheClosedWindowsKeepsTheOpenOnesLoaded)
+{
+    fOpen("Five_A");
+    manager->fHideWindow("Five_A", true);
+    fFrames(2);
+    ASSERT_FALSE(fWindow("Five_A")->fIsOpen());
+    manager->fShowWindow("Slide", false);
+    fFrames(9);
+    manager->fReleaseClosedResources();
+    EXPECT_FALSE(fWindow("Five_A")->fIsLoaded());
+    EXPECT_EQ(fUsers("panel.png"), 0) << "released and collected at once";
+    EXPECT_TRUE(fWindow("Slide")->fIsLoaded());
+    EXPECT_EQ(fUsers("line.png"), 1);
+    fOpen("Five_A");
+    EXPECT_TRUE(fWindow("Five_A")->fIsLoaded());
+    EXPECT_EQ(fUsers("panel.png"), 1);
+}
+
 TEST_F(Manager, WindowFilesThatMakeNoWindowAreReportedAndLeftOut)
 {
     G_WINDOW_MANAGER broken(fTestFactory);

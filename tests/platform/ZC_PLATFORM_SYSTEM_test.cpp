@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -70,6 +71,34 @@ TEST(Platform, FixedAnswers)
     EXPECT_FALSE(fIsHostDrivenLoop());
     EXPECT_GT(fGetAvailableMemoryMb(), 0);
     fRaiseThreadPriority(); // best effort: must simply not fail loudly
+}
+
+// A picture decoded and freed must not send the next ones to the heap, where the holes they
+// leave stay resident: blocks of 128 KiB and more keep pages of their own, which go back to the
+// system when freed.
+TEST(Allocator, LargeBlocksStayMappedOnTheirOwnAfterALargerOneWasFreed)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizer's allocator stands in for glibc's";
+#endif
+    fSetAllocatorPolicy();
+    // Written to, so that the compiler keeps each allocation.
+    auto fTake = [](size_t size) {
+        volatile char* block = static_cast<char*>(std::malloc(size));
+        if (block)
+            block[0] = 1;
+        return const_cast<char*>(block);
+    };
+    std::free(fTake(8 << 20)); // glibc's own policy raised its threshold to this
+    for (size_t size : {size_t(128) << 10, size_t(512) << 10, size_t(3) << 20})
+    {
+        const size_t mappedBefore = mallinfo2().hblkhd;
+        char* block = fTake(size);
+        ASSERT_NE(block, nullptr);
+        EXPECT_GE(mallinfo2().hblkhd, mappedBefore + size) << size;
+        std::free(block);
+        EXPECT_EQ(mallinfo2().hblkhd, mappedBefore) << size;
+    }
 }
 
 TEST(MessageBox, IsLoggedAndAnsweredAtOnceInAutomatedRuns)

@@ -3,6 +3,7 @@
 #include "render/ZT_RENDER_FIXTURE.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "engine/render/ZC_QUAD.h"
 
@@ -16,6 +17,14 @@ void fAppend(void* context, void* data, int size)
 {
     auto* out = static_cast<std::vector<uint8_t>*>(context);
     out->insert(out->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
+}
+
+// PNG bytes of pixels of one (grey), two (grey, alpha), three or four channels.
+std::vector<uint8_t> fEncodePng(int w, int h, int channels, const std::vector<uint8_t>& pixels)
+{
+    std::vector<uint8_t> out;
+    stbi_write_png_to_func(fAppend, &out, w, h, channels, pixels.data(), w * channels);
+    return out;
 }
 
 // Encoded image bytes of R, G, B, A pixels, in the format named by its extension.
@@ -78,6 +87,81 @@ TEST_F(Textures, APngFromMemoryShowsEachQuadrantsColour)
     fSaveFrame("texture_png_quadrants");
     fExpectQuadrants(kRed, kGreen, kBlue, kWhite);
     EXPECT_EQ(render->fReleaseTexture(t), 1);
+}
+
+// A picture stored grey keeps one or two bytes a texel on the device, and draws, tinted by a
+// quad's colour, exactly as its R, G, B, A twin; read back it comes as R, G, B, A, and a
+// texel changed to a colour makes the texture R, G, B, A again.
+TEST_F(Textures, GreyPicturesKeepFewerBytesAndLookTheSameAsTheirColourTwins)
+{
+    struct ZS_CASE
+    {
+        const char* what;
+        int channels;
+        std::vector<uint8_t> pixels; // 2 x 2
+        uint64_t bytesPerTexel;
+    };
+    const std::vector<ZS_CASE> cases = {
+        {"a glyph sheet: white, four alphas", 2, {255, 0, 255, 85, 255, 170, 255, 255}, 1},
+        {"grey and alpha", 2, {0, 255, 90, 128, 200, 40, 255, 255}, 2},
+        {"grey, opaque", 1, {0, 90, 200, 255}, 1},
+        {"colour with alpha", 4, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 60, 255, 255, 255, 255}, 4},
+    };
+    auto bytes = [&] { return render->fGetDevice()->fGetCounters().textureBytes; };
+    // Drawn as a 200 x 200 quad in a tinting colour; nine samples across it.
+    auto drawn = [&](ZS_TEXTURE* t) {
+        ZC_QUAD q(t);
+        q.fSetSize(200, 200);
+        q.fSetColor(0xE080C0FFu);
+        q.transform->fSetPosition(100, 100, 0);
+        std::vector<uint32_t> seen;
+        if (render->fBeginFrame() != 1)
+            return seen;
+        q.fDraw();
+        render->fEndFrame();
+        for (float y : {150.0f, 200.0f, 250.0f})
+            for (float x : {150.0f, 200.0f, 250.0f})
+                seen.push_back(fGamePixel(x, y));
+        return seen;
+    };
+    const uint64_t held = bytes();
+    for (const ZS_CASE& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> rgba;
+        for (size_t i = 0; i < 4; ++i)
+        {
+            const uint8_t* p = &c.pixels[i * size_t(c.channels)];
+            if (c.channels == 4)
+                rgba.insert(rgba.end(), p, p + 4);
+            else
+                rgba.insert(rgba.end(), {p[0], p[0], p[0], c.channels == 2 ? p[1] : uint8_t(255)});
+        }
+        const std::vector<uint8_t> small = fEncodePng(2, 2, c.channels, c.pixels), twin = fEncodePng(2, 2, 4, rgba);
+        ZS_TEXTURE* t = render->fLoadTextureMemory(small.data(), uint32_t(small.size()), "unnamed");
+        ASSERT_NE(t, render->fGetDefaultTexture());
+        EXPECT_EQ(bytes(), held + 4 * c.bytesPerTexel);
+        ZS_TEXTURE* reference = render->fLoadTextureMemory(twin.data(), uint32_t(twin.size()), "unnamed");
+        ASSERT_NE(reference, render->fGetDefaultTexture());
+        const std::vector<uint32_t> seen = drawn(t);
+        ASSERT_EQ(seen.size(), 9u);
+        EXPECT_EQ(seen, drawn(reference));
+
+        uint32_t* locked = render->fLockTexture(t);
+        ASSERT_NE(locked, nullptr);
+        EXPECT_EQ(0, std::memcmp(locked, rgba.data(), rgba.size()));
+        const uint8_t magenta[4] = {255, 0, 255, 255};
+        std::memcpy(&locked[3], magenta, 4);
+        ASSERT_TRUE(render->fUnlockTexture(t));
+        EXPECT_EQ(bytes(), held + 32);
+        // Bottom right: the tint's red and blue, no green.
+        const uint32_t p = drawn(t)[8];
+        EXPECT_LT((p >> 8) & 0xFF, 20u) << std::hex << p;
+        EXPECT_GT(p & 0xFF, 200u) << std::hex << p;
+        render->fReleaseTexture(t);
+        render->fReleaseTexture(reference);
+        EXPECT_EQ(bytes(), held);
+    }
 }
 
 TEST_F(Textures, EveryImageFormatReportsItsOwnSize)

@@ -274,6 +274,53 @@ TEST_F(SoundTest, ADelayedStartBeginsInThePassWhereTheGatheredFrameTimesReachIt)
     }
 }
 
+// The thread passes every 10 ms only while a sound needs it, and every 100 ms otherwise: an
+// idle game with its music on woke it a hundred times a second for a refill every half second.
+TEST_F(SoundTest, ThePassAsksForTheNextWithinTenMillisecondsOnlyWhileASoundNeedsIt)
+{
+    EXPECT_EQ(system.fUpdateStreams(), 100u) << "nothing at all";
+    ZC_SOUND* music = fMake(fTone(2.0), false);
+    ZC_SOUND* click = fMake(fTone(0.2), true);
+    EXPECT_EQ(system.fUpdateStreams(), 100u) << "nothing playing";
+    music->fPlay();
+    EXPECT_TRUE(music->fNeedsQuickPass()) << "a stream not yet filled";
+    EXPECT_EQ(system.fUpdateStreams(), 100u) << "a stream filled, over a quarter of a second queued";
+    EXPECT_TRUE(music->fIsPlaying());
+    click->fPlayAfter(0.5f);
+    EXPECT_EQ(system.fUpdateStreams(), 10u) << "a start counted down";
+    click->fPlayAfter(0.0f);
+    EXPECT_EQ(system.fUpdateStreams(), 10u) << "a whole sound playing";
+    ASSERT_TRUE(ZT_TEST::fWaitFor([&] {
+        system.fUpdateStreams();
+        return !click->fIsActive();
+    }, 2000));
+    EXPECT_EQ(system.fUpdateStreams(), 100u) << "the whole sound ended, its source back";
+    EXPECT_EQ(fHeldSources(), 1);
+}
+
+// On the thread: a delayed start wakes it from its long wait, so the countdown begins at once
+// (without the wake its first pass came anywhere up to 100 ms later).
+TEST_F(SoundTest, ADelayedStartWakesTheThreadFromItsLongWait)
+{
+    fStartThread();
+    ZC_SOUND* music = fMake(fTone(3.0), false);
+    ASSERT_EQ(music->fPlay(), 0);
+    ASSERT_TRUE(ZT_TEST::fWaitFor([&] { return music->fIsPlaying(); }, 1000));
+    ZC_SOUND* click = fMake(fTone(0.2), true);
+    for (int i = 0; i < 5; ++i)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(130)); // the thread is in a long wait
+        const auto asked = std::chrono::steady_clock::now();
+        click->fPlayAfter(1000.0f);
+        ASSERT_TRUE(ZT_TEST::fWaitFor([&] {
+            ZS_SOUND_LOCK_GUARD guard;
+            return click->fGetStartDelay() < 1000.0f;
+        }, 1000));
+        EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(60)) << i;
+        click->fPlayAfter(-1.0f); // kept, never counted
+    }
+}
+
 TEST_F(SoundTest, SeekAndGainActOnlyOnAPlayingSoundWithinItsLength)
 {
     for (bool isStatic : {true, false})

@@ -150,6 +150,9 @@ ZT_SOUND_THREAD::ZT_SOUND_THREAD()
 {
     ZOR::zcGAME_SOUND_SYSTEM = ZOR::zcSOUND_SYSTEM;
     thread = ZOR::fStartThread(ZOR::fSoundThreadMain, nullptr);
+    // As the game's loop does: a sound that needs a pass soon wakes the thread.
+    if (ZOR::zcSOUND_SYSTEM)
+        ZOR::zcSOUND_SYSTEM->fSetThread(thread);
 }
 
 ZT_SOUND_THREAD::~ZT_SOUND_THREAD()
@@ -159,6 +162,8 @@ ZT_SOUND_THREAD::~ZT_SOUND_THREAD()
 
 void ZT_SOUND_THREAD::fStop()
 {
+    if (ZOR::zcSOUND_SYSTEM)
+        ZOR::zcSOUND_SYSTEM->fSetThread(nullptr);
     ZOR::fReleaseThread(thread);
     thread = nullptr;
     ZOR::zcGAME_SOUND_SYSTEM = nullptr;

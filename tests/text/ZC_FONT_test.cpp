@@ -53,7 +53,7 @@ TEST_F(FontData, DescriptorGivesGlyphsWithTextureFractions)
     EXPECT_EQ(font->bufferSize, 600);
     EXPECT_EQ(font->fGetTexture(), &texture);
 
-    ZS_GLYPH* b = font->fFindGlyph('B');
+    const ZS_GLYPH* b = font->fFindGlyph('B');
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->code, 'B');
     EXPECT_FLOAT_EQ(b->u0, 8.0f / 40);

@@ -154,8 +154,8 @@ TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
          [](const fs::path& r) { fReplaceText(r / WINDOWS / "Title_Top.xml", "fntName=\"header\"", "fntName=\"headline\""); },
          "Title_Top.xml: <font_big> fntName: the font \"headline\" is not in fonts.xml"},
         {"font texture too small for its glyphs",
-         [](const fs::path& r) { fs::copy_file(r / "data/share/font/small.png", r / "data/share/font/title.png", fs::copy_options::overwrite_existing); },
-         "data/share/font title.xml: the glyph of"},
+         [](const fs::path& r) { fs::copy_file(r / "data/share/font/small.png", r / "data/share/font/header.png", fs::copy_options::overwrite_existing); },
+         "data/share/font header.xml: the glyph of"},
         // The configuration the game starts from.
         {"no language", [](const fs::path& r) { fReplaceText(r / "game.xml", "<lang value=\"en\"/>", ""); },
          "game.xml: no <lang value=...>"},

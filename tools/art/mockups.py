@@ -163,7 +163,7 @@ def mock_level(path):
 
 def mock_menu(path):
     screen = pic("screens", "bg_menu.png")
-    title, header, button, text, small = (BitmapFont(n) for n in ("title", "header", "button", "text", "small"))
+    header, button, text, small = (BitmapFont(n) for n in ("header", "button", "text", "small"))
     put(screen, pic("screens", "logo.png"), 512, 130)
     put(screen, pic("gui", "dialog_m.png"), 512, 470)
     put(screen, pic("gui", "ribbon.png"), 512, 262)
@@ -196,7 +196,7 @@ def mock_menu(path):
     small.draw(screen, "Next heart in 12:30", 36, 90, S.CREAM)
     for k, name in enumerate(("options", "trophy", "store", "help")):
         put(screen, frame(pic("gui", "btn_round_%s.png" % name), 5, 1 if k == 1 else 0), 660 + k * 88, 700)
-    title.draw(screen, "Hello, Zoë!", 170, 700, S.WHITE, "center", "middle")
+    header.draw(screen, "Hello, Zoë!", 170, 700, S.WHITE, "center", "middle")
     screen.convert("RGB").save(path)
 
 

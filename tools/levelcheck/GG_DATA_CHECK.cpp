@@ -495,10 +495,10 @@ ZC_FONT* GG_DATA_CHECK::fGetFont(const std::string& descriptor, const std::strin
         fProblem(descriptor + ": no glyph can be read from it (" + where + ")");
         return nullptr;
     }
-    for (const auto& glyph : made->glyphs)
-        if (glyph.second->u1 > 1.0f || glyph.second->v1 > 1.0f || glyph.second->u0 < 0.0f || glyph.second->v0 < 0.0f)
+    for (const ZS_GLYPH& glyph : made->glyphs)
+        if (glyph.u1 > 1.0f || glyph.v1 > 1.0f || glyph.u0 < 0.0f || glyph.v0 < 0.0f)
         {
-            fProblem(descriptor + ": the glyph of " + fCodePoint(wchar_t(glyph.first)) + " lies outside its texture \"" +
+            fProblem(descriptor + ": the glyph of " + fCodePoint(wchar_t(glyph.code)) + " lies outside its texture \"" +
                      texture + "\"");
             break;
         }
@@ -810,7 +810,7 @@ void GG_DATA_CHECK::fCheckLabel(pugi::xml_node label, const std::string& where)
     if (!font)
         return;
     for (wchar_t c : pugi::as_wide(strings->fGetText(key.c_str())))
-        if (c >= 32 && !font->glyphs.count(int(c)))
+        if (c >= 32 && !font->fLookUpGlyph(int(c)))
         {
             fProblem(where + ": the text of \"" + key + "\" holds " + fCodePoint(c) + ", which the font \"" +
                      label.attribute("FONT").value() + "\" lacks: it shows as '?'");

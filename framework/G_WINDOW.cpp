@@ -276,9 +276,13 @@ std::string G_WINDOW::fGetClickSound(int widgetId) const
 
 const ZS_GUI_EVENT* G_WINDOW::fOnKeyDown(int)
 {
-    if (animating)
+    // On its way out nothing of it acts; on its way in its buttons take what lands on them
+    // where they are shown, and nothing else gets past it.
+    if (hiding)
         return &kBusy;
     ZS_GUI_EVENT* e = gui->fOnKeyDown();
+    if (animating && !e)
+        return &kBusy;
     lastGuiEvent = e ? &(lastEvent = *e) : nullptr;
     if (e && lastEvent.code == GUI_EVENT_CLICK)
         fOnGuiEvent(lastEvent.id);
@@ -287,9 +291,11 @@ const ZS_GUI_EVENT* G_WINDOW::fOnKeyDown(int)
 
 const ZS_GUI_EVENT* G_WINDOW::fOnKeyUp(int)
 {
-    if (animating)
+    if (hiding)
         return &kBusy;
     ZS_GUI_EVENT* e = gui->fOnKeyUp();
+    if (animating && !e)
+        return &kBusy;
     lastGuiEvent = e ? &(lastEvent = *e) : nullptr;
     if (e && lastEvent.code == GUI_EVENT_CLICK)
     {

@@ -90,9 +90,9 @@ public:
 
     // Background, widget tree, fDrawContent.
     virtual void fDraw();
-    // The event that the walk produced (null for none), or kBusy while the window shows or
-    // hides, in which case no widget is walked. The key code is not passed on: widgets read
-    // the input state.
+    // The event that the walk produced (null for none), or kBusy while the window hides (no
+    // widget is walked) or shows (when none of its widgets took the key). The key code is not
+    // passed on: widgets read the input state.
     virtual const ZOR::ZS_GUI_EVENT* fOnKeyDown(int key);
     virtual const ZOR::ZS_GUI_EVENT* fOnKeyUp(int key);
     // Walked during animations too, so hover looks follow the pointer.
@@ -175,7 +175,7 @@ public:
     // empty when it was. The window manager refuses a window that reports a problem.
     const std::string& fGetLoadProblem() const { return loadProblem; }
 
-    // What a key walk answers while the window shows or hides: code -109.
+    // What a key walk answers while the window shows or hides and takes nothing: code -109.
     static const ZOR::ZS_GUI_EVENT kBusy;
 
 protected:

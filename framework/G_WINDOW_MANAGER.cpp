@@ -229,13 +229,15 @@ void G_WINDOW_MANAGER::fDispatch(INPUT_KIND kind, int key)
     for (size_t i = 0; i < openWindows.size();)
     {
         G_WINDOW* window = openWindows[i];
+        // As it was when the input came: a click that makes the window hide is still its own.
+        const bool leaving = window->fIsHiding();
         const ZS_GUI_EVENT* result = kind == INPUT_KEY_DOWN ? window->fOnKeyDown(key)
                                      : kind == INPUT_KEY_UP ? window->fOnKeyUp(key)
                                                             : window->fOnMouseMove();
         // A window on its way out takes nothing and keeps nothing from the windows below: a
         // click on what its hide has uncovered is the player's. One on its way in (kBusy)
         // still holds every key, as a modal window holds them all.
-        if (!window->fIsHiding())
+        if (!leaving)
         {
             if (window->fIsModal())
                 return;

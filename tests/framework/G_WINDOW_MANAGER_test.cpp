@@ -134,6 +134,22 @@ TEST_F(Manager, AKeyWhileAWindowSlidesInStopsThereAndWhileItSlidesOutGoesPast)
     EXPECT_TRUE(slide->clicks.empty());
 }
 
+TEST_F(Manager, AClickThatSendsAWindowAwayIsItsOwnAlone)
+{
+    ZT_PROBE* five = fOpen("Five_A");
+    ZT_PROBE* slide = fOpen("Slide");
+    fFrames(8);
+    ASSERT_FALSE(slide->fIsAnimating());
+    slide->fSetGuiClickCallback(WE_GUI_CLICK, slide, [](void* w, int) { static_cast<G_WINDOW*>(w)->fHide(false); });
+    const ZS_VECTOR3 at = slide->fGetGui()->fFindById(1)->fGetTransform()->fCompose().position;
+    fPointer(int(at.x), int(at.y));
+    fPress();
+    fRelease();
+    EXPECT_EQ(slide->clicks, std::vector<int>{1});
+    EXPECT_TRUE(slide->fIsHiding());
+    EXPECT_EQ(five->keyUps, 0) << "the release that hid it went no further";
+}
+
 TEST_F(Manager, TheFrameInWhichAHideEndsUpdatesNoWindowBelow)
 {
     ZT_PROBE* four = fOpen("Four");

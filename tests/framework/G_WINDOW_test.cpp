@@ -328,7 +328,7 @@ TEST_F(Windows, ShowAndHideEdgeCases)
     }
 }
 
-TEST_F(Windows, KeysWaitWhileAnimatingAndClicksReachTheWindowOnce)
+TEST_F(Windows, ComingItsButtonsTakeWhatLandsOnThemGoingNothingAndClicksReachTheWindowOnce)
 {
     auto w = fMake(fWindowXml(R"(_typeOpen="SH_FADE" _timeShow="0.25")",
                               R"(<GUI><BUTTON5 ID="6" TEXTURE="box5.png"/><IMAGE ID="7" TEXTURE="panel.png">)"
@@ -350,18 +350,7 @@ TEST_F(Windows, KeysWaitWhileAnimatingAndClicksReachTheWindowOnce)
     fStep();
     input->fOnMouseMove(512, 384);
     EXPECT_NE(w->fOnMouseMove(), nullptr) << "hover follows the pointer during the show";
-    fStep();
-    input->fOnKeyDown(1);
-    EXPECT_EQ(w->fOnKeyDown(1), &G_WINDOW::kBusy);
-    EXPECT_EQ(G_WINDOW::kBusy.code, -109);
-    EXPECT_FALSE(dynamic_cast<ZC_GUI_BUTTON5*>(w->fGetGui()->fFindById(6))->fIsPressed()) << "no widget walked";
-    fStep();
-    input->fOnKeyUp(1);
-    EXPECT_EQ(w->fOnKeyUp(1), &G_WINDOW::kBusy);
-
-    w->fUpdate();
-    w->fUpdate();
-    ASSERT_FALSE(w->fIsAnimating());
+    // On its way in, its button takes what lands on it, once.
     fStep();
     input->fOnKeyDown(1);
     EXPECT_EQ(fCode(w->fOnKeyDown(1)), GUI_EVENT_DOWN);
@@ -374,6 +363,20 @@ TEST_F(Windows, KeysWaitWhileAnimatingAndClicksReachTheWindowOnce)
     EXPECT_EQ(w->clicks, std::vector<int>{6});
     EXPECT_EQ(clicked, std::vector<int>{6});
     EXPECT_EQ(sounds, std::vector<std::string>{"click"}) << "the second sound of a repeated id";
+    // What lands beside its widgets is kept from the windows below while it comes.
+    fStep();
+    input->fOnMouseMove(900, 700);
+    w->fOnMouseMove();
+    fStep();
+    input->fOnKeyDown(1);
+    EXPECT_EQ(w->fOnKeyDown(1), &G_WINDOW::kBusy);
+    EXPECT_EQ(G_WINDOW::kBusy.code, -109);
+    fStep();
+    input->fOnKeyUp(1);
+    EXPECT_EQ(w->fOnKeyUp(1), &G_WINDOW::kBusy);
+    w->fUpdate();
+    w->fUpdate();
+    ASSERT_FALSE(w->fIsAnimating());
 
     // The picture: any key going up over it is a click, reported once and then not again by
     // the update walk.
@@ -390,6 +393,16 @@ TEST_F(Windows, KeysWaitWhileAnimatingAndClicksReachTheWindowOnce)
         w->fUpdate();
     EXPECT_EQ(w->clicks, (std::vector<int>{6, 7}));
     EXPECT_EQ(sounds, (std::vector<std::string>{"click", ""})) << "an id without a sound still calls the hook";
+
+    // On its way out nothing of it acts.
+    w->fHide(false);
+    fStep();
+    input->fOnMouseMove(512, 384);
+    w->fOnMouseMove();
+    fStep();
+    input->fOnKeyDown(1);
+    EXPECT_EQ(w->fOnKeyDown(1), &G_WINDOW::kBusy);
+    EXPECT_FALSE(dynamic_cast<ZC_GUI_BUTTON5*>(w->fGetGui()->fFindById(6))->fIsPressed()) << "no widget walked";
     w->fReleaseResources(true);
 }
 

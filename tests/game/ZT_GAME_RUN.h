@@ -223,10 +223,10 @@ public:
         fThen([] { return game::fGetShellPhase() == 1; });
         fWaitForWindow("Title");
         fWaitForWindow("Title_Top");
-        // The fade that uncovers the title takes every key while it hides.
+        // The steps begin with the title as a player finds it, the fade gone.
         return fWaitUntilClosed("Fade_Transition");
     }
-    // Pointer to a game pixel (two moves, so that every widget on the way sees it), a press and
+    // Pointer to a game pixel (two moves, as a hand glides in), a press and
     // a release of the left button, each in a step of its own.
     ZT_SCRIPT& fClick(int x, int y)
     {

@@ -114,7 +114,7 @@ public:
         fGlide(kTitlePlay);
         if (::testing::AssertionResult box = game.fWaitFor({{700, 300, fIsCard}}); !box)
             return box << " (the name box)";
-        // Keys reach no window while one slides in: the box comes to rest first.
+        // A player waits for the box to come to rest before typing.
         fSleep(500);
         game.fType(name);
         fGlide(kQuestionYes);

@@ -208,7 +208,7 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
 
     fShell("xdotool mousemove " + std::to_string(x0 + 512) + " " + std::to_string(y0 + 384 + 206) + " click 1");
     EXPECT_TRUE(fWaitPixel(x0 + 512 + 200, y0 + 384 + 100, 5, fIsCard)) << "the exit question's paper panel";
-    // Yes, once the question has come to rest (a click while it still slides in is not taken).
+    // Yes, once the question has come to rest.
     fWaitStill(x0 + 512 - 110, y0 + 384 + 60);
     fShell("xdotool mousemove " + std::to_string(x0 + 512 - 110) + " " + std::to_string(y0 + 384 + 60) +
            " click 1");

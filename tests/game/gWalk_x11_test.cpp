@@ -98,7 +98,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     // A new profile: play asks for a name, which is typed.
     game.fClick(512, 414);
     ASSERT_TRUE(game.fWaitFor({{700, 300, fIsCard}}));
-    // Keys reach no window while one slides in: the box comes to rest first.
+    // A player waits for the box to come to rest before typing.
     fSleep(500);
     game.fType("Walker");
     fSleep(200);
@@ -179,7 +179,8 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
         scoreBefore = fSavedPlayer(list, saves)->statistic.score;
     }
     game.fClick(914, 700);
-    fSleep(900);
+    // The level takes no press while a hint flies: the second waits for the first to land.
+    game.fWaitForRest();
     game.fClick(914, 700, zeSAME_SPOT);
     ASSERT_TRUE(game.fWaitFor({{914, 740, fIsTeal}}, 5)) << "no store button after the last hint";
     fSleep(300);

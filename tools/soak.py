@@ -160,6 +160,8 @@ class Soak:
     def finish_run(self, status):
         run = self.runs[-1]
         run["status"] = status
+        log("run %d: %.0f s, status %d, RSS %s" % (run["number"], time.monotonic() - run["start"], status,
+                                                      rss_figures(run["samples"])))
         with open(run["log"], "rb") as f:
             text = f.read().decode("utf-8", "replace")
         where = "run %d, %s" % (run["number"], run["log"])
@@ -287,20 +289,20 @@ class Soak:
         self.finish_run(status)
 
     def figures(self):
-        all_samples = [s for run in self.runs for s in run["samples"]]
-        first = self.runs[0]["samples"] if self.runs else []
-        settled = [kib for t, kib in first if t >= SETTLE_SECONDS]
-        last = self.runs[-1]["samples"] if self.runs else []
-
-        def mib(kib):
-            return "%.0f" % (kib / 1024) if kib else "-"
+        samples = [s for run in self.runs for s in run["samples"]]
         growths = [run["growth"] for run in self.runs if "growth" in run]
-        return ("%d inputs, %d runs (%d restarts), RSS start %s / after %d s %s / end %s / peak %s MiB, "
-                "largest growth after %d s %s MiB" % (
-                    self.inputs, len(self.runs), max(0, len(self.runs) - 1), mib(first[0][1] if first else 0),
-                    SETTLE_SECONDS, mib(settled[0] if settled else 0), mib(last[-1][1] if last else 0),
-                    mib(max((kib for _, kib in all_samples), default=0)), SETTLE_SECONDS,
-                    "%.1f" % max(growths) if growths else "-"))
+        return "%d inputs, %d restarts, RSS peak %.0f MiB, largest growth after %d s %s MiB" % (
+            self.inputs, max(0, len(self.runs) - 1), max((kib for _, kib in samples), default=0) / 1024, SETTLE_SECONDS,
+            "%.1f" % max(growths) if growths else "-")
+
+
+def rss_figures(samples):
+    """A run's resident memory once loaded (10 s), once settled (30 s) and at its end."""
+    def at(seconds):
+        later = [kib for t, kib in samples if t >= seconds]
+        return "%.0f MiB" % (later[0] / 1024) if later else "-"
+    return "%s at 10 s, %s at %d s, %s at the end" % (at(10), at(SETTLE_SECONDS), SETTLE_SECONDS,
+                                                    "%.0f MiB" % (samples[-1][1] / 1024) if samples else "-")
 
 
 def main():

@@ -43,8 +43,8 @@ TEST(Soak, AGameThatLeavesAndClosesCleanlyPassesAndIsStartedAgain)
     const fs::path build = fFakeBuild("clean", "trap 'exit 0' TERM; sleep 0.5 & wait $!");
     std::string output;
     EXPECT_EQ(0, fSoak(build, &output)) << output;
-    EXPECT_NE(std::string::npos, output.find("restarts)")) << output;
-    EXPECT_EQ(std::string::npos, output.find("(0 restarts)")) << output;
+    EXPECT_NE(std::string::npos, output.find("run 2: ")) << output;
+    EXPECT_EQ(std::string::npos, output.find(" 0 restarts")) << output;
     EXPECT_NE(std::string::npos, output.find("seed 5: PASS")) << output;
     EXPECT_NE(std::string::npos, output.find("1 players (Walker)")) << output;
 }

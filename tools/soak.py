@@ -12,7 +12,9 @@ It fails on a crash, a sanitizer report in the game's log, an exit status other 
 resident-memory growth above 10 MiB after the first 30 s of a run, or a players.save that no
 longer reads as the game reads it (level_check --players). A sanitizer build (cmake
 -DZOR_SANITIZE=ON) runs with the environment its tests run with (sanitizer-env.txt there).
-The last line says what was sent and measured, and PASS or FAIL with the guard that failed.
+The last line says what was sent and measured, and PASS or FAIL with the guard that failed; each
+run's log (run-N.log), its memory second by second (rss-N.txt) and the last screen (last.png)
+stay in the working folder.
 """
 import argparse
 import os
@@ -156,6 +158,8 @@ class Soak:
         kib = rss_kib(self.game.pid)
         if kib:
             run["samples"].append((time.monotonic() - run["start"], kib))
+            with open(os.path.join(self.work, "rss-%d.txt" % run["number"]), "a") as f:
+                f.write("%.1f %d\n" % run["samples"][-1])
 
     def finish_run(self, status):
         run = self.runs[-1]

@@ -69,7 +69,9 @@ stage_fuzz() {
 }
 
 build_sanitizer() {
-  run_build sanitize bash -c "cmake -S . -B build-asan -DZOR_SANITIZE=ON && cmake --build build-asan -j $jobs"
+  # The benchmarks are no tests: not built here.
+  run_build sanitize bash -c "cmake -S . -B build-asan -DZOR_SANITIZE=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+    && cmake --build build-asan -j $jobs"
 }
 
 stage_sanitize() {

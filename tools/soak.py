@@ -11,7 +11,9 @@ its own Exit is started again; at the end it is asked to close (SIGTERM, as a wi
 It fails on a crash, a sanitizer report in the game's log, an exit status other than 0, a
 resident-memory growth above 10 MiB after the first 30 s of a run, or a players.save that no
 longer reads as the game reads it (level_check --players). A sanitizer build (cmake
--DZOR_SANITIZE=ON) runs with the environment its tests run with (sanitizer-env.txt there).
+-DZOR_SANITIZE=ON) runs with the environment its tests run with (sanitizer-env.txt there); its
+memory growth is reported, not judged: AddressSanitizer keeps freed memory in quarantine, and
+LeakSanitizer checks every exit.
 The last line says what was sent and measured, and PASS or FAIL with the guard that failed; each
 run's log (run-N.log), its memory second by second (rss-N.txt) and the last screen (last.png)
 stay in the working folder.
@@ -184,7 +186,9 @@ class Soak:
         if not after:
             return
         run["growth"] = (max(after) - after[0]) / 1024
-        if run["growth"] > GROWTH_LIMIT_MIB:
+        # A sanitizer's allocator holds freed memory back for a while (and LeakSanitizer checks
+        # each exit instead): there the growth is only reported.
+        if run["growth"] > GROWTH_LIMIT_MIB and not self.sanitizer_env:
             raise Failure("memory", "run %d grew %.1f MiB after its first %d s (%.1f -> %.1f MiB)" % (
                 run["number"], run["growth"], SETTLE_SECONDS, after[0] / 1024, max(after) / 1024), run["log"])
 
@@ -320,8 +324,8 @@ def main():
     if args.seed is None:
         args.seed = int(time.time()) % 1000000
     soak = Soak(args)
-    log("%s, seed %d, %g s, %s build" % (soak.program, args.seed, args.seconds,
-                                          "sanitizer" if soak.sanitizer_env else "plain"))
+    log("%s, seed %d, %g s, %s" % (soak.program, args.seed, args.seconds,
+                                    "sanitizer build (memory growth not judged)" if soak.sanitizer_env else "plain build"))
     try:
         soak.run()
     except Failure as failure:

@@ -107,7 +107,7 @@ inline ZS_PIXEL fImportPixel(const std::string& window, int x, int y)
 template <class READ, class TEST>
 bool fPollPixel(READ read, double seconds, TEST test, ZS_PIXEL* last = nullptr)
 {
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+    const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
     ZS_PIXEL p;
     do
     {
@@ -168,7 +168,7 @@ inline std::string fFindWindowByClass(int tries)
 // The exit status once the program has ended within the time, else -1.
 inline int fStatusWithin(const fs::path& root, double seconds)
 {
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+    const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
     while (Clock::now() < until)
     {
         const std::string status = fReadText(root / "status.txt");

@@ -41,7 +41,8 @@ int fRunToEnd(const fs::path& root, const std::string& video, double* seconds)
     const auto t0 = Clock::now();
     const std::string status = fShell("cd '" + root.string() + "' && env -u SDL_NO_SIGNAL_HANDLERS SDL_VIDEODRIVER=" +
                                       video + " XDG_DATA_HOME='" + (root / "xdg").string() +
-                                      "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null timeout -s KILL 20 '" +
+                                      "' ZOR_MESSAGE_BOX=log ALSOFT_DRIVERS=null timeout -s KILL " +
+                                      std::to_string(int(20 * ZT_TEST::fTimeScale())) + " '" +
                                       fProgram().string() + "' 2> log.txt; echo $?");
     *seconds = std::chrono::duration<double>(Clock::now() - t0).count();
     return std::atoi(status.c_str());
@@ -51,7 +52,7 @@ int fRunToEnd(const fs::path& root, const std::string& video, double* seconds)
 // is up), else empty.
 std::string fWaitForGameWindow(double seconds)
 {
-    const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+    const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
     while (Clock::now() < until)
     {
         const std::string id = fShell("xdotool search --name '^Nonogram$' 2>/dev/null | head -1");
@@ -156,7 +157,7 @@ TEST(Startup, EachMissingOrBrokenStartFileEndsTheStartWithStatusOneAndItsName)
             std::ofstream(target) << "<unfinished><xml";
         double seconds = 0;
         EXPECT_EQ(1, fRunToEnd(root, "offscreen", &seconds));
-        EXPECT_LT(seconds, 5.0);
+        EXPECT_LT(seconds, 5.0 * ZT_TEST::fTimeScale());
         const std::string log = fReadText(root / "log.txt");
         EXPECT_NE(std::string::npos, log.find("The game could not start")) << log;
         EXPECT_NE(std::string::npos, log.find(c.named)) << log;
@@ -194,12 +195,13 @@ TEST(Startup, SplashesKeySkipTitleExitQuestionAndTheFilesWritten)
     const auto pressed = Clock::now();
     fShell("xdotool key --window " + window + " space");
     EXPECT_TRUE(fWaitPixel(x0 + 512, y0 + 330, 3, [](const ZS_PIXEL& p) { return !fIsGold(p) && p.g < 120; }));
-    EXPECT_LT(std::chrono::duration<double>(Clock::now() - pressed).count(), 1.8) << "the studio splash is gone";
+    EXPECT_LT(std::chrono::duration<double>(Clock::now() - pressed).count(), 1.8 * ZT_TEST::fTimeScale())
+        << "the studio splash is gone";
 
     ASSERT_FALSE(fWaitForGameWindow(12).empty());
     // The second splash's 2 s, its fade and the fade into the game, with room for a loaded
     // machine, whose frames come slower than 30 a second (the game's time then lags).
-    EXPECT_LT(std::chrono::duration<double>(Clock::now() - pressed).count(), 6.0);
+    EXPECT_LT(std::chrono::duration<double>(Clock::now() - pressed).count(), 6.0 * ZT_TEST::fTimeScale());
     EXPECT_TRUE(fWaitPixel(x0 + 512 - 90, y0 + 384 + 22, 5, fIsCoral, &seen)) << "the coral play button";
     EXPECT_TRUE(fIsTeal(fPixel(x0 + 512 - 90, y0 + 384 + 198))) << "the teal exit button";
     // The greeting slides in on its own schedule, which a loaded machine stretches.

@@ -200,6 +200,31 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     game.fClick(952, 124);
     ASSERT_TRUE(game.fWaitFor({{970, 50, fIsTeal}, {100, 130, fNotPaper}}, 5));
 
+    // Level 2 in play (the README's picture, walk_11_level_2_in_play): the middle row filled in
+    // one drag, two empty cells crossed with the right button, and a column held mid-drag
+    // (the pointer low in its last cell, clear of the line's length).
+    ZS_LEVEL_SHEET second;
+    ASSERT_TRUE(second.fRead(root / "Resources/data/share/levels/pack0/level01.xml"));
+    game.fDrag(second.fX(0), second.fY(2), second.fX(4), second.fY(2));
+    for (const int column : {0, 4})
+    {
+        fShell("xdotool mousemove --window " + game.window + " " + std::to_string(second.fX(column)) + " " +
+               std::to_string(second.fY(0)) + " sleep 0.1 click 3");
+        fSleep(150);
+    }
+    ASSERT_TRUE(game.fWaitFor({{second.fX(0), second.fY(2), fNotPaper}, {second.fX(4), second.fY(2), fNotPaper},
+                               {second.fX(4), second.fY(0), fNotPaper}}, 5))
+        << "the filled row and the crossed cells";
+    fShell("xdotool mousemove --window " + game.window + " " + std::to_string(second.fX(1)) + " " +
+           std::to_string(second.fY(1)) + " sleep 0.1 mousedown 1 sleep 0.1 mousemove --window " + game.window + " " +
+           std::to_string(second.fX(1)) + " " + std::to_string(second.fY(3)) + " sleep 0.1 mousemove --window " +
+           game.window + " " + std::to_string(second.fX(1) - 18) + " " + std::to_string(second.fY(4) + 16));
+    fSleep(600);
+    game.fShot("11_level_2_in_play");
+    fShell("xdotool mouseup 1");
+    ASSERT_TRUE(game.fWaitFor({{second.fX(1), second.fY(4), fNotPaper}}, 5)) << "the column drawn";
+    fSleep(300);
+
     // Leaving the level from its menu costs a heart; the level list shows the time to the next.
     game.fClick(970, 50);
     ASSERT_TRUE(game.fWaitFor({{512, 276, fIsCoral}}, 5)) << "the level's menu";

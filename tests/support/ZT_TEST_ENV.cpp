@@ -14,4 +14,11 @@ std::string fOutputDir()
     const char* dir = std::getenv("ZOR_TEST_OUTPUT_DIR");
     return dir && *dir ? dir : ".";
 }
+
+double fTimeScale()
+{
+    const char* text = std::getenv("ZOR_TEST_TIME_SCALE");
+    const double scale = text ? std::atof(text) : 1.0;
+    return scale > 1.0 ? scale : 1.0;
+}
 }

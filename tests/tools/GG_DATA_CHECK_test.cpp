@@ -73,6 +73,49 @@ TEST(DataCheck, CommandLineChecksTheFolderAndAnswersByItsVerdict)
     EXPECT_NE(std::string::npos, badLog.find("\"data/share/windows Title.xml\", which is not in the data")) << badLog;
 }
 
+TEST(DataCheck, PlayersCommandReadsASaveAsTheGameDoesAndLeavesAnUnreadableOneInPlace)
+{
+    const std::string tool = std::string(ZOR_BINARY_DIR) + "/tools/levelcheck/level_check";
+    const fs::path saved = fs::path(ZOR_SOURCE_DIR) / "tests/data/game/saved_player";
+    const std::string whole = fReadText(saved / "players.save");
+    ASSERT_GT(whole.size(), 100u);
+    struct CASE
+    {
+        const char* name;
+        std::string bytes;  // none: no players.save at all
+        bool present;
+        int status;
+        const char* said;
+    };
+    const CASE cases[] = {
+        {"saved by the game", whole, true, 0, "1 players (Walker), current Walker: reads"},
+        {"cut short", whole.substr(0, whole.size() / 2), true, 1, "unreadable"},
+        {"empty", "", true, 1, "unreadable"},
+        {"missing", "", false, 2, "missing"},
+    };
+    for (const CASE& c : cases)
+    {
+        const fs::path folder = fs::current_path() / "players" / c.name;
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        if (c.present)
+            std::ofstream(folder / "players.save", std::ios::binary) << c.bytes;
+        const std::string log = (fs::current_path() / "players.log").string();
+        const int status = std::system((tool + " --players '" + folder.string() + "' > '" + log + "' 2>/dev/null").c_str());
+        EXPECT_EQ(c.status, WEXITSTATUS(status)) << c.name;
+        EXPECT_NE(std::string::npos, fReadText(log).find(c.said)) << c.name << ": " << fReadText(log);
+        // The check reads a copy: the file stays as it was, none is moved aside.
+        int files = 0;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            files += entry.path().filename() == "players.save" ? 1 : 100;
+        EXPECT_EQ(c.present ? 1 : 0, files) << c.name;
+        if (c.present)
+        {
+            EXPECT_EQ(c.bytes, fReadText(folder / "players.save")) << c.name;
+        }
+    }
+}
+
 TEST(DataCheck, BrokenCopiesAreRefusedWithTheFileAndPlaceNamed)
 {
     struct CASE

@@ -2,6 +2,7 @@
 //
 //   level_check [-v] [--suggest] [--bench N] FILE...
 //   level_check --data RESOURCES [--code SOURCES]
+//   level_check --players FOLDER
 //
 // FILE is a text picture (tools/levels) or a level file (Resources/data/share/levels).
 // -v prints the grid line logic reaches ('#' filled, '.' empty, '?' open).
@@ -11,6 +12,8 @@
 //   name the data holds, strings, windows, sounds, fonts, the template player and every level.
 //   --code adds notes on the windows, sounds and text keys the game's code names that the
 //   data lacks.
+// --players reads FOLDER/players.save as the game reads it at start and lists its players. It
+//   reads a copy, so that an unreadable file is not moved aside by the check.
 // Exit status: 0 when every file is line-solvable, 1 when one is not, 2 when one is unreadable.
 #include <algorithm>
 #include <chrono>
@@ -21,6 +24,10 @@
 #include <string>
 #include <vector>
 
+#include <pugixml.hpp>
+#include <unistd.h>
+
+#include "game/puzzle/gPlayers.h"
 #include "tools/levelcheck/GG_DATA_CHECK.h"
 #include "tools/levelcheck/GG_LEVEL_DATA_CHECK.h"
 #include "tools/levelcheck/GG_LINE_SOLVER.h"
@@ -31,6 +38,9 @@ using game::GG_PICTURE;
 
 namespace
 {
+const char* const kUsage = "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES "
+                           "[--code SOURCES] | level_check --players FOLDER\n";
+
 void fPrintGrid(const GG_LINE_SOLVER& solver)
 {
     const std::vector<uint8_t>& cells = solver.fGetCells();
@@ -95,6 +105,44 @@ void fSuggest(const GG_PICTURE& picture)
         ++shown;
     }
 }
+
+// 0 when players.save in the folder reads as the game reads it, 1 when it does not, 2 when
+// there is none or no copy of it could be made.
+int fCheckPlayers(const std::filesystem::path& folder)
+{
+    namespace fs = std::filesystem;
+    const fs::path file = folder / "players.save";
+    std::error_code failure;
+    if (!fs::is_regular_file(file, failure))
+    {
+        std::printf("%s: missing\n", file.string().c_str());
+        return 2;
+    }
+    const fs::path copy = fs::temp_directory_path(failure) / ("level_check-players-" + std::to_string(getpid()));
+    fs::remove_all(copy, failure);
+    if (!fs::create_directories(copy, failure) || !fs::copy_file(file, copy / "players.save", failure))
+    {
+        std::printf("%s: no copy could be made in %s: %s\n", file.string().c_str(), copy.string().c_str(),
+                    failure.message().c_str());
+        fs::remove_all(copy, failure);
+        return 2;
+    }
+    game::gPlayers players;
+    const bool read = players.fLoad(copy.string() + "/");
+    fs::remove_all(copy, failure);
+    if (!read)
+    {
+        std::printf("%s: unreadable\n", file.string().c_str());
+        return 1;
+    }
+    std::string names;
+    for (const std::wstring& name : players.fGetNames())
+        names += (names.empty() ? "" : ", ") + pugi::as_utf8(name);
+    const game::GG_PLAYER* current = players.fGetCurrentPlayer();
+    std::printf("%s: %d players (%s), current %s: reads\n", file.string().c_str(), players.fGetCount(), names.c_str(),
+                current ? current->fGetNameUtf8().c_str() : "(none)");
+    return 0;
+}
 }
 
 int main(int argc, char** argv)
@@ -136,9 +184,11 @@ int main(int argc, char** argv)
                              : (std::to_string(check.fGetProblems().size()) + " problems").c_str());
             return good ? 0 : 1;
         }
+        else if (std::strcmp(argv[i], "--players") == 0 && i + 1 < argc)
+            return fCheckPlayers(argv[i + 1]);
         else if (argv[i][0] == '-')
         {
-            std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
+            std::fprintf(stderr, "%s", kUsage);
             return 2;
         }
         else
@@ -146,7 +196,7 @@ int main(int argc, char** argv)
     }
     if (files.empty())
     {
-        std::fprintf(stderr, "usage: level_check [-v] [--suggest] [--bench N] FILE... | level_check --data RESOURCES [--code SOURCES]\n");
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
 

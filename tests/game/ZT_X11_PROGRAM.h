@@ -279,7 +279,7 @@ public:
     // the time.
     ::testing::AssertionResult fWaitFor(const std::vector<std::tuple<int, int, ZF_LOOK>>& probes, double seconds = 10)
     {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+        const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
         std::ostringstream seen;
         do
         {
@@ -303,7 +303,7 @@ public:
     // Waits until the window's picture stays the same for a while: nothing slides or fades.
     bool fWaitForRest(double seconds = 10, int stillMs = 400)
     {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+        const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
         std::vector<unsigned char> last;
         auto stillSince = Clock::now();
         while (Clock::now() < until)
@@ -327,7 +327,7 @@ public:
     // fades there has come to rest.
     bool fWaitStill(int x, int y, int stillMs = 200, double seconds = 5)
     {
-        const auto until = Clock::now() + std::chrono::duration<double>(seconds);
+        const auto until = Clock::now() + std::chrono::duration<double>(seconds * ZT_TEST::fTimeScale());
         std::vector<ZS_PIXEL> last;
         auto stillSince = Clock::now();
         while (Clock::now() < until)

@@ -207,11 +207,7 @@ TEST(Walk, TitleProfileAPlayedLevelShopTrophyOptionsProfilesAndExitThenTheSameAf
     ASSERT_TRUE(second.fRead(root / "Resources/data/share/levels/pack0/level01.xml"));
     game.fDrag(second.fX(0), second.fY(2), second.fX(4), second.fY(2));
     for (const int column : {0, 4})
-    {
-        fShell("xdotool mousemove --window " + game.window + " " + std::to_string(second.fX(column)) + " " +
-               std::to_string(second.fY(0)) + " sleep 0.1 click 3");
-        fSleep(150);
-    }
+        game.fClick(second.fX(column), second.fY(0), zeJUMP, 3);
     ASSERT_TRUE(game.fWaitFor({{second.fX(0), second.fY(2), fNotPaper}, {second.fX(4), second.fY(2), fNotPaper},
                                {second.fX(4), second.fY(0), fNotPaper}}, 5))
         << "the filled row and the crossed cells";

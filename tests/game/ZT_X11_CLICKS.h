@@ -104,6 +104,18 @@ public:
     // A glide that must take effect, for the steps between the ones under test.
     void fGlide(const int* at) { fClick(kGlide, at); }
 
+    typedef ::testing::AssertionResult (ZT_CLICKS::*ZF_SCREEN)();
+    // A window opened by one glide and sent away by another: its hide has just ended when this
+    // answers success.
+    ::testing::AssertionResult fComeAndGo(const int* opener, ZF_SCREEN shown, const int* closer, ZF_SCREEN gone)
+    {
+        fGlide(opener);
+        if (::testing::AssertionResult came = (this->*shown)(); !came)
+            return came;
+        fGlide(closer);
+        return (this->*gone)();
+    }
+
     // Started, with a new player of that name made from the title: the hub's pack list shows.
     ::testing::AssertionResult fStartWithNewPlayer(const std::string& name)
     {

@@ -22,10 +22,7 @@ TEST(Clicks, EachKindOfClickTakesEffectOnceOnTheTitleAQuestionTheHubAndAList)
         if (kind == kAfterHide)
         {
             // The exit question comes and goes; the click follows the end of its hide.
-            t.fGlide(kTitleExit);
-            ASSERT_TRUE(t.fQuestion());
-            t.fGlide(kQuestionNo);
-            ASSERT_TRUE(t.fQuestionGone());
+            ASSERT_TRUE(t.fComeAndGo(kTitleExit, &ZT_CLICKS::fQuestion, kQuestionNo, &ZT_CLICKS::fQuestionGone));
         }
 
         // The title's buttons and the exit question's.
@@ -48,10 +45,7 @@ TEST(Clicks, EachKindOfClickTakesEffectOnceOnTheTitleAQuestionTheHubAndAList)
         ASSERT_TRUE(t.fPacks()) << "play";
         if (kind == kAfterHide)
         {
-            t.fGlide(kHubOptions);
-            ASSERT_TRUE(t.fOptions());
-            t.fGlide(kOptionsOk);
-            ASSERT_TRUE(t.fOptionsGone());
+            ASSERT_TRUE(t.fComeAndGo(kHubOptions, &ZT_CLICKS::fOptions, kOptionsOk, &ZT_CLICKS::fOptionsGone));
         }
         t.fClick(kind, kHubTrophies);
         t.fPlace(kind, kHubHelp);

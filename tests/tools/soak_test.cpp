@@ -26,11 +26,12 @@ fs::path fFakeBuild(const std::string& name, const std::string& body)
     return build;
 }
 
-int fSoak(const fs::path& build, std::string* output)
+int fSoak(const fs::path& build, std::string* output, const std::string& settings = "", int seconds = 3)
 {
     const fs::path log = build / "soak.log";
-    const std::string command = "python3 '" + std::string(ZOR_SOURCE_DIR) + "/tools/soak.py' --seconds 3 --seed 5 --build '" +
-                                build.string() + "' > '" + log.string() + "' 2>&1";
+    const std::string command = settings + " python3 '" + std::string(ZOR_SOURCE_DIR) + "/tools/soak.py' --seconds " +
+                                std::to_string(seconds) + " --seed 5 --build '" + build.string() + "' > '" +
+                                log.string() + "' 2>&1";
     const int status = std::system(command.c_str());
     *output = fReadText(log);
     return WEXITSTATUS(status);
@@ -69,6 +70,35 @@ TEST(Soak, EachGuardFailsTheRunAndSaysWhich)
     {
         std::string output;
         EXPECT_EQ(1, fSoak(fFakeBuild(c.name, c.body), &output)) << c.name << "\n" << output;
+        EXPECT_NE(std::string::npos, output.find(c.said)) << c.name << "\n" << output;
+    }
+}
+
+TEST(Soak, MemoryThatStaysFailsTheRunAndMemoryGivenBackDoesNot)
+{
+    // Stand-ins that take memory with python: one keeps taking it (a leak), one holds 40 MiB for
+    // a while and gives it back (a large level left again). Settling takes 1 s here, not 30.
+    const std::string game = "exec python3 -c \"import signal, sys, time\n"
+                             "signal.signal(signal.SIGTERM, lambda *a: sys.exit(0))\n"
+                             "kept = []\n"
+                             "start = time.monotonic()\n"
+                             "while True:\n"
+                             "    t = time.monotonic() - start\n";
+    const struct
+    {
+        const char* name;
+        const char* taking;
+        int status;
+        const char* said;
+    } cases[] = {
+        {"leak", "    kept.append(bytearray(b'x') * (2 << 20))\n", 1, "FAIL (memory): run 1 kept"},
+        {"given back", "    kept = [bytearray(b'x') * (40 << 20)] if 1.5 < t < 3 else []\n", 0, "PASS"},
+    };
+    for (const auto& c : cases)
+    {
+        std::string output;
+        const fs::path build = fFakeBuild(c.name, game + c.taking + "    time.sleep(0.2)\n\"");
+        EXPECT_EQ(c.status, fSoak(build, &output, "ZOR_SOAK_SETTLE_SECONDS=1", 6)) << c.name << "\n" << output;
         EXPECT_NE(std::string::npos, output.find(c.said)) << c.name << "\n" << output;
     }
 }

@@ -4,33 +4,12 @@
 #include "files/ZT_FILE_FIXTURES.h"
 #include "platform/ZT_FILE_CONDITIONS.h"
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
+#include "support/ZT_ALLOCATION_COUNT.h"
+
 #include <sys/stat.h>
 
 using namespace ZOR;
 using namespace ZT_TEST;
-
-// The largest single allocation while watching, to show that a damaged length takes no memory.
-static std::atomic<bool> gWatch{false};
-static std::atomic<size_t> gLargest{0};
-
-// GCC cannot see that this new and delete are a pair.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpragmas"
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(size_t size)
-{
-    if (gWatch && size > gLargest)
-        gLargest = size;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-#pragma GCC diagnostic pop
 
 namespace
 {
@@ -148,11 +127,11 @@ TEST(BinaryStream, AnOversizedStringLengthAllocatesNothing)
         ZC_BINARY_STREAM stream;
         ASSERT_TRUE(stream.fOpen("oversized.bin"));
         std::string text = "kept";
-        gLargest = 0;
-        gWatch = true;
+        fLargestAllocation() = 0;
+        fAllocationWatch() = true;
         stream.fReadString(text);
-        gWatch = false;
-        EXPECT_LT(gLargest.load(), 4096u) << c.second;
+        fAllocationWatch() = false;
+        EXPECT_LT(fLargestAllocation().load(), 4096u) << c.second;
         EXPECT_EQ("kept", text) << c.second;
         EXPECT_TRUE(stream.fHasFailed()) << c.second;
         int32_t after = 5;

@@ -422,15 +422,25 @@ void G_WINDOW::fQueuePlace(const ZS_TRANSFORM3_AUTO& place, float delay)
     bots.fAdd(new ZT_BOT_SLEEP<ZS_TRANSFORM3_AUTO>(live, place, delay));
 }
 
-void G_WINDOW::fQueueMove(const ZS_TRANSFORM3_AUTO& place, float duration, float delay)
+void G_WINDOW::fQueueMove(const ZS_TRANSFORM3_AUTO& place, float duration, float delay, int effect)
 {
-    bots.fAdd(fCreateBotMove(live, duration, 0.0f, place.position.x, place.position.y, 0.0f, delay));
+    ZC_BASE* move = fCreateBotMove(live, duration, 0.0f, place.position.x, place.position.y, 0.0f, delay);
+    move->id = effect;
+    bots.fAdd(move);
 }
 
-void G_WINDOW::fQueueColor(ZS_COLOR from, ZS_COLOR to, float duration, float delay)
+void G_WINDOW::fQueueColor(ZS_COLOR from, ZS_COLOR to, float duration, float delay, int effect)
 {
     background->fSetColor(from);
-    bots.fAdd(fCreateBotColor(background, duration, to.fToPacked(), delay));
+    ZC_BASE* fade = fCreateBotColor(background, duration, to.fToPacked(), delay);
+    fade->id = effect;
+    bots.fAdd(fade);
+}
+
+void G_WINDOW::fLandEffect(int effect)
+{
+    bots.fBroadcast(zcMESSAGE_FINISH, 0.0f, 0.0f, 0.0f, nullptr, "bot_move", nullptr, effect);
+    bots.fBroadcast(zcMESSAGE_FINISH, 0.0f, 0.0f, 0.0f, nullptr, "bot_color", nullptr, effect);
 }
 
 void G_WINDOW::fQueueFinish(const ZS_CALLBACK& record, float delay)
@@ -460,11 +470,11 @@ void G_WINDOW::fShow(bool immediately)
     {
         t = showTime;
         if (openEffect != SH_FADE)
-            fQueueMove(target, t, showDelay);
+            fQueueMove(target, t, showDelay, kShowEffect);
     }
     fQueueFinish(showFinished, t + showDelay);
     if (background && startColor != endColor)
-        fQueueColor(startColor, endColor, t, showDelay);
+        fQueueColor(startColor, endColor, t, showDelay, kShowEffect);
     fOnShowStarted();
     fFireEvent(WE_SHOW_STARTED);
 }
@@ -485,11 +495,11 @@ void G_WINDOW::fHide(bool immediately)
     {
         t = hideTime;
         if (closeEffect != SH_FADE)
-            fQueueMove(end, t, hideDelay);
+            fQueueMove(end, t, hideDelay, kHideEffect);
     }
     // Before the finish bot, so that a hide ending in one frame has its colour first.
     if (background && startColor != endColor)
-        fQueueColor(endColor, startColor, t, hideDelay);
+        fQueueColor(endColor, startColor, t, hideDelay, kHideEffect);
     fQueueFinish(hideFinished, t + hideDelay);
     fOnHideStarted();
     fFireEvent(WE_HIDE_STARTED);
@@ -498,6 +508,7 @@ void G_WINDOW::fHide(bool immediately)
 int G_WINDOW::fShownCallback(void* data)
 {
     G_WINDOW* window = static_cast<G_WINDOW*>(data);
+    window->fLandEffect(kShowEffect);
     window->animating = false;
     window->fOnShown();
     window->fFireEvent(WE_SHOWN);
@@ -511,6 +522,7 @@ int G_WINDOW::fHiddenCallback(void* data)
     // hidden once, and its hidden event fires once.
     if (window->hidden)
         return 0;
+    window->fLandEffect(kHideEffect);
     window->hidden = true;
     window->animating = false;
     window->hiding = false;

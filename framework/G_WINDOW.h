@@ -198,8 +198,17 @@ private:
     void fCheckContext(pugi::xml_node element, ZOR::ZC_GUI_OBJECT* widget);
     void fComputeEffectPositions();
     void fQueuePlace(const ZS_TRANSFORM3_AUTO& place, float delay);
-    void fQueueMove(const ZS_TRANSFORM3_AUTO& place, float duration, float delay);
-    void fQueueColor(ZOR::ZS_COLOR from, ZOR::ZS_COLOR to, float duration, float delay);
+    // The move and the fade of a show or a hide carry its tag, so that its end can land them.
+    enum
+    {
+        kShowEffect = 1,
+        kHideEffect = 2,
+    };
+    void fQueueMove(const ZS_TRANSFORM3_AUTO& place, float duration, float delay, int effect);
+    void fQueueColor(ZOR::ZS_COLOR from, ZOR::ZS_COLOR to, float duration, float delay, int effect);
+    // The move and the fade step a frame or two behind the bot that ends the effect: they
+    // land with it, so that a window shown stands where its buttons are drawn and take clicks.
+    void fLandEffect(int effect);
     void fQueueFinish(const ZOR::ZS_CALLBACK& record, float delay);
     static int fShownCallback(void* window);
     static int fHiddenCallback(void* window);

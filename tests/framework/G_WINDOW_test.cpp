@@ -129,7 +129,8 @@ TEST_F(Windows, PlacesFollowThePositionTypeAndTheEffects)
 TEST_F(Windows, ShowEffectsFrameByFrame)
 {
     // One second at 1/8 s a frame; the background fades from alpha 0 to 255. The move and the
-    // fade take their first step in the second update; the show counts as finished after eight.
+    // fade take their first step in the second update; the show counts as finished after eight,
+    // and the move and the fade land there.
     const struct
     {
         const char* effect;
@@ -161,7 +162,13 @@ TEST_F(Windows, ShowEffectsFrameByFrame)
         {
             EXPECT_EQ(w->fUpdate(), 2);
             if (!shownAt && log.fCount(WE_SHOWN))
+            {
+                // Shown means landed: the move and the fade, a step behind, end with it.
                 shownAt = frame;
+                EXPECT_NEAR(fAt(*w).y, c.ninth.y, 0.01) << c.effect << " when shown";
+                EXPECT_NEAR(fAt(*w).x, c.ninth.x, 0.01) << c.effect << " when shown";
+                EXPECT_EQ(fAlpha(*w), c.alphaNinth) << c.effect << " when shown";
+            }
             const ZS_VECTOR2* expected = frame == 1 ? &c.first : frame == 4 ? &c.fourth : frame == 9 ? &c.ninth : nullptr;
             const int alpha = frame == 1 ? c.alphaFirst : frame == 4 ? c.alphaFourth : c.alphaNinth;
             if (!expected)
@@ -298,13 +305,14 @@ TEST_F(Windows, ShowAndHideEdgeCases)
         w->fUpdate();
         EXPECT_EQ(w->showns, 1) << "after show time + delay";
     }
-    // A move with a show time of 0: shown after the delay alone, while the move takes 1 s.
+    // A move with a show time of 0 (the move alone would take 1 s): shown after the delay
+    // alone, and in place then, where its buttons take clicks.
     {
         auto w = fMake(fWindowXml(R"(_timeShow="0")"));
         w->fShow(false);
         w->fUpdate();
         EXPECT_EQ(w->showns, 1);
-        EXPECT_LT(fAt(*w).y, 0.0f) << "still above the screen";
+        EXPECT_EQ(fAt(*w).y, 384.0f);
         for (int i = 0; i < 9; ++i)
             w->fUpdate();
         EXPECT_EQ(fAt(*w).y, 384.0f);

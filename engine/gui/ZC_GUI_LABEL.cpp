@@ -245,9 +245,10 @@ ZC_GUI_OBJECT* fCreateGuiWLabelFromXml(pugi::xml_node element)
                           element.attribute("FONT_TEXTURE").value(), pugi::as_wide(element.attribute("TEXT").value()));
     if (pugi::xml_attribute a = element.attribute("TEXT_ID"))
         label->fSetTextId(a.as_int());
-    if (pugi::xml_attribute a = element.attribute("LETTER_SPACE"))
+    // Spacings are added to whole pixels: one beyond any screen is left out.
+    if (pugi::xml_attribute a = element.attribute("LETTER_SPACE"); a && fIsPixel(a.as_int()))
         label->fSetLetterSpace(a.as_int());
-    if (pugi::xml_attribute a = element.attribute("LINE_SPACE"))
+    if (pugi::xml_attribute a = element.attribute("LINE_SPACE"); a && fIsPixel(a.as_int()))
         label->fSetLineSpace(a.as_int());
     if (pugi::xml_attribute a = element.attribute("HOT_SPOT"))
         label->fSetAlignment(a.as_int());

@@ -1,9 +1,11 @@
 #include "engine/text/ZC_FONT.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
+#include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_WIDE_STRING.h"
 #include "engine/core/ZS_TRANSFORM3.h"
 #include "engine/render/ZC_QUAD.h"
@@ -304,15 +306,19 @@ int ZC_FONT::fDrawGlyph(int code, int x, int y)
 
 int ZC_FONT::fMeasureLine(const wchar_t* text) const
 {
-    int width = 0;
-    float sx = fScaleX();
+    float width = 0.0f;
+    const float sx = fScaleX();
     for (const wchar_t* p = text; p && *p && *p != L'\n'; ++p)
     {
         int advance = fGetAdvance(int(*p));
         if (advance > 0)
-            width = int(float(width) + float(advance + letterSpacing) * sx);
+            width = std::trunc(width + (float(advance) + float(letterSpacing)) * sx);
     }
-    return width;
+    // A scale or a spacing from data that no screen could show measures as the widest line.
+    int pixels = 0;
+    if (!fToPixel(width, &pixels) && !std::isnan(width))
+        pixels = width > 0.0f ? int(kPixelLimit) : -int(kPixelLimit);
+    return pixels;
 }
 
 int ZC_FONT::fGetLineOffset(const wchar_t* text) const
@@ -342,8 +348,11 @@ void ZC_FONT::fDrawText(int x, int y, const wchar_t* text)
             lineOffset = fGetLineOffset(p + 1);
             continue;
         }
-        int gy = y + v + line * (lineHeight + lineSpacing);
-        int gx = int(pen + float(x + lineOffset));
+        // A pen or a line run past any screen (a scale or spacing from data) draws nothing there.
+        int gx = 0, gy = 0;
+        if (!fToPixel(pen + float(int64_t(x) + lineOffset), &gx) ||
+            !fToPixel(float(int64_t(y) + v + int64_t(line) * (int64_t(lineHeight) + lineSpacing)), &gy))
+            continue;
         int advance = fDrawGlyph(int(*p), gx, gy);
         if (advance != 0)
             pen += float(advance + letterSpacing) * fScaleX();

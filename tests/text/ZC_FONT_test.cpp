@@ -158,6 +158,8 @@ TEST_F(FontData, MeasuresWideByAdvanceAndNarrowByWidth)
         {L"A\nBBB", "A\nBBB", 0, 1, 9, 6, "first line only"},
         {L" ", " ", 0, 1, 4, 0, "a space has an advance and no width"},
         {L"", "", 0, 1, 0, 0, "empty"},
+        {L"AB", "AB", 0, 1.0e11f, 1000000, 10, "a scale no screen could show: the widest line"},
+        {L"AB", "AB", 0, -1.0e11f, -1000000, 10, "the same, mirrored"},
     };
     for (const auto& c : cases)
     {

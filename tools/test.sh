@@ -3,7 +3,8 @@
 #   suite     builds into build/ and runs every test (CTest)
 #   fuzz      builds the fuzz programs with clang into build-fuzz/ and runs each for a short time
 #   sanitize  builds into build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and
-#             runs every test there again, but those of the Python scripts
+#             runs every test there again, but those of the Python scripts and the three long
+#             xdotool drives of the real program
 #   soak      plays build-asan's game, then build's, with random input for ZOR_SOAK_SECONDS (60)
 #             seconds each
 # Stage names as arguments run only those. The last lines say, stage by stage, PASS or FAIL and
@@ -76,10 +77,14 @@ build_sanitizer() {
 }
 
 # The tests of the Python scripts (the data they make, the soak's guards) are left out here:
-# the scripts run as in the plain suite, and no code of ours is instrumented in them.
+# the scripts run as in the plain suite, and no code of ours is instrumented in them. So are
+# the three long drives of the real program by xdotool (clicks, lines, the whole-game walk):
+# nine of the stage's fourteen minutes on two cores, run one after another; the scripted
+# tests run the same screens and input here in-process, and the soak drives the real
+# sanitizer build.
 stage_sanitize() {
   build_sanitizer || return 1
-  run_ctest build-asan sanitize -E '^tools/(make_data|make_levels|soak)_test$'
+  run_ctest build-asan sanitize -E '^(tools/(make_data|make_levels|soak)_test|game/g(Clicks|Lines|Walk)_x11_test)$'
 }
 
 # The soak plays the sanitizer build, where a crash, a report or a leak at exit shows, and the

@@ -195,8 +195,9 @@ int ZC_FONT::fReadGlyphs(pugi::xml_node font)
         g->xadvance = c.attribute("xadvance").as_int(0);
         g->u0 = float(x) / textureWidth;
         g->v0 = float(y) / textureHeight;
-        g->u1 = float(x + g->width) / textureWidth;
-        g->v1 = float(y + g->height) / textureHeight;
+        // Added as floats: a descriptor's numbers may be anything an int holds.
+        g->u1 = (float(x) + float(g->width)) / textureWidth;
+        g->v1 = (float(y) + float(g->height)) / textureHeight;
         ++glyphCount;
     }
     // By code; of a repeated code the later element wins.

@@ -356,7 +356,7 @@ void ZC_FONT::fDrawText(int x, int y, const wchar_t* text)
             continue;
         int advance = fDrawGlyph(int(*p), gx, gy);
         if (advance != 0)
-            pen += float(advance + letterSpacing) * fScaleX();
+            pen += (float(advance) + float(letterSpacing)) * fScaleX();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <mutex>
 
 #include "engine/core/ZC_GEOMETRY.h"
 #include "engine/core/ZC_WIDE_STRING.h"
@@ -14,6 +15,23 @@ namespace ZOR
 {
 namespace
 {
+const std::vector<ZS_GLYPH> kNoGlyphs;
+
+// The table of every font read from the same descriptor is one and the same.
+std::shared_ptr<const std::vector<ZS_GLYPH>> fShareGlyphs(std::vector<ZS_GLYPH>&& read)
+{
+    static std::mutex guard;
+    static std::vector<std::weak_ptr<const std::vector<ZS_GLYPH>>> tables;
+    std::lock_guard<std::mutex> lock(guard);
+    tables.erase(std::remove_if(tables.begin(), tables.end(), [](const auto& t) { return t.expired(); }), tables.end());
+    for (const auto& table : tables)
+        if (auto shared = table.lock(); shared && *shared == read)
+            return shared;
+    auto made = std::make_shared<const std::vector<ZS_GLYPH>>(std::move(read));
+    tables.push_back(made);
+    return made;
+}
+
 const int kMinBufferSize = 600;
 
 // Formats a text that comes without arguments as fWideFormat would, except that a conversion
@@ -150,7 +168,7 @@ ZC_FONT::~ZC_FONT()
 
 void ZC_FONT::fClearGlyphs()
 {
-    glyphs.clear();
+    glyphs.reset();
     glyphCount = 0;
 }
 
@@ -180,12 +198,13 @@ int ZC_FONT::fReadGlyphs(pugi::xml_node font)
     if (!(textureWidth > 0.0f) || !(textureHeight > 0.0f))
         return 0;
     pugi::xml_node chars = font.child("chars");
+    std::vector<ZS_GLYPH> read;
     // Only "char" elements are glyphs: anything else in the list (whatever a tool may put
     // first) would otherwise come in as a glyph of code 0.
     for (pugi::xml_node c = chars.child("char"); c; c = c.next_sibling("char"))
     {
-        glyphs.emplace_back();
-        ZS_GLYPH* g = &glyphs.back();
+        read.emplace_back();
+        ZS_GLYPH* g = &read.back();
         g->code = c.attribute("id").as_int(0);
         int x = c.attribute("x").as_int(0), y = c.attribute("y").as_int(0);
         g->width = c.attribute("width").as_int(0);
@@ -201,14 +220,15 @@ int ZC_FONT::fReadGlyphs(pugi::xml_node font)
         ++glyphCount;
     }
     // By code; of a repeated code the later element wins.
-    std::stable_sort(glyphs.begin(), glyphs.end(), [](const ZS_GLYPH& a, const ZS_GLYPH& b) { return a.code < b.code; });
+    std::stable_sort(read.begin(), read.end(), [](const ZS_GLYPH& a, const ZS_GLYPH& b) { return a.code < b.code; });
     size_t kept = 0;
-    for (size_t i = 0; i < glyphs.size(); ++i)
-        if (i + 1 == glyphs.size() || glyphs[i + 1].code != glyphs[i].code)
-            glyphs[kept++] = glyphs[i];
-    glyphs.resize(kept);
-    glyphs.shrink_to_fit();
-    return int(glyphs.size());
+    for (size_t i = 0; i < read.size(); ++i)
+        if (i + 1 == read.size() || read[i + 1].code != read[i].code)
+            read[kept++] = read[i];
+    read.resize(kept);
+    read.shrink_to_fit();
+    glyphs = fShareGlyphs(std::move(read));
+    return int(glyphs->size());
 }
 
 int ZC_FONT::fLoad(pugi::xml_node font, ZS_TEXTURE* texture)
@@ -236,7 +256,7 @@ int ZC_FONT::fLoadScaled(pugi::xml_node font)
     cellWidth = 0;
     if (fReadGlyphs(font) == 0)
         return -1;
-    cellWidth = glyphs.front().width;
+    cellWidth = glyphs->front().width;
     return 1;
 }
 
@@ -268,8 +288,9 @@ void ZC_FONT::fSetColor(uint32_t packed)
 
 const ZS_GLYPH* ZC_FONT::fLookUpGlyph(int code) const
 {
-    auto it = std::lower_bound(glyphs.begin(), glyphs.end(), code, [](const ZS_GLYPH& g, int c) { return g.code < c; });
-    return it != glyphs.end() && it->code == code ? &*it : nullptr;
+    const std::vector<ZS_GLYPH>& all = fGetGlyphs();
+    auto it = std::lower_bound(all.begin(), all.end(), code, [](const ZS_GLYPH& g, int c) { return g.code < c; });
+    return it != all.end() && it->code == code ? &*it : nullptr;
 }
 
 const ZS_GLYPH* ZC_FONT::fFindGlyph(int code) const
@@ -455,14 +476,19 @@ ZS_TEXTURE* ZC_FONT::fGetTexture() const
     return sprite ? sprite->texture : nullptr;
 }
 
+const std::vector<ZS_GLYPH>& ZC_FONT::fGetGlyphs() const
+{
+    return glyphs ? *glyphs : kNoGlyphs;
+}
+
 const ZS_GLYPH* ZC_FONT::fGetFirstGlyph() const
 {
-    return glyphs.empty() ? nullptr : &glyphs.front();
+    return !glyphs || glyphs->empty() ? nullptr : &glyphs->front();
 }
 
 int ZC_FONT::fMeasureFixedPitch(const wchar_t* text) const
 {
-    if (glyphs.empty() || !text)
+    if (!glyphs || glyphs->empty() || !text)
         return 0;
     int n = 0;
     while (text[n] && text[n] != L'\n')

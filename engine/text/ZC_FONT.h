@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -20,6 +21,12 @@ struct ZS_GLYPH
     int width = 0, height = 0;
     int xoffset = 0, yoffset = 0;
     int xadvance = 0;
+
+    bool operator==(const ZS_GLYPH& o) const
+    {
+        return code == o.code && u0 == o.u0 && v0 == o.v0 && u1 == o.u1 && v1 == o.v1 && width == o.width &&
+               height == o.height && xoffset == o.xoffset && yoffset == o.yoffset && xadvance == o.xadvance;
+    }
 };
 
 // A bitmap font: one texture holding every glyph and a BMFont XML descriptor placing them.
@@ -36,8 +43,9 @@ public:
     int lineHeight = 0;
     int cellWidth = 0;         // fixed-pitch cell
     // One per code, by code: a font is made for every label that names it, so its glyphs are
-    // kept flat (a map's node and a block of its own per glyph took twice the memory).
-    std::vector<ZS_GLYPH> glyphs;
+    // kept flat (a map's node and a block of its own per glyph took twice the memory), and
+    // fonts read from the same descriptor share one table.
+    std::shared_ptr<const std::vector<ZS_GLYPH>> glyphs;
     char* narrowBuffer = nullptr;
     wchar_t* wideBuffer = nullptr;
     float textureWidth = 0, textureHeight = 0; // divisors of the glyph rectangles
@@ -90,6 +98,8 @@ public:
     void fPrintNarrow(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
 
     ZS_TEXTURE* fGetTexture() const;
+    // Every glyph, by code; empty without glyphs.
+    const std::vector<ZS_GLYPH>& fGetGlyphs() const;
     // The glyph with the lowest code; null without glyphs.
     const ZS_GLYPH* fGetFirstGlyph() const;
     // Fonts have no options: -1.

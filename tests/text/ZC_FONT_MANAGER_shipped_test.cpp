@@ -77,7 +77,7 @@ TEST_F(ShippedFonts, EveryFontHasItsPageAndGlyphsThatLieOnIt)
             EXPECT_GT(g->xadvance, 0) << code;
         }
         // A descriptor made for another page would place glyphs off the texture or scale them.
-        for (const ZS_GLYPH& glyph : f->glyphs)
+        for (const ZS_GLYPH& glyph : f->fGetGlyphs())
         {
             const ZS_GLYPH* g = &glyph;
             ASSERT_LE(g->u1, 1.0f) << g->code;

@@ -107,7 +107,7 @@ TEST_F(FontData, DescriptorVariantsReloadALiveFont)
         font->fSetColor(0xFF102030);
         EXPECT_EQ(font->fLoad(doc.child("font"), &texture), c.result);
         EXPECT_EQ(font->glyphCount, c.glyphCount);
-        EXPECT_EQ(int(font->glyphs.size()), c.mapSize);
+        EXPECT_EQ(int(font->fGetGlyphs().size()), c.mapSize);
         EXPECT_EQ(font->fGetLineHeight(), c.lineHeight);
         // A failed load keeps the alignment and has no cell width.
         EXPECT_EQ(font->alignment, c.result == 1 ? 0 : 5);
@@ -125,6 +125,27 @@ TEST_F(FontData, DescriptorVariantsReloadALiveFont)
     EXPECT_EQ(font->fGetFirstGlyph()->code, -3);
 }
 
+TEST_F(FontData, FontsOfOneDescriptorShareTheirGlyphs)
+{
+    // Every label makes its own font: the same descriptor gives one table, kept while any of
+    // them lives, and a font read anew from another descriptor leaves the others as they were.
+    ZC_FONT* second = new ZC_FONT(descriptor.child("font"), &texture, 600);
+    EXPECT_EQ(&second->fGetGlyphs(), &font->fGetGlyphs());
+    delete font;
+    font = nullptr;
+    ZC_FONT* third = new ZC_FONT(descriptor.child("font"), &texture, 600);
+    EXPECT_EQ(&third->fGetGlyphs(), &second->fGetGlyphs());
+
+    pugi::xml_document other;
+    ASSERT_TRUE(other.load_string("<font><common lineHeight='9'/><chars><char id='65' xadvance='3'/></chars></font>"));
+    ASSERT_EQ(third->fLoad(other.child("font"), &texture), 1);
+    EXPECT_NE(&third->fGetGlyphs(), &second->fGetGlyphs());
+    EXPECT_EQ(third->fGetAdvance('A'), 3);
+    EXPECT_EQ(second->fGetAdvance('A'), fDesc('A').xadvance);
+    delete third;
+    delete second;
+}
+
 TEST_F(FontData, TextureWithoutSizeLeavesTheFontEmpty)
 {
     ZS_TEXTURE empty; // 0 x 0
@@ -132,7 +153,7 @@ TEST_F(FontData, TextureWithoutSizeLeavesTheFontEmpty)
     for (ZS_TEXTURE* t : textures)
     {
         EXPECT_EQ(font->fLoad(descriptor.child("font"), t), -1);
-        EXPECT_TRUE(font->glyphs.empty());
+        EXPECT_TRUE(font->fGetGlyphs().empty());
         EXPECT_EQ(font->fFindGlyph('A'), nullptr);
         EXPECT_EQ(font->fDrawGlyph('A', 0, 0), 0);
     }
@@ -170,7 +191,7 @@ TEST_F(FontData, MeasuresWideByAdvanceAndNarrowByWidth)
         EXPECT_EQ(font->fMeasureLineNarrow(c.narrow), c.narrowWidth);
     }
     // Looking a byte up while measuring adds nothing to the map.
-    EXPECT_EQ(font->glyphs.size(), 5u);
+    EXPECT_EQ(font->fGetGlyphs().size(), 5u);
 
     struct
     {
@@ -216,7 +237,7 @@ TEST(FontScaled, DescriptorSizeAndAtlasFrame)
     ASSERT_TRUE(bare.load_string("<font><chars><char id='65' width='3'/></chars></font>"));
     font.alignment = 7;
     EXPECT_EQ(font.fLoadScaled(bare.child("font")), -1);
-    EXPECT_TRUE(font.glyphs.empty());
+    EXPECT_TRUE(font.fGetGlyphs().empty());
     EXPECT_EQ(font.alignment, 7);
 }
 

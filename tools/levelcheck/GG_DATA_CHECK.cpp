@@ -495,7 +495,7 @@ ZC_FONT* GG_DATA_CHECK::fGetFont(const std::string& descriptor, const std::strin
         fProblem(descriptor + ": no glyph can be read from it (" + where + ")");
         return nullptr;
     }
-    for (const ZS_GLYPH& glyph : made->glyphs)
+    for (const ZS_GLYPH& glyph : made->fGetGlyphs())
         if (glyph.u1 > 1.0f || glyph.v1 > 1.0f || glyph.u0 < 0.0f || glyph.v0 < 0.0f)
         {
             fProblem(descriptor + ": the glyph of " + fCodePoint(wchar_t(glyph.code)) + " lies outside its texture \"" +

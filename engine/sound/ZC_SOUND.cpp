@@ -104,10 +104,15 @@ int ZC_SOUND::fOpen(const void* bytes, std::size_t size, int count, bool makeSta
             fUpload(buffers[0], decoded);
             fCheckAlError();
         }
-        // OpenAL keeps its own copy, and a static sound is never decoded again.
+        // OpenAL keeps its own copy, and a static sound is never decoded again: neither the
+        // decoded samples nor the decoder's tables (tens of kilobytes a sound) are kept.
         std::free(decodeBuffer);
         decodeBuffer = nullptr;
         decodeCapacity = 0;
+        ov_clear(decoder.get());
+        decoderOpen = false;
+        comment = nullptr;
+        info = nullptr;
     }
     else
     {

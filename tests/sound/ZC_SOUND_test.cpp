@@ -1,6 +1,8 @@
 // Sound logic on openal-soft's null device, which plays in real time to nowhere.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <chrono>
 #include <list>
 #include <map>
@@ -136,6 +138,28 @@ TEST_F(SoundTest, OpeningReadsTheStreamOrRefusesIt)
         EXPECT_EQ(sound.fIsPlaying(), c.isStatic);
         sound.fStop();
     }
+}
+
+// Once its samples are in OpenAL's buffer a static sound is never decoded again: it keeps
+// no decoder (its tables are tens of kilobytes), only what OpenAL holds of its samples.
+TEST_F(SoundTest, AStaticSoundKeepsNoDecoderOnceItsSamplesAreUploaded)
+{
+    auto inUse = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return double(m.uordblks + m.hblkhd);
+    };
+    const std::vector<unsigned char> ogg = fTone(0.05, 2);
+    ZC_SOUND* warm = fMake(ogg, true); // OpenAL's first buffer and the codec's first use
+    ASSERT_NE(warm, nullptr);
+    const double before = inUse();
+    const int count = 8;
+    for (int i = 0; i < count; ++i)
+        ASSERT_NE(fMake(ogg, true), nullptr);
+    const double perSound = (inUse() - before) / count - double(ogg.size());
+    const double samples = 0.05 * 44100 * 4;
+    EXPECT_LT(perSound, samples + 4096) << "bytes held by each static sound beyond its file";
+    EXPECT_EQ(warm->fPlay(), 0);
+    EXPECT_TRUE(warm->fIsPlaying());
 }
 
 TEST_F(SoundTest, BytesThatDoNotOpenLeaveNothingInTheList)

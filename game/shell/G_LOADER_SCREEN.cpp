@@ -108,11 +108,27 @@ G_LOADER_SCREEN::~G_LOADER_SCREEN()
     }
     for (ZC_QUAD* splash : splashes)
     {
-        if (zcRENDER && splash->fGetTexture() != zcRENDER->fGetDefaultTexture())
-            zcRENDER->fReleaseTexture(splash->fGetTexture());
+        fReleaseSplashPicture(splash);
         delete splash;
     }
     splashes.clear();
+}
+
+void G_LOADER_SCREEN::fReleaseSplashPicture(ZC_QUAD* splash)
+{
+    if (!zcRENDER || splash->fGetTexture() == zcRENDER->fGetDefaultTexture())
+        return;
+    zcRENDER->fReleaseTexture(splash->fGetTexture());
+    splash->fSetTexture(zcRENDER->fGetDefaultTexture());
+}
+
+void G_LOADER_SCREEN::fReleaseFadedSplashes()
+{
+    // A splash that has faded out is never seen again: its full-screen picture goes back at
+    // once rather than stay beside everything the loading brings in.
+    for (size_t i = 0; i < splashIndex && i < splashes.size(); ++i)
+        if ((splashes[i]->fGetVertexColor(0) >> 24) == 0)
+            fReleaseSplashPicture(splashes[i]);
 }
 
 void G_LOADER_SCREEN::fStart()
@@ -139,6 +155,7 @@ void G_LOADER_SCREEN::fUpdate()
 {
     animation.fUpdate();
     fadeBots.fUpdate();
+    fReleaseFadedSplashes();
     if (splashIndex < splashes.size())
     {
         splashTimer += zcFRAME_DELTA;

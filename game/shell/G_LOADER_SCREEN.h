@@ -38,6 +38,8 @@ public:
     void fSkipSplash();
     void fNextSplash();
     bool fFadeOutSplash();
+    // The pictures of the splashes that have faded out go back to the renderer.
+    void fReleaseFadedSplashes();
     // The shown callback of "Fade_Transition".
     void fOnFadeShown();
 
@@ -48,6 +50,8 @@ public:
     ZOR::ZC_QUAD* fGetSplash(size_t i) const { return i < splashes.size() ? splashes[i] : nullptr; }
 
 private:
+    static void fReleaseSplashPicture(ZOR::ZC_QUAD* splash);
+
     ZOR_GF::G_SPRITE background;
     ZOR_GF::G_SPRITE logo;
     ZOR_GF::G_ANIMATION animation;

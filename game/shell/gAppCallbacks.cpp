@@ -96,6 +96,10 @@ int fLoadGame(ZC_LOADER* loader)
     loader->fSetProgress(70);
     if (G_WINDOW_MANAGER* windows = fGetWindowManager())
         windows->fRefreshAll();
+    // What the windows read to build themselves (font descriptors above all) is not kept once
+    // nothing holds it.
+    if (zcREPOSITORY)
+        zcREPOSITORY->fCollect();
     if (fIsMobilePlatform())
         game->fShowPacksScene();
     else

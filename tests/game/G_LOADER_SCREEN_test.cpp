@@ -83,3 +83,27 @@ TEST_F(LoaderScreen, ThePlateBehindASplashShowsTheBackColour)
                                                               << s.y;
     }
 }
+
+// A splash that has faded out is never seen again: its picture goes back to the renderer at
+// once instead of staying beside all the loading brings in until the title.
+TEST_F(LoaderScreen, ASplashThatHasFadedOutGivesItsPictureBack)
+{
+    screen = std::make_unique<G_LOADER_SCREEN>(fNoWork);
+    ZC_QUAD* splash = screen->fGetSplash(0);
+    ASSERT_NE(splash, nullptr);
+    auto bytes = [&] { return render->fGetDevice()->fGetCounters().textureBytes; };
+    const uint64_t held = bytes();
+    const float delta = zcFRAME_DELTA;
+    zcFRAME_DELTA = 0.1f;
+    for (int i = 0; i < 12; ++i) // shown for its second, then fading
+        screen->fUpdate();
+    EXPECT_NE(splash->fGetTexture(), render->fGetDefaultTexture());
+    EXPECT_EQ(bytes(), held);
+    for (int i = 0; i < 8; ++i) // the fade's half second is over
+        screen->fUpdate();
+    zcFRAME_DELTA = delta;
+    EXPECT_EQ(splash->fGetTexture(), render->fGetDefaultTexture());
+    EXPECT_EQ(bytes(), held - 64 * 64 * 4);
+    fDrawFrame();
+    EXPECT_LE(ZT_RENDER::fColorDistance(0xFF000000u | fPixel(32, 32), 0xFF000000u), 1);
+}

@@ -363,6 +363,32 @@ def save(img, path):
     return img
 
 
+NINE = ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"]
+
+
+def nine_pieces(img):
+    """A panel cut into the nine pieces of a nine-piece frame that draws it again to the pixel
+    at its own size: left and right columns as wide as the picture changes across, two-pixel
+    middle columns repeated across (every column between them is the same), and no row
+    stretched (top and bottom halves, two middle rows). Returns the pieces in NINE's order."""
+    w, h = img.size
+    mid = w // 2
+    column = img.crop((mid, 0, mid + 1, h)).tobytes()
+    left = mid
+    while left > 0 and img.crop((left - 1, 0, left, h)).tobytes() == column:
+        left -= 1
+    right = mid
+    while right < w - 1 and img.crop((right + 1, 0, right + 2, h)).tobytes() == column:
+        right += 1
+    side = max(left, w - 1 - right)
+    if w - 2 * side < 2:
+        raise ValueError("the panel changes across its whole width: no nine-piece frame draws it")
+    top = (h - 2) // 2
+    xs = [(0, side), (side, side + 2), (w - side, w)]
+    ys = [(0, top), (top, top + 2), (top + 2, h)]
+    return [img.crop((x0, y0, x1, y1)) for (y0, y1) in ys for (x0, x1) in xs]
+
+
 def strip(frames):
     """Frames side by side, left to right (the widgets' frame strips)."""
     w, h = frames[0].size

@@ -154,7 +154,7 @@ def question(name, lines, buttons):
     """A question on the title scene's dialog: a heading, one or two lines of text (label 2 is the
     one that may take the "%s"), and buttons 3 (yes), 4 (no) and 5 (cancel)."""
     dim = dim_background()
-    gui = [image(10, SCREENS + " win_dialog.png", "0 0")]
+    gui = [panel(10, SCREENS + " win_dialog", "520 280")]
     for ident, key, font, y in lines:
         gui.append(wlabel(ident, key, font, "0 %d" % y))
     textures = {"coral": SCREENS + " win_button_small_coral.png", "teal": SCREENS + " win_button_small_teal.png"}

@@ -19,7 +19,7 @@ def windows():
                                 [E("POSITION", text="130 %d" % y)])
     write(WINDOWS + "/Options.xml", window(
         "Options", "GG_WINDOW_OPTIONS", 60, [
-            image(20, SCREENS + " menu_options_dialog.png", "0 0"),
+            panel(20, SCREENS + " menu_options_dialog", "660 560"),
             *ribbon(21, "options_title", -252),
             row_label(23, "options_label_music", -160),
             slider(10, -160),

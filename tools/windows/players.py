@@ -17,7 +17,7 @@ def windows():
     dim = dim_background()
     write(WINDOWS + "/Players.xml", window(
         "Players", "GG_WINDOW_PLAYERS", 40, [
-            image(10, SCREENS + " menu_players_dialog.png", "0 0"),
+            panel(10, SCREENS + " menu_players_dialog", "780 460"),
             *ribbon(11, "players_title", -212),
             wlabel(13, "players_hint", FONT_SMALL, "-150 -136", color="0xFF5C5F7D"),
             E("LISTBOX", [("ID", 4), ("LIST_TEXTURE", GUI + " listbox_highlight.png"),
@@ -32,7 +32,7 @@ def windows():
         ], SHOW, [sounds(5, 6, 8)], background=dim))
     write(WINDOWS + "/Players_Confirm_Del.xml", window(
         "Players_Confirm_Del", "GG_WINDOW_CONFIRM_EX", 50, [
-            image(10, SCREENS + " win_dialog.png", "0 0"),
+            panel(10, SCREENS + " win_dialog", "520 280"),
             wlabel(2, "players_confirm_delete", FONT_TITLE, "0 -72"),
             button(3, SCREENS + " menu_button_small_red.png", "players_button_delete", "-110 72"),
             button(4, SCREENS + " win_button_small_teal.png", "button_cancel", "110 72"),

@@ -34,7 +34,7 @@ def windows():
     dim = dim_background()
     write(WINDOWS + "/Confirm_Exit.xml", window(
         "Confirm_Exit", "G_WINDOW_CONFIRM", 50, [
-            image(10, SCREENS + " win_dialog.png", "0 0"),
+            panel(10, SCREENS + " win_dialog", "520 280"),
             wlabel(2, "confirm_exit_question", FONT_TITLE, "0 -50"),
             button(3, SCREENS + " win_button_small_coral.png", "button_yes", "-110 60"),
             button(4, SCREENS + " win_button_small_teal.png", "button_no", "110 60"),
@@ -43,7 +43,7 @@ def windows():
         [sounds(3, 4)], background=dim))
     write(WINDOWS + "/Players_EditBox.xml", window(
         "Players_EditBox", "G_WINDOW_EDITBOX", 50, [
-            image(10, SCREENS + " win_dialog.png", "0 0"),
+            panel(10, SCREENS + " win_dialog", "520 280"),
             wlabel(11, "label_enter_name", FONT_TITLE, "0 -70"),
             E("LINEBOX", [("ID", 2), ("TEXTURE", SCREENS + " win_name_field.png"), ("FONT", FONT_TEXT[0]),
                           ("FONT_TEXTURE", FONT_TEXT[1]), ("MAXLEN", 15), ("FONT_COLOR", "255 43 45 66"),

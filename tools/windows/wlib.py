@@ -101,6 +101,16 @@ def image(ident, texture, pos, hot="HS_MID"):
              [E("POSITION", text=pos)])
 
 
+def panel(ident, name, size, pos="0 0"):
+    """A dialog drawn as the nine pieces tools/art/style.py cuts it into (name_ul.png ...), at
+    its own size ("w h"), centred on pos like a picture with HS_MID; disabled like one."""
+    cells = [(1, 1), (1, 2), (1, 3), (2, 1), (2, 2), (2, 3), (3, 1), (3, 2), (3, 3)]
+    pieces = ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"]
+    return E("PANEL9", [("ID", ident), ("ENABLE", "false")] +
+             [("TX_%d_%d" % cell, "%s_%s.png" % (name, piece)) for cell, piece in zip(cells, pieces)],
+             [E("POSITION", text=pos), E("SIZE", text=size)])
+
+
 def dim_background(texture=SCREENS + " win_fade.png"):
     """The navy veil behind a modal window, fading in with it."""
     return E("background", {"START_COLOR": "0 10 12 30", "END_COLOR": "150 10 12 30", "SIZE": "1024 768"},

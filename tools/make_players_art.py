@@ -132,7 +132,7 @@ def main():
     out("menu_credits_dialog.png", dialog(600, 460))
     out("menu_training_panel.png", dialog(900, 500))
     out("menu_button_small_red.png", S.button_strip(180, 64, S.RED))
-    out("menu_hub_bar.png", hub_bar(1024, 118))
+    out_panel("menu_hub_bar", hub_bar(1024, 118))
     out("menu_training_example.png", example(320))
 
 

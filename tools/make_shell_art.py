@@ -158,7 +158,7 @@ def main():
     out(SCREENS, "win_button_small_coral.png", S.button_strip(180, 64, S.CORAL))
     out(SCREENS, "win_button_small_teal.png", S.button_strip(180, 64, S.TEAL))
     out_panel(SCREENS, "win_dialog", dialog(520, 280))
-    out(SCREENS, "win_greeting.png", greeting(460, 96))
+    out_panel(SCREENS, "win_greeting", greeting(460, 96))
     out(SCREENS, "win_name_field.png", name_field(320, 52))
     out(SCREENS, "win_fade.png", S.Image.new("RGB", (8, 8), S.WHITE))
     # Beside data.xml: the decorations load while the configuration is read, before the

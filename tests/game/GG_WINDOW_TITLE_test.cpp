@@ -18,7 +18,7 @@ TEST(GreetingWindow, WithoutItsAnchorAndGreetingFontItOpensSaysSoAndTheLinkStill
 {
     fCopyDefaultData();
     const fs::path layout = fWindowsFolder() / "Title_Top.xml";
-    fReplaceText(layout, "<IMAGE ID=\"1\"", "<IMAGE ID=\"7\"");
+    fReplaceText(layout, "<PANEL9 ID=\"1\"", "<PANEL9 ID=\"7\"");
     fReplaceText(layout, "fntName=\"header\"", "fntName=\"no such font\"");
     testing::internal::CaptureStderr();
     ZT_SCRIPT script;

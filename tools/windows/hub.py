@@ -25,7 +25,7 @@ def windows():
                                     "SIZE": "1024 768"}, text="data/share/image/screens bg_menu.png")))
     write(WINDOWS + "/Packs_Menu.xml", window(
         "Packs_Menu", "GG_WINDOW_PACK_MENU", 10, [
-            image(20, SCREENS + " menu_hub_bar.png", "0 0"),
+            panel(20, SCREENS + " menu_hub_bar", "1024 118"),
             round_button(5, "back", "hub_button_back", -440),
             round_button(2, "levels", "hub_button_packs", -10),
             round_button(3, "trophy", "hub_button_trophies", 105),

@@ -24,7 +24,7 @@ def windows():
         background=E("background", {"START_COLOR": "255 255 255 255", "END_COLOR": "255 255 255 255",
                                     "SIZE": "1024 768"}, text=SCREENS + " win_title_back.png")))
     write(WINDOWS + "/Title_Top.xml", window(
-        "Title_Top", "GG_WINDOW_TITLE_TOP", 2, [image(1, SCREENS + " win_greeting.png", "0 0")],
+        "Title_Top", "GG_WINDOW_TITLE_TOP", 2, [panel(1, SCREENS + " win_greeting", "460 96")],
         [("_typeOpen", "SH_MOVE_DOWN"), ("_typeClose", "SH_MOVE_UP"), ("_typePos", "POS_IN_PIX"),
          ("_position", "512 58"), ("_timeShow", "0.45")],
         [E("SETTINGS", {"text_color_highlight": "0xFFE4572E", "shift": "0 -22"}, [

@@ -135,16 +135,12 @@ def trophy_list():
           "Every trophy of trophies.xml; the entries take the size of their medals.")
     # The medals sit left of their texts, so the list's middle lies left of the screen's: the
     # window stands 137 px left of the middle, its panel, dots and arrows 137 px right of it.
-    panel = E("PANEL9", [("ID", 10), ("ENABLE", "false")] +
-              [("TX_%d_%d" % (r, c), GUI + " panel_paper_%s.png" % p) for (r, c), p in zip(
-                  [(1, 1), (1, 2), (1, 3), (2, 1), (2, 2), (2, 3), (3, 1), (3, 2), (3, 3)],
-                  ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"])],
-              [E("POSITION", text="137 0"), E("SIZE", text="880 420")])
+    paper = panel(10, GUI + " panel_paper", "880 420", "137 0")
     # The small arrows beside the dots, between the panel and the hub's bar.
     small = [E("BUTTON5", [("ID", i), ("TEXTURE", GUI + " btn_small_%s.png" % side)],
                [E("POSITION", text="%d 244" % (137 + dx))]) for i, side, dx in ((1, "left", -70), (2, "right", 70))]
     write(WINDOWS + "/Trophy.xml", list_window("Trophy", "GG_WINDOW_TROPHY", "list_trophies.xml", 244,
-                                               [panel] + small, position="375 384", dots_x=137))
+                                               [paper] + small, position="375 384", dots_x=137))
     write(WINDOWS + "/Trophy_Title.xml", ribbon_window("Trophy_Title", "title_trophies"))
 
 

@@ -102,8 +102,8 @@ def image(ident, texture, pos, hot="HS_MID"):
 
 
 def panel(ident, name, size, pos="0 0"):
-    """A dialog drawn as the nine pieces tools/art/style.py cuts it into (name_ul.png ...), at
-    its own size ("w h"), centred on pos like a picture with HS_MID; disabled like one."""
+    """A panel drawn as nine pieces (name_ul.png ... name_dr.png, as tools/art/style.py cuts
+    them) at a size ("w h"), centred on pos like a picture with HS_MID; disabled like one."""
     cells = [(1, 1), (1, 2), (1, 3), (2, 1), (2, 2), (2, 3), (3, 1), (3, 2), (3, 3)]
     pieces = ["ul", "up", "ur", "lt", "mid", "rt", "dl", "dn", "dr"]
     return E("PANEL9", [("ID", ident), ("ENABLE", "false")] +

@@ -23,12 +23,6 @@ def out(name, img):
     S.save(img, os.path.join(SCREENS, name))
 
 
-def out_panel(name, img):
-    """A dialog as the nine pieces of its frame (name_ul.png ... name_dr.png)."""
-    for piece, part in zip(S.NINE, S.nine_pieces(img)):
-        out("%s_%s.png" % (name, piece), part)
-
-
 def dialog(w, h):
     """The paper dialog of the title scene's questions, at another size."""
     return S.finish(S.panel(w, h, 22, S.PAPER, S.PAPER_SHADE, S.PAPER_RIM, rim_px=3, margin=10, shadow=0.55),
@@ -127,12 +121,12 @@ def example(size):
 
 
 def main():
-    out_panel("menu_players_dialog", dialog(780, 460))
-    out_panel("menu_options_dialog", dialog(660, 560))
+    S.save_nine(dialog(780, 460), SCREENS, "menu_players_dialog")
+    S.save_nine(dialog(660, 560), SCREENS, "menu_options_dialog")
     out("menu_credits_dialog.png", dialog(600, 460))
     out("menu_training_panel.png", dialog(900, 500))
     out("menu_button_small_red.png", S.button_strip(180, 64, S.RED))
-    out_panel("menu_hub_bar", hub_bar(1024, 118))
+    S.save_nine(hub_bar(1024, 118), SCREENS, "menu_hub_bar")
     out("menu_training_example.png", example(320))
 
 

@@ -26,12 +26,6 @@ def out(folder, name, img):
     S.save(img, os.path.join(folder, name))
 
 
-def out_panel(folder, name, img):
-    """A dialog as the nine pieces of its frame (name_ul.png ... name_dr.png)."""
-    for piece, part in zip(S.NINE, S.nine_pieces(img)):
-        out(folder, "%s_%s.png" % (name, piece), part)
-
-
 def backdrop(w, h):
     """Deep indigo from top to bottom, with a faint grid of picture cells fading downwards."""
     with S.supersample(1):
@@ -157,8 +151,8 @@ def main():
     out(SCREENS, "win_button_teal.png", S.button_strip(260, 72, S.TEAL))
     out(SCREENS, "win_button_small_coral.png", S.button_strip(180, 64, S.CORAL))
     out(SCREENS, "win_button_small_teal.png", S.button_strip(180, 64, S.TEAL))
-    out_panel(SCREENS, "win_dialog", dialog(520, 280))
-    out_panel(SCREENS, "win_greeting", greeting(460, 96))
+    S.save_nine(dialog(520, 280), SCREENS, "win_dialog")
+    S.save_nine(greeting(460, 96), SCREENS, "win_greeting")
     out(SCREENS, "win_name_field.png", name_field(320, 52))
     out(SCREENS, "win_fade.png", S.Image.new("RGB", (8, 8), S.WHITE))
     # Beside data.xml: the decorations load while the configuration is read, before the

@@ -483,12 +483,12 @@ const std::vector<ZS_GLYPH>& ZC_FONT::fGetGlyphs() const
 
 const ZS_GLYPH* ZC_FONT::fGetFirstGlyph() const
 {
-    return !glyphs || glyphs->empty() ? nullptr : &glyphs->front();
+    return fGetGlyphs().empty() ? nullptr : &glyphs->front();
 }
 
 int ZC_FONT::fMeasureFixedPitch(const wchar_t* text) const
 {
-    if (!glyphs || glyphs->empty() || !text)
+    if (fGetGlyphs().empty() || !text)
         return 0;
     int n = 0;
     while (text[n] && text[n] != L'\n')

@@ -389,6 +389,12 @@ def nine_pieces(img):
     return [img.crop((x0, y0, x1, y1)) for (y0, y1) in ys for (x0, x1) in xs]
 
 
+def save_nine(img, folder, name):
+    """A panel saved as the nine pieces of its frame: folder/name_ul.png ... name_dr.png."""
+    for piece, part in zip(NINE, nine_pieces(img)):
+        save(part, os.path.join(folder, "%s_%s.png" % (name, piece)))
+
+
 def strip(frames):
     """Frames side by side, left to right (the widgets' frame strips)."""
     w, h = frames[0].size

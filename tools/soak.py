@@ -70,8 +70,11 @@ def save_folder(resources):
 
 
 def start_xvfb(screen):
+    # -noreset: when its last client leaves, Xvfb resets and drops whoever is connecting at that
+    # moment; an xdotool call ending just as the game opens its display made the game fail to start.
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen + "x24", "-nolisten", "tcp",
+                             "-noreset"],
                             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""

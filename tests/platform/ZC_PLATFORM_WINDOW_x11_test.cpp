@@ -1,7 +1,7 @@
 // Typing on real keyboard layouts: the X server's layout is switched with setxkbmap, keys are
 // pressed and text typed with xdotool, and what arrives goes through the message pump to the
-// input state and a line box, as in the game. Xvfb puts its keymap back when its last client
-// leaves, so the layout is set while the test's window is open.
+// input state and a line box, as in the game. Each case sets the layout it types on, while the
+// test's window is open.
 #include "gui/ZT_GUI_WIDGET_FIXTURE.h"
 
 #include <SDL.h>
